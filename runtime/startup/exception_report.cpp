@@ -1,0 +1,32 @@
+// UnhandledExceptionReport: tells the user, tears the application down and
+// ends the process with the exception code.
+#include "runtime/startup/startup.h"
+#include "runtime/startup/text_form.h"
+
+#include <stdio.h>
+
+static const wchar_t ReportText[] = L"Unhandled exception 0x%I64X. The application will end.";
+enum { ReportBytes = 260 };
+
+LONG WINAPI UnhandledExceptionReport(EXCEPTION_POINTERS *exception) {
+    const DWORD code =
+        exception && exception->ExceptionRecord ? exception->ExceptionRecord->ExceptionCode : 0;
+    void *message = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, ReportBytes);
+    const unsigned long long wideCode = code; // formatted as 64 bits with a zero upper half
+    HWND owner = App ? App->MainWindow : nullptr;
+    const void *caption = App ? App->ExeName : nullptr;
+    if (message) {
+        if (UnicodeFlag) {
+            _snwprintf((wchar_t *)message, ReportBytes / 2 - 1, ReportText, wideCode);
+        } else {
+            char format[sizeof ReportText];
+            ConvertLiteral(ReportText, format, sizeof format);
+            _snprintf((char *)message, ReportBytes - 1, format, wideCode);
+        }
+        MessageBoxAW(owner, message, caption, MB_OK);
+        HeapFree(GetProcessHeap(), 0, message);
+    }
+    DestroyMainWindowAndRelease();
+    SetUnhandledExceptionFilter(PreviousExceptionFilter);
+    ExitProcess(code);
+}

@@ -1,0 +1,28 @@
+// ProgramEntry: the first code of the process.
+#include "runtime/startup/startup.h"
+
+#include <commctrl.h>
+
+static AppRecord ProgramApp;
+static ErrorTrapRecord ProgramErrorTrap;
+
+extern "C" void WINAPI ProgramEntry() {
+    PreviousExceptionFilter = SetUnhandledExceptionFilter(UnhandledExceptionReport);
+    ProgramApp.Instance = GetModuleHandleA(nullptr);
+    const StartupValues &start = ApplicationStartup;
+    ProgramApp.VersionMajor = start.VersionMajor;
+    ProgramApp.VersionMinor = start.VersionMinor;
+    ProgramApp.VersionRevision = start.VersionRevision;
+
+    InitCommonControls();
+    INITCOMMONCONTROLSEX controls = {sizeof controls, 0x8FFF};
+    InitCommonControlsEx(&controls);
+
+    RuntimeInitialize(start.ClassSuffix, start.ExeName, start.Title, start.MainKind,
+                      start.WideRequest, &ProgramApp, &ProgramErrorTrap, start.CodePage);
+    const int code =
+        RunMainWindow(ProgramApp.Instance, nullptr, ProgramApp.CommandLine, SW_SHOWDEFAULT);
+
+    SetUnhandledExceptionFilter(PreviousExceptionFilter);
+    ExitProcess((UINT)code);
+}

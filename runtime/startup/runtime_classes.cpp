@@ -1,0 +1,157 @@
+// The runtime's seven window classes and the search for a previous instance.
+#include "runtime/startup/startup.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/winproc/winproc.h"
+
+#include <string.h>
+
+static const wchar_t MdiClientClass[] = L"QNMDICLIENT";
+static const wchar_t GroupClass[] = L"QNGROUP";
+static const wchar_t PictureClass[] = L"QNPICTURE";
+
+static void ComposeClassName(wchar_t *target, const wchar_t *base, const wchar_t *suffix) {
+    int n = CopyTextBounded(target, base, ClassNameChars);
+    CopyTextBounded(target + n, suffix, ClassNameChars - n);
+}
+
+template <class Ch> struct ClassApi;
+template <> struct ClassApi<char> {
+    using Info = WNDCLASSEXA;
+    static ATOM Register(const Info *c) { return RegisterClassExA(c); }
+    static BOOL GetInfo(HINSTANCE i, const char *n, Info *c) { return GetClassInfoExA(i, n, c); }
+    static BOOL Unregister(const char *n, HINSTANCE i) { return UnregisterClassA(n, i); }
+};
+template <> struct ClassApi<wchar_t> {
+    using Info = WNDCLASSEXW;
+    static ATOM Register(const Info *c) { return RegisterClassExW(c); }
+    static BOOL GetInfo(HINSTANCE i, const wchar_t *n, Info *c) { return GetClassInfoExW(i, n, c); }
+    static BOOL Unregister(const wchar_t *n, HINSTANCE i) { return UnregisterClassW(n, i); }
+};
+
+// A class name in the active form, converted into the caller's buffer.
+template <class Ch> static const Ch *ActiveName(const wchar_t *name, Ch *buffer, int bytes) {
+    ConvertLiteral(name, buffer, bytes);
+    return buffer;
+}
+
+template <class Ch> static void RegisterRuntimeClassesT() {
+    using Api = ClassApi<Ch>;
+    typename Api::Info wc;
+    Ch name[ClassNameChars * 2];
+    const HINSTANCE instance = App->Instance;
+
+    const wchar_t *windowClasses[] = {MdiFrameClassName, MdiChildClassName, WindowClassName,
+                                      DialogClassName};
+    for (const wchar_t *className : windowClasses) {
+        memset(&wc, 0, sizeof wc);
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = RuntimeWindowProc;
+        wc.cbWndExtra = 32;
+        wc.hInstance = instance;
+        wc.lpszClassName = ActiveName(className, name, sizeof name);
+        Api::Register(&wc);
+    }
+
+    Ch systemName[32];
+    memset(&wc, 0, sizeof wc);
+    wc.cbSize = sizeof wc;
+    if (Api::GetInfo(nullptr, ActiveName(L"MDICLIENT", systemName, sizeof systemName), &wc)) {
+        MdiClientProcedure = wc.lpfnWndProc;
+        wc.cbSize = sizeof wc;
+        wc.style |= CS_DBLCLKS;
+        wc.cbWndExtra = 32;
+        wc.lpfnWndProc = MdiClientProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = ActiveName(MdiClientClass, name, sizeof name);
+        Api::Register(&wc);
+    }
+
+    typename Api::Info button;
+    memset(&button, 0, sizeof button);
+    button.cbSize = sizeof button;
+    Api::GetInfo(nullptr, ActiveName(L"BUTTON", systemName, sizeof systemName), &button);
+    ButtonProcedure = button.lpfnWndProc;
+
+    memset(&wc, 0, sizeof wc);
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = RuntimeWindowProc;
+    wc.cbClsExtra = button.cbClsExtra;
+    wc.cbWndExtra = button.cbWndExtra;
+    wc.hInstance = instance;
+    wc.hIcon = button.hIcon;
+    wc.hCursor = button.hCursor;
+    wc.hbrBackground = button.hbrBackground;
+    wc.lpszClassName = ActiveName(GroupClass, name, sizeof name);
+    Api::Register(&wc);
+
+    memset(&wc, 0, sizeof wc);
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = RuntimeWindowProc;
+    wc.cbWndExtra = button.cbWndExtra;
+    wc.hInstance = instance;
+    wc.lpszClassName = ActiveName(PictureClass, name, sizeof name);
+    Api::Register(&wc);
+}
+
+void RegisterRuntimeClasses(const wchar_t *classSuffix) {
+    ComposeClassName(MdiFrameClassName, L"QN2RUNMDIWINDOW", classSuffix);
+    ComposeClassName(MdiChildClassName, L"QN2RUNMDICHILDWINDOW", classSuffix);
+    ComposeClassName(WindowClassName, L"QN2RUNWINDOW", classSuffix);
+    ComposeClassName(DialogClassName, L"QN2RUNDIALOGBOX", classSuffix);
+    if (UnicodeFlag)
+        RegisterRuntimeClassesT<wchar_t>();
+    else
+        RegisterRuntimeClassesT<char>();
+}
+
+template <class Ch> static void UnregisterRuntimeClassesT() {
+    const wchar_t *classes[] = {MdiClientClass,  DialogClassName,   GroupClass,       PictureClass,
+                                WindowClassName, MdiChildClassName, MdiFrameClassName};
+    const int bytes = 260 * sizeof(Ch);
+    Ch *name = (Ch *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes);
+    if (!name) return;
+    for (const wchar_t *className : classes)
+        ClassApi<Ch>::Unregister(ActiveName(className, name, bytes), App->Instance);
+    HeapFree(GetProcessHeap(), 0, name);
+}
+
+void UnregisterRuntimeClasses() {
+    if (UnicodeFlag)
+        UnregisterRuntimeClassesT<wchar_t>();
+    else
+        UnregisterRuntimeClassesT<char>();
+}
+
+struct PreviousInstanceSearch {
+    const void *ClassName; // in the active form
+    HWND Found;
+};
+
+template <class Ch> static bool SameText(const Ch *a, const Ch *b) {
+    for (; *a && *a == *b; ++a, ++b) {
+    }
+    return *a == *b;
+}
+
+template <class Ch> static BOOL CALLBACK MatchClass(HWND window, LPARAM data) {
+    PreviousInstanceSearch *search = (PreviousInstanceSearch *)data;
+    Ch name[261];
+    if (ApiGetClassName(window, name, 261) <= 0) return TRUE;
+    if (!SameText(name, (const Ch *)search->ClassName)) return TRUE;
+    search->Found = window;
+    return FALSE;
+}
+
+HWND FindPreviousInstance(int mainKind) {
+    const wchar_t *className = mainKind == 1   ? DialogClassName
+                               : mainKind == 2 ? MdiFrameClassName
+                                               : WindowClassName;
+    wchar_t active[ClassNameChars];
+    ConvertLiteral(className, active, sizeof active);
+    PreviousInstanceSearch search = {active, nullptr};
+    EnumWindows(UnicodeFlag ? MatchClass<wchar_t> : MatchClass<char>, (LPARAM)&search);
+    return search.Found;
+}

@@ -1,0 +1,77 @@
+// Start-up and application frame: program entry, runtime initialisation,
+// message loops, shutdown and the unhandled-exception report.
+#pragma once
+
+#include <windows.h>
+#include <stdint.h>
+
+#include "runtime/startup/runtime_state.h"
+
+// The values an application hands to the runtime at start-up. The program
+// entry reads them from ApplicationStartup, which the application defines.
+struct StartupValues {
+    const wchar_t *ClassSuffix; // appended to the runtime's window class names
+    const wchar_t *ExeName;
+    const wchar_t *Title; // may be null
+    int MainKind;         // ControlKind of the main window: 1 dialog, 2 MDI frame, else window
+    int WideRequest;      // non-zero asks for UTF-16 texts
+    UINT CodePage;        // turns the runtime's UTF-16 literals into 8-bit text
+    uint32_t VersionMajor;
+    uint32_t VersionMinor;
+    uint32_t VersionRevision;
+    WindowTemplate *MainTemplate;
+};
+extern const StartupValues ApplicationStartup;
+
+// The first code of the process; ends in ExitProcess with the exit code of
+// the main window's message loop.
+extern "C" void WINAPI ProgramEntry();
+
+// Prepares the runtime once per process, before the first window exists.
+void RuntimeInitialize(const wchar_t *classSuffix, const wchar_t *exeName, const wchar_t *title,
+                       int mainKind, int wideRequest, AppRecord *app, ErrorTrapRecord *trap,
+                       UINT codePage);
+
+// Runs the application's main window until the quit message; returns its code.
+int WINAPI RunMainWindow(HINSTANCE instance, HINSTANCE previous, void *commandLine, int showMode);
+
+// Releases everything the runtime holds; no runtime routine may run after it.
+void ReleaseRuntime();
+void DestroyMainWindowAndRelease();
+
+// The process's unhandled-exception filter while the application runs.
+LONG WINAPI UnhandledExceptionReport(EXCEPTION_POINTERS *exception);
+
+// Pieces of the start-up that depend only on their inputs.
+
+// Operating-system code 0 to 17 from the extended version information.
+int ClassifyOsLevel(DWORD platform, DWORD major, DWORD minor, BYTE productType, WORD suiteMask);
+
+// The C runtime's own view of the Windows version, as "_get_winmajor" and
+// "_get_winminor" of msvcrt.dll report it.
+typedef int(__cdecl *CrtVersionQuery)(unsigned int *value);
+
+// Lets the C runtime correct the major and minor version (either query may be
+// null); 1 when a field changed, so the service-pack text must be re-read.
+int CorrectVersionFromCrt(OSVERSIONINFOEXA *info, CrtVersionQuery getMajor,
+                          CrtVersionQuery getMinor);
+
+// The arguments of a command line: what follows the program's name, trimmed
+// of blanks and tabs, copied into at most capacity characters.
+void CommandLineArgumentsA(const char *line, char *arguments, int capacity);
+void CommandLineArgumentsW(const wchar_t *line, wchar_t *arguments, int capacity);
+
+struct DpiValues {
+    uint32_t TwipsPerPixelX;
+    uint32_t TwipsPerPixelY;
+    uint32_t FontScaleDivisor;
+};
+DpiValues ComputeDpiValues(int dotsPerInchX, int dotsPerInchY);
+
+// Registers the seven runtime window classes; unregisters them again.
+void RegisterRuntimeClasses(const wchar_t *classSuffix);
+void UnregisterRuntimeClasses();
+
+// The main window of an instance of this application that is already
+// running: the first top-level window of the main window's class, or 0.
+HWND FindPreviousInstance(int mainKind);

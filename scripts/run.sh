@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds Settings.exe and runs it under Wine, on the user's display or, when
+# there is none, on a virtual one. Its current directory is a demonstration
+# installation folder inside the build folder, which it takes as the Quenlo
+# installation folder; what it writes goes into the project's Wine prefix.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/build.sh"
+build="$top/build"
+install="$build/demo-install"
+mkdir -p "$install/Bin"
+for exe in Quenlo.exe Quenlo64.exe; do
+  if [ -f "$build/tests/bin/quenlo_stub.exe" ]; then
+    cp -f "$build/tests/bin/quenlo_stub.exe" "$install/Bin/$exe"
+  fi
+done
+. "$top/scripts/display.sh"
+if [ -z "${DISPLAY:-}" ]; then
+  echo "No display: Settings runs on a virtual display (stop it with Ctrl+C)." >&2
+fi
+qn_ensure_display "$build"
+trap qn_release_display EXIT
+. "$top/scripts/wine-prefix.sh" "$build" 64
+cd "$install"
+wine "$build/Settings.exe"

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test under Wine (on a virtual display when
+# there is none).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/build.sh"
+build="$top/build"
+. "$top/scripts/display.sh"
+qn_ensure_display "$build"
+. "$top/scripts/wine-prefix.sh" "$build" 64
+. "$top/scripts/wine-prefix.sh" "$build" 32
+status=0
+ctest --test-dir "$build" --output-on-failure -j2 "$@" || status=$?
+for kind in 64 32; do WINEPREFIX="$build/wine/prefix$kind" wineserver -k 2>/dev/null || true; done
+qn_release_display
+exit $status

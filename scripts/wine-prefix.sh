@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Wine environment of the project: private prefixes under the build folder,
+# never the user's own ~/.wine. Source it with the build folder and the kind
+# of prefix (64: a 64-bit Windows 10 system, 32: a 32-bit-only one):
+#   . scripts/wine-prefix.sh BUILD_DIR [64|32]
+# It exports the variables every Wine run of the project uses and creates
+# the prefix on first use.
+
+qn_build_dir=$(cd "$1" && pwd)
+qn_kind=${2:-64}
+
+export WINEPREFIX="$qn_build_dir/wine/prefix$qn_kind"
+if [ "$qn_kind" = 32 ]; then export WINEARCH=win32; else export WINEARCH=win64; fi
+export WINEDEBUG=${WINEDEBUG:--all}
+# The menu builder would write launchers and MIME types into the Linux
+# desktop for every shortcut and association; Mono and Gecko are not needed.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+# Wine links the prefix's user folders to the home folder's; a home inside
+# the build folder keeps even a re-created link away from the real one.
+export HOME="$qn_build_dir/wine/home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
+mkdir -p "$HOME"
+
+qn_make_user_folders_plain() {
+  local users="$WINEPREFIX/drive_c/users"
+  local d
+  for d in "$users"/*/* "$users"/*/AppData/*; do
+    if [ -L "$d" ]; then
+      rm -f "$d"
+      mkdir -p "$d"
+    fi
+  done
+}
+
+qn_create_prefix() {
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win10 /f >/dev/null 2>&1
+  wineserver -w
+  qn_make_user_folders_plain
+  touch "$WINEPREFIX/.project-prefix-ready"
+}
+
+if [ ! -f "$WINEPREFIX/.project-prefix-ready" ]; then
+  mkdir -p "$qn_build_dir/wine"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.project-prefix-ready" ]; then
+      echo "Creating the Wine prefix $WINEPREFIX" >&2
+      rm -rf "$WINEPREFIX"
+      qn_create_prefix
+    fi
+  ) 9>"$qn_build_dir/wine/.lock-$qn_kind"
+fi
+# A Wine update may re-create the links; make sure they stay plain folders.
+qn_make_user_folders_plain

@@ -1,0 +1,193 @@
+// Runtime initialisation in a real Wine process: the records, work areas,
+// screen values and the registered classes.
+#include <gtest/gtest.h>
+
+#include "runtime/startup/startup.h"
+#include "runtime/winproc/winproc.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+TEST(Dpi, ValuesAtCommonResolutions) {
+    DpiValues at96 = ComputeDpiValues(96, 96);
+    EXPECT_EQ(15u, at96.TwipsPerPixelX);
+    EXPECT_EQ(15u, at96.TwipsPerPixelY);
+    EXPECT_EQ(72u, at96.FontScaleDivisor);
+
+    DpiValues at120 = ComputeDpiValues(120, 120);
+    EXPECT_EQ(12u, at120.TwipsPerPixelY);
+    EXPECT_EQ(90u, at120.FontScaleDivisor);
+
+    DpiValues at144 = ComputeDpiValues(144, 144);
+    EXPECT_EQ(10u, at144.TwipsPerPixelX);
+    EXPECT_EQ(108u, at144.FontScaleDivisor);
+
+    DpiValues uneven = ComputeDpiValues(96, 144);
+    EXPECT_EQ(15u, uneven.TwipsPerPixelX);
+    EXPECT_EQ(10u, uneven.TwipsPerPixelY);
+}
+
+TEST(RuntimeInitialize, ScreenValuesMatchTheDisplay) {
+    HDC screen = GetDC(nullptr);
+    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(1440u / dpiX, TwipsPerPixelX);
+    EXPECT_EQ(1440u / dpiY, TwipsPerPixelY);
+    EXPECT_EQ(ComputeDpiValues(dpiX, dpiY).FontScaleDivisor, FontScaleDivisor);
+}
+
+TEST(RuntimeInitialize, WorkAreasAreSplitInOrder) {
+    ASSERT_NE(nullptr, WorkBlock);
+    EXPECT_EQ((void *)WorkBlock, ConversionBuffer);
+    EXPECT_EQ(WorkBlock + 2048, HiddenListBoxes);
+    EXPECT_EQ((char *)WorkBlock + 2312, ServicePackText);
+    EXPECT_EQ((char *)WorkBlock + 2576, TestErrorTrap.Message);
+    EXPECT_EQ((void *)(WorkBlock + 3088), (void *)TemplateList);
+    EXPECT_EQ((void *)(WorkBlock + 4112), ScratchText);
+    // The whole block is writable: the last byte of the text buffer too.
+    MEMORY_BASIC_INFORMATION info;
+    ASSERT_NE(0u, VirtualQuery(WorkBlock + 4631, &info, sizeof info));
+    EXPECT_EQ((DWORD)PAGE_READWRITE, info.Protect);
+
+    ASSERT_NE(nullptr, ThreadTable);
+    EXPECT_EQ(0, ThreadCount);
+    EXPECT_EQ(784u, HeapSize(GetProcessHeap(), 0, ThreadTable));
+}
+
+TEST(RuntimeInitialize, ObjectTableStartsEmpty) {
+    ASSERT_NE(nullptr, ObjectTable);
+    EXPECT_EQ(1024u, HeapSize(GetProcessHeap(), 0, ObjectTable));
+    EXPECT_EQ(1020u, ObjectTableCapacity);
+}
+
+TEST(RuntimeInitialize, ApplicationRecordTexts) {
+    EXPECT_EQ(&TestApp, App);
+    EXPECT_EQ(0, UnicodeFlag);
+    EXPECT_EQ(1252u, CodePage);
+    EXPECT_STREQ("tests.exe", (const char *)App->ExeName);
+    EXPECT_STREQ(" Tests", (const char *)App->Title);
+    EXPECT_EQ(AppTextBlock, (uint8_t *)App->CommandLine);
+    EXPECT_EQ(AppTextBlock + 524, (uint8_t *)App->Path);
+    EXPECT_EQ(AppTextBlock + 1048, (uint8_t *)App->ExeName);
+    EXPECT_EQ(AppTextBlock + 1572, (uint8_t *)App->Title);
+
+    // Path: the folder of the test program, without a final backslash.
+    char module[MAX_PATH];
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string folder(module);
+    folder.resize(folder.find_last_of('\\'));
+    const char *path = (const char *)App->Path;
+    EXPECT_EQ(folder, path);
+    ASSERT_GT(strlen(path), 0u);
+    EXPECT_NE('\\', path[strlen(path) - 1]);
+}
+
+TEST(RuntimeInitialize, ApplicationTextsAreReadOnly) {
+    MEMORY_BASIC_INFORMATION info;
+    ASSERT_NE(0u, VirtualQuery(App->Title, &info, sizeof info));
+    EXPECT_EQ((DWORD)PAGE_READONLY, info.Protect);
+    // IsBadWritePtr tries the write and catches the fault.
+    EXPECT_TRUE(IsBadWritePtr(App->ExeName, 1));
+    EXPECT_TRUE(IsBadWritePtr(App->CommandLine, 1));
+}
+
+TEST(RuntimeInitialize, ProgramCarriesItsManifest) {
+    EXPECT_EQ(1, HasManifest);
+}
+
+TEST(RuntimeInitialize, SharedCursorsAreLoaded) {
+    EXPECT_NE(nullptr, ArrowCursor);
+    EXPECT_NE(nullptr, WaitCursor);
+    EXPECT_NE(ArrowCursor, WaitCursor);
+}
+
+struct ClassExpectation {
+    const char *Name;
+    WNDPROC Procedure;
+};
+
+TEST(RuntimeInitialize, WindowClassesAreRegistered) {
+    const ClassExpectation classes[] = {
+        {"QN2RUNMDIWINDOWTests", RuntimeWindowProc},
+        {"QN2RUNMDICHILDWINDOWTests", RuntimeWindowProc},
+        {"QN2RUNWINDOWTests", RuntimeWindowProc},
+        {"QN2RUNDIALOGBOXTests", RuntimeWindowProc},
+    };
+    for (const ClassExpectation &c : classes) {
+        WNDCLASSEXA wc = {};
+        wc.cbSize = sizeof wc;
+        ASSERT_TRUE(GetClassInfoExA(App->Instance, c.Name, &wc)) << c.Name;
+        EXPECT_EQ((UINT)CS_DBLCLKS, wc.style) << c.Name;
+        EXPECT_EQ(32, wc.cbWndExtra) << c.Name;
+        EXPECT_EQ(0, wc.cbClsExtra) << c.Name;
+        EXPECT_EQ(nullptr, wc.hIcon) << c.Name;
+        EXPECT_EQ(nullptr, wc.hCursor) << c.Name;
+        EXPECT_EQ(nullptr, wc.hbrBackground) << c.Name;
+    }
+}
+
+TEST(RuntimeInitialize, MdiClientIsASuperclassOfTheSystemOne) {
+    WNDCLASSEXA system = {}, ours = {};
+    system.cbSize = ours.cbSize = sizeof system;
+    ASSERT_TRUE(GetClassInfoExA(nullptr, "MDICLIENT", &system));
+    ASSERT_TRUE(GetClassInfoExA(App->Instance, "QNMDICLIENT", &ours));
+    EXPECT_EQ(system.style | CS_DBLCLKS, ours.style);
+    EXPECT_EQ(32, ours.cbWndExtra);
+    EXPECT_NE(nullptr, MdiClientProcedure);
+    EXPECT_EQ(system.hCursor, ours.hCursor);
+}
+
+TEST(RuntimeInitialize, GroupAndPictureClassesFollowTheButtonClass) {
+    WNDCLASSEXA button = {}, group = {}, picture = {};
+    button.cbSize = group.cbSize = picture.cbSize = sizeof button;
+    ASSERT_TRUE(GetClassInfoExA(nullptr, "BUTTON", &button));
+    ASSERT_TRUE(GetClassInfoExA(App->Instance, "QNGROUP", &group));
+    ASSERT_TRUE(GetClassInfoExA(App->Instance, "QNPICTURE", &picture));
+    EXPECT_NE(nullptr, ButtonProcedure);
+    EXPECT_EQ((UINT)CS_DBLCLKS, group.style);
+    EXPECT_EQ(button.cbWndExtra, group.cbWndExtra);
+    EXPECT_EQ(button.cbClsExtra, group.cbClsExtra);
+    EXPECT_EQ(button.hCursor, group.hCursor);
+    EXPECT_EQ(button.hbrBackground, group.hbrBackground);
+    EXPECT_EQ((UINT)CS_DBLCLKS, picture.style);
+    EXPECT_EQ(button.cbWndExtra, picture.cbWndExtra);
+    EXPECT_EQ(nullptr, picture.hCursor);
+    EXPECT_EQ(nullptr, picture.hbrBackground);
+}
+
+TEST(PreviousInstance, FindsAWindowOfTheMainWindowClass) {
+    EXPECT_EQ(nullptr, FindPreviousInstance(3));
+    HWND other = CreateWindowExA(0, "QN2RUNWINDOWTests", "other instance", WS_OVERLAPPED, 0, 0, 10,
+                                 10, nullptr, nullptr, App->Instance, nullptr);
+    ASSERT_NE(nullptr, other);
+    EXPECT_EQ(other, FindPreviousInstance(3));
+    // A dialog or MDI application looks for its own class only.
+    EXPECT_EQ(nullptr, FindPreviousInstance(1));
+    EXPECT_EQ(nullptr, FindPreviousInstance(2));
+    DestroyWindow(other);
+    EXPECT_EQ(nullptr, FindPreviousInstance(3));
+}
+
+TEST(PreviousInstance, ComparesTheClassNameExactly) {
+    HWND other = CreateWindowExA(0, "QN2RUNDIALOGBOXTests", "", WS_OVERLAPPED, 0, 0, 10, 10,
+                                 nullptr, nullptr, App->Instance, nullptr);
+    ASSERT_NE(nullptr, other);
+    EXPECT_EQ(other, FindPreviousInstance(1));
+    // A class whose name only starts with the main window's is another's.
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = App->Instance;
+    wc.lpszClassName = "QN2RUNWINDOWTestsOther";
+    ASSERT_TRUE(RegisterClassExA(&wc));
+    HWND longer = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                  nullptr, App->Instance, nullptr);
+    ASSERT_NE(nullptr, longer);
+    EXPECT_EQ(nullptr, FindPreviousInstance(3));
+    DestroyWindow(longer);
+    UnregisterClassA(wc.lpszClassName, App->Instance);
+    DestroyWindow(other);
+}
+
+} // namespace

@@ -1,0 +1,93 @@
+// Helpers shared by the tests.
+#include "runtime/startup/runtime_state.h"
+#include "tests/support/test_support.h"
+
+#include <vector>
+
+std::wstring TestProgramPath(const wchar_t *fileName) {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n);
+    folder.resize(folder.find_last_of(L'\\') + 1);
+    return folder + fileName;
+}
+
+std::wstring SettingsExePath() {
+    return TestProgramPath(L"..\\..\\Settings.exe");
+}
+
+HANDLE StartProgram(const std::wstring &commandLine, const wchar_t *currentDirectory) {
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(0);
+    STARTUPINFOW start = {};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory,
+                        &start, &info))
+        return nullptr;
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
+
+DWORD WaitForExitCode(HANDLE process, DWORD timeoutMs) {
+    if (WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+        return STILL_ACTIVE;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return code;
+}
+
+DWORD RunProgram(const std::wstring &commandLine, const wchar_t *currentDirectory,
+                 DWORD timeoutMs) {
+    HANDLE process = StartProgram(commandLine, currentDirectory);
+    if (!process) return (DWORD)-1;
+    DWORD code = WaitForExitCode(process, timeoutMs);
+    CloseHandle(process);
+    return code;
+}
+
+std::wstring MakeTempFolder(const wchar_t *prefix) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    for (unsigned n = GetTickCount();; ++n) {
+        std::wstring folder = std::wstring(temp) + prefix + std::to_wstring(n % 1000000);
+        if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) return std::wstring();
+    }
+}
+
+void RemoveFolderTree(const std::wstring &folder) {
+    if (folder.empty()) return;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveFolderTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+void PumpMessagesFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < milliseconds);
+}
