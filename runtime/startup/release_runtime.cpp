@@ -1,5 +1,6 @@
 // ReleaseRuntime: everything the runtime holds, released in a fixed order.
 #include "runtime/startup/startup.h"
+#include "runtime/startup/memory.h"
 
 #include <string.h>
 
@@ -11,7 +12,7 @@ static void TerminateTemplateThreads() {
         TerminateThread(ThreadTable[i].Thread, code);
         CloseHandle(ThreadTable[i].Thread);
     }
-    HeapFree(GetProcessHeap(), 0, ThreadTable);
+    FreeBlock(ThreadTable);
     ThreadTable = nullptr;
     ThreadCount = 0;
 }
@@ -38,7 +39,7 @@ void ReleaseRuntime() {
     TerminateTemplateThreads();
     DestroyHiddenListBoxes();
 
-    if (ObjectTable) HeapFree(GetProcessHeap(), 0, ObjectTable);
+    FreeBlock(ObjectTable);
     ObjectTable = nullptr;
     ObjectTableUsed = 0;
     ObjectTableCapacity = 0;

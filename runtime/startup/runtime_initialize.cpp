@@ -1,6 +1,7 @@
 // RuntimeInitialize: the application record, text form, operating-system
 // level, screen resolution, work areas, tables and window classes.
 #include "runtime/startup/startup.h"
+#include "runtime/startup/memory.h"
 #include "runtime/startup/text_form.h"
 #include "runtime/library/registry.h"
 #include "runtime/library/strings.h"
@@ -19,11 +20,11 @@ static void AllocateWorkAreas() {
     p += ServicePackTextBytes;
     ErrorTrap->Message = (char *)p;
     p += ErrorTrapMessageBytes;
-    TemplateList = (WindowTemplate **)p;
+    TemplateList = (const WindowTemplate **)p;
     p += TemplateListBytes;
     ScratchText = p;
 
-    ThreadTable = (ThreadRecord *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, ThreadTableBytes);
+    ThreadTable = (ThreadRecord *)AllocZeroed(ThreadTableBytes);
     ThreadCount = 0;
 }
 
@@ -142,7 +143,7 @@ void RuntimeInitialize(const wchar_t *classSuffix, const wchar_t *exeName, const
     HasManifest = FindResourceW(App->Instance, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) ? 1 : 0;
     MeasureScreen();
 
-    ObjectTable = (uint8_t *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, InitialObjectTableBytes);
+    ObjectTable = (uint8_t *)AllocZeroed(InitialObjectTableBytes);
     ObjectTableCapacity = InitialObjectTableBytes - 4;
     ObjectTableUsed = 0;
     ArrowCursor = (HCURSOR)LoadImageW(nullptr, (LPCWSTR)IDC_ARROW, IMAGE_CURSOR, 0, 0,

@@ -18,7 +18,7 @@ uint8_t *WorkBlock;
 void *ConversionBuffer;
 uint8_t *HiddenListBoxes;
 char *ServicePackText;
-WindowTemplate **TemplateList;
+const WindowTemplate **TemplateList;
 void *ScratchText;
 
 uint8_t *AppTextBlock;

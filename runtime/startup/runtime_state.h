@@ -48,7 +48,8 @@ struct ThreadRecord {
 };
 static_assert(sizeof(ThreadRecord) == 16);
 
-struct WindowTemplate;
+struct WindowObject;
+typedef WindowObject WindowTemplate;
 
 // Sizes of the runtime's work areas.
 enum : uint32_t {
@@ -94,8 +95,8 @@ extern uint8_t *WorkBlock;
 extern void *ConversionBuffer;
 extern uint8_t *HiddenListBoxes; // count byte, then window handles
 extern char *ServicePackText;
-extern WindowTemplate **TemplateList; // null-terminated
-extern void *ScratchText;             // the shared string buffer: 260 characters
+extern const WindowTemplate **TemplateList; // null-terminated
+extern void *ScratchText;                   // the shared string buffer: 260 characters
 
 extern uint8_t *AppTextBlock;
 

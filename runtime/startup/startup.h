@@ -19,7 +19,7 @@ struct StartupValues {
     uint32_t VersionMajor;
     uint32_t VersionMinor;
     uint32_t VersionRevision;
-    WindowTemplate *MainTemplate;
+    const WindowTemplate *MainTemplate;
 };
 extern const StartupValues ApplicationStartup;
 
