@@ -1,4 +1,5 @@
 // The Settings application's start-up values for the program entry.
+#include "app/settings.h"
 #include "runtime/startup/startup.h"
 
 const StartupValues ApplicationStartup = {
@@ -11,5 +12,5 @@ const StartupValues ApplicationStartup = {
     1,               // version 1.1, revision 2
     1,
     2,
-    nullptr,
+    SettingsWindowTemplate,
 };

@@ -1,18 +1,8 @@
 // ReadRegValue: one registry value into a 260-character buffer.
 #include "runtime/library/registry.h"
+#include "runtime/library/registry_calls.h"
 #include "runtime/startup/runtime_state.h"
 
-static bool IsAcceptedRoot(HKEY root) {
-    uintptr_t value = (uintptr_t)root;
-    return value >= 0x80000000u && value <= 0x80000006u;
-}
-
-static LONG ApiRegOpenKeyEx(HKEY r, const char *s, REGSAM a, HKEY *k) {
-    return RegOpenKeyExA(r, s, 0, a, k);
-}
-static LONG ApiRegOpenKeyEx(HKEY r, const wchar_t *s, REGSAM a, HKEY *k) {
-    return RegOpenKeyExW(r, s, 0, a, k);
-}
 static LONG ApiRegQueryValueEx(HKEY k, const char *n, BYTE *d, DWORD *size) {
     return RegQueryValueExA(k, n, nullptr, nullptr, d, size);
 }
@@ -24,7 +14,7 @@ template <class Ch>
 static int ReadRegValueT(HKEY root, const Ch *subKey, const Ch *valueName, void *buffer) {
     if (!IsAcceptedRoot(root)) return 0;
     HKEY key;
-    if (ApiRegOpenKeyEx(root, subKey, KEY_READ, &key) != ERROR_SUCCESS) return 0;
+    if (ApiRegOpenKeyEx(root, subKey, ReadAccess, &key) != ERROR_SUCCESS) return 0;
     LONG result;
     if (buffer) {
         DWORD size = 260 * sizeof(Ch);

@@ -39,3 +39,5 @@ wchar_t WindowClassName[ClassNameChars];
 wchar_t DialogClassName[ClassNameChars];
 
 LPTOP_LEVEL_EXCEPTION_FILTER PreviousExceptionFilter;
+
+const WindowTemplate *MainWindowTemplate;

@@ -117,3 +117,6 @@ extern wchar_t WindowClassName[ClassNameChars];
 extern wchar_t DialogClassName[ClassNameChars];
 
 extern LPTOP_LEVEL_EXCEPTION_FILTER PreviousExceptionFilter;
+
+// The template of the application's main window, run by RunMainWindow.
+extern const WindowTemplate *MainWindowTemplate;

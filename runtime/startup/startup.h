@@ -35,6 +35,13 @@ void RuntimeInitialize(const wchar_t *classSuffix, const wchar_t *exeName, const
 // Runs the application's main window until the quit message; returns its code.
 int WINAPI RunMainWindow(HINSTANCE instance, HINSTANCE previous, void *commandLine, int showMode);
 
+// The message primitives of the active form.
+BOOL GetMessageAW(MSG *msg);
+BOOL PeekMessageAW(MSG *msg, UINT remove);
+int TranslateAcceleratorAW(HWND window, HACCEL table, MSG *msg);
+LRESULT DispatchMessageAW(const MSG *msg);
+HACCEL LoadAcceleratorsAW(HINSTANCE instance, int resource);
+
 // Releases everything the runtime holds; no runtime routine may run after it.
 void ReleaseRuntime();
 void DestroyMainWindowAndRelease();
@@ -75,3 +82,10 @@ void UnregisterRuntimeClasses();
 // The main window of an instance of this application that is already
 // running: the first top-level window of the main window's class, or 0.
 HWND FindPreviousInstance(int mainKind);
+
+// The result of the last modal window, returned by ModalLoop.
+extern INT_PTR ModalResult;
+
+// Runs a window created with the modal option until it is destroyed; the
+// owner (may be 0) is disabled meanwhile. Returns ModalResult.
+INT_PTR ModalLoop(WindowObject *object, HWND owner);

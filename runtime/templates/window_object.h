@@ -147,6 +147,7 @@ struct WindowObject {
         int32_t VisibleItems;    // combo boxes
         int32_t PicturePosition; // push buttons
         int32_t Hyperlink;       // labels
+        int32_t GripperPointer;  // rebars: cursor code over the band grippers
     };
     int32_t MdiChild;
     union {
@@ -165,6 +166,7 @@ struct WindowObject {
         int32_t SimpleMode;     // status bars
         int32_t TextY;          // picture boxes
         int32_t CaptionLeft;    // group boxes
+        int32_t LastHitTest;    // rebars: hit-test code of the last NM_NCHITTEST
     };
     HWND ParentHandle; // 160
     union {

@@ -38,3 +38,24 @@ void RemoveFolderTree(const std::wstring &folder);
 
 // Pumps the thread's messages for the given time.
 void PumpMessagesFor(DWORD milliseconds);
+
+// Sets UnicodeFlag for the life of a scope and restores the previous value,
+// so that a test can drive the runtime's entries in either text form.
+class TextFormScope {
+  public:
+    explicit TextFormScope(int wide) : Saved(UnicodeFlag) { UnicodeFlag = wide; }
+    ~TextFormScope() { UnicodeFlag = Saved; }
+    TextFormScope(const TextFormScope &) = delete;
+    TextFormScope &operator=(const TextFormScope &) = delete;
+
+  private:
+    int Saved;
+};
+
+// A Latin-1 text in the character type Ch (8-bit texts keep their bytes).
+template <class Ch> std::basic_string<Ch> TextOf(const std::string &latin1) {
+    std::basic_string<Ch> text;
+    for (unsigned char c : latin1)
+        text += (Ch)c;
+    return text;
+}

@@ -1,0 +1,100 @@
+// Picture boxes: background colour, image and text, optionally off-screen,
+// and the transparent controls on top of them.
+#include "runtime/painting/painting.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/templates/templates.h"
+
+static int DrawTextAW(HDC dc, const void *text, int length, RECT *rect, UINT format) {
+    return UnicodeFlag ? DrawTextW(dc, (const wchar_t *)text, length, rect, format)
+                       : DrawTextA(dc, (const char *)text, length, rect, format);
+}
+
+static int TextLengthAW(const void *text) {
+    return UnicodeFlag ? lstrlenW((const wchar_t *)text) : lstrlenA((const char *)text);
+}
+
+static bool IsEmptyText(const void *text) {
+    if (!text) return true;
+    return UnicodeFlag ? *(const wchar_t *)text == 0 : *(const char *)text == 0;
+}
+
+void DrawImageInRect(WindowObject *object, HDC source, HDC target, const RECT *rect) {
+    if (object->PictureType == -1 || !object->Picture) return;
+    if (object->PictureType == 0) {
+        HDC memory = CreateCompatibleDC(source);
+        HGDIOBJ old = SelectObject(memory, (HBITMAP)object->Picture);
+        BitBlt(target, 0, 0, rect->right, rect->bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+        return;
+    }
+    DrawIconEx(target, 0, 0, (HICON)object->Picture, rect->right, rect->bottom, 0, nullptr,
+               DI_NORMAL);
+}
+
+void EraseSiblingsOver(HWND window) {
+    HWND child = GetWindow(window, GW_CHILD);
+    if (child) child = GetWindow(child, GW_HWNDLAST);
+    for (; child; child = GetWindow(child, GW_HWNDPREV)) {
+        WindowObject *object = ObjectFromHandle(child);
+        if (object && (object->Kind == KindLabel || object->Kind == KindImage) &&
+            object->Transparent)
+            InvalidateRect(child, nullptr, FALSE);
+    }
+}
+
+void PaintPicture(WindowObject *object, HDC dc, int paintBackground, int drawText) {
+    HWND window = object->Handle;
+    PAINTSTRUCT paint;
+    const bool began = dc == nullptr;
+    if (began) dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+
+    HDC target = dc;
+    HDC memory = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ oldBitmap = nullptr;
+    if (paintBackground || object->DoubleBuffer) {
+        if (object->BackColorSetting != NoColour) {
+            if (object->DoubleBuffer) {
+                memory = CreateCompatibleDC(dc);
+                bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+                oldBitmap = SelectObject(memory, bitmap);
+                target = memory;
+            }
+            if (object->BackBrush) FillRect(target, &client, object->BackBrush);
+        }
+        DrawImageInRect(object, dc, target, &client);
+    }
+    if (drawText) {
+        SetBkMode(target, TRANSPARENT);
+        if (object->TextBuffer && (object->Style & 0x200))
+            object->TextFormat |= DT_VCENTER | DT_SINGLELINE;
+        if (!IsEmptyText(object->TextBuffer) || object->PrintedText) {
+            SetTextColor(target, object->Enabled ? object->ForeColor : 0x808080);
+            HGDIOBJ oldFont = object->Font ? SelectObject(target, object->Font) : nullptr;
+            if (object->PrintedText) {
+                const int length = TextLengthAW(object->PrintedText);
+                if (UnicodeFlag)
+                    TextOutW(target, object->TextX, object->TextY,
+                             (const wchar_t *)object->PrintedText, length);
+                else
+                    TextOutA(target, object->TextX, object->TextY,
+                             (const char *)object->PrintedText, length);
+            } else if (object->TextLength) {
+                DrawTextAW(target, object->TextBuffer, object->TextLength, &client,
+                           (UINT)object->TextFormat);
+            }
+            if (oldFont) SelectObject(target, oldFont);
+        }
+    }
+    if (memory) {
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, oldBitmap);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+    }
+    if (began) EndPaint(window, &paint);
+    if (drawText) EraseSiblingsOver(window);
+}

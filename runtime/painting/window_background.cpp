@@ -1,0 +1,38 @@
+// A window's background: its colour around its picture, which is drawn
+// unscaled at the top-left corner.
+#include "runtime/painting/painting.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/winproc/winproc.h"
+
+LRESULT EraseWindowBackground(WindowObject *object, HWND window, HDC dc) {
+    RECT client;
+    GetClientRect(window, &client);
+    const bool coloured = object->BackColorSetting != NoColour;
+    HGDIOBJ oldBrush = nullptr;
+    if (!coloured) {
+        DefaultProcessing(object, window, WM_ERASEBKGND, (WPARAM)dc, 0);
+    } else {
+        oldBrush = SelectObject(dc, object->BackBrush);
+        PatBlt(dc, 0, object->PictureHeight, client.right, client.bottom - object->PictureHeight,
+               PATCOPY);
+    }
+    if (object->Picture && object->PictureType != -1) {
+        if (object->PictureType == 0) {
+            HDC memory = CreateCompatibleDC(dc);
+            HGDIOBJ old = SelectObject(memory, (HBITMAP)object->Picture);
+            BitBlt(dc, 0, 0, object->PictureWidth, object->PictureHeight, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+            DeleteDC(memory);
+        } else {
+            if (coloured) PatBlt(dc, 0, 0, object->PictureWidth, object->PictureHeight, PATCOPY);
+            DrawIcon(dc, 0, 0, (HICON)object->Picture);
+        }
+    }
+    if (coloured) {
+        if (object->PictureWidth > 0)
+            PatBlt(dc, object->PictureWidth, 0, client.right - object->PictureWidth,
+                   object->PictureHeight, PATCOPY);
+        SelectObject(dc, oldBrush);
+    }
+    return 1;
+}

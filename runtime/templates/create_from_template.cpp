@@ -1,0 +1,141 @@
+// CreateFromTemplate and BuildChildObjects: window objects copied from a
+// template and the window created in one of its four ways.
+#include "runtime/templates/templates.h"
+#include "runtime/properties/properties.h"
+#include "runtime/startup/memory.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/startup.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/winproc/layout.h"
+#include "runtime/winproc/winproc.h"
+
+WindowObject *PendingObject;
+
+static WindowObject *CopyEntry(const WindowObject *entry) {
+    WindowObject *object = (WindowObject *)AllocZeroed(sizeof(WindowObject));
+    if (!object) return nullptr;
+    *object = *entry;
+    object->ToolTip = nullptr;
+    return object;
+}
+
+const WindowObject *BuildChildObjects(WindowObject *parent, const WindowObject *entry) {
+    const int count = entry->ChildCount;
+    WindowObject **children = (WindowObject **)AllocZeroed((count + 1) * sizeof(WindowObject *));
+    parent->Children = children;
+    for (int i = 0; i < count; ++i) {
+        ++entry;
+        WindowObject *child = CopyEntry(entry);
+        if (!child) break;
+        if (children) children[i] = child;
+        const WindowObject *last = entry;
+        if (entry->ChildCount > 0)
+            last = BuildChildObjects(child, entry);
+        else
+            child->Children = nullptr;
+        child->InitialFont = nullptr;
+        child->FontName = CopyText(child, entry->FontName, 0);
+        child->TextBuffer = CopyText(child, entry->TextBuffer, 1);
+        child->ToolTipCopy = CopyText(child, entry->ToolTipText, 0);
+        entry = last;
+    }
+    return entry;
+}
+
+// Frees the objects of a window whose creation never reached its first
+// message, so that nothing else owns them.
+static void ReleaseUnboundObject(WindowObject *object) {
+    FreeText(object->FontName);
+    FreeText(object->TextBuffer);
+    ReleaseChildObjects(object);
+    FreeBlock(object);
+}
+
+static HWND CreateDialogWindow(WindowObject *object, HWND owner) {
+    PendingObject = object;
+    const LPARAM noParameter = 0;
+    HWND window = UnicodeFlag ? CreateDialogParamW(App->Instance, MAKEINTRESOURCEW(object->Id),
+                                                   owner, (DLGPROC)RuntimeWindowProc, noParameter)
+                              : CreateDialogParamA(App->Instance, MAKEINTRESOURCEA(object->Id),
+                                                   owner, (DLGPROC)RuntimeWindowProc, noParameter);
+    if (window && !object->IsMainWindow) {
+        StartPosition at;
+        ComputeStartPosition(object, owner, &at);
+        SetWindowPos(window, nullptr, at.X, at.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    return window;
+}
+
+INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int modal,
+                           WNDPROC dialogProcedure) {
+    WindowObject *object = CopyEntry(windowTemplate);
+    if (!object) return 0;
+    if (windowTemplate->ChildCount > 0) {
+        const WindowObject *start =
+            windowTemplate->TemplateStart ? windowTemplate->TemplateStart : windowTemplate;
+        BuildChildObjects(object, start);
+    } else {
+        object->Children = nullptr;
+    }
+    object->InitialFont = nullptr;
+    object->FontName = CopyText(object, windowTemplate->FontName, 0);
+    object->TextBuffer = CopyText(object, windowTemplate->TextBuffer, 1);
+
+    const bool mdiChild = object->Kind != KindDialog && object->MdiChild;
+    HWND window = nullptr;
+    if (object->Kind == KindDialog) {
+        object->PreviousProcedure = dialogProcedure;
+        object->Modal = (HWND)(intptr_t)modal;
+        object->Style &= ~WS_VISIBLE;
+        if (modal && owner && (GetWindowLongAW(owner, GWL_STYLE) & WS_CHILD))
+            owner = App->MainWindow;
+        window = CreateDialogWindow(object, owner);
+        if (window && modal) return ModalLoop(object, owner);
+    } else {
+        object->Style &= ~WS_VISIBLE;
+        StartPosition at;
+        ComputeStartPosition(object, owner, &at);
+        PendingObject = object;
+        if (object->Kind == KindMdiFrame) {
+            window = CreateRuntimeWindow(object->ExStyle & ~WS_EX_CLIENTEDGE, MdiFrameClassName,
+                                         nullptr, object->Style & ~(WS_HSCROLL | WS_VSCROLL), at.X,
+                                         at.Y, at.Width, at.Height, owner, nullptr, nullptr);
+        } else if (mdiChild) {
+            SendMessageAW(owner, WM_SETREDRAW, FALSE, 0);
+            window = CreateRuntimeWindow(object->ExStyle | WS_EX_MDICHILD, MdiChildClassName,
+                                         nullptr, object->Style, at.X, at.Y, at.Width, at.Height,
+                                         owner, nullptr, nullptr);
+            if (window)
+                SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        } else {
+            object->Modal = (HWND)(intptr_t)modal;
+            if (modal) object->ExStyle &= ~WS_EX_APPWINDOW;
+            window = CreateRuntimeWindow(object->ExStyle, WindowClassName, nullptr, object->Style,
+                                         at.X, at.Y, at.Width, at.Height, owner, nullptr, nullptr);
+            if (window && modal) return ModalLoop(object, owner);
+        }
+    }
+
+    if (!window) {
+        // Bound objects are released with their window; unbound ones here.
+        if (PendingObject == object) ReleaseUnboundObject(object);
+        PendingObject = nullptr;
+        if (mdiChild && owner) SendMessageAW(owner, WM_SETREDRAW, TRUE, 0);
+        return 0;
+    }
+
+    if (CallEventProcedure(object, window, RTM_CREATED, 0, 0) == -1) {
+        if (IsWindow(window)) DestroyWindow(window);
+        return -1;
+    }
+    if (!IsWindow(window)) return 0;
+    object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
+    if (object->Visible) SetWindowState(window, object->WindowState);
+    if (mdiChild && owner) {
+        SendMessageAW(owner, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(owner, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    return (INT_PTR)object->Handle;
+}

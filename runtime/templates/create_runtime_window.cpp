@@ -1,0 +1,18 @@
+// CreateRuntimeWindow: CreateWindowEx in the active form.
+#include "runtime/templates/templates.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+
+HWND CreateRuntimeWindow(DWORD exStyle, const wchar_t *className, const void *windowName,
+                         DWORD style, int x, int y, int width, int height, HWND parent,
+                         HMENU menuOrId, void *parameter) {
+    // Layout mirroring and no-inherit-layout do not exist before Windows 2000.
+    if (OsLevel <= 3) exStyle &= ~(0x00400000u | 0x00100000u);
+    const void *activeClass = LiteralToConversionBuffer(className);
+    if (UnicodeFlag)
+        return CreateWindowExW(exStyle, (const wchar_t *)activeClass, (const wchar_t *)windowName,
+                               style, x, y, width, height, parent, menuOrId, App->Instance,
+                               parameter);
+    return CreateWindowExA(exStyle, (const char *)activeClass, (const char *)windowName, style, x,
+                           y, width, height, parent, menuOrId, App->Instance, parameter);
+}

@@ -1,0 +1,142 @@
+// SetUpWindow: a window finished at its WM_CREATE or WM_INITDIALOG, from its
+// menu and tooltips to its controls.
+#include "runtime/templates/templates.h"
+#include "runtime/properties/properties.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/winproc/layout.h"
+#include "runtime/winproc/winproc.h"
+
+#include <commctrl.h>
+
+static void AttachMenu(WindowObject *object, HWND window) {
+    if (object->Menu && object->Menu < 65536) {
+        HMENU loaded = UnicodeFlag ? LoadMenuW(App->Instance, MAKEINTRESOURCEW(object->Menu))
+                                   : LoadMenuA(App->Instance, MAKEINTRESOURCEA(object->Menu));
+        if (loaded) object->Menu = (uintptr_t)loaded;
+    }
+    if (!object->Menu && object->Kind == KindMdiFrame) object->Menu = (uintptr_t)CreateMenu();
+    SetMenu(window, (HMENU)object->Menu);
+}
+
+static void CreateToolTipWindow(WindowObject *object, HWND window) {
+    if (!object->ToolTipStyle) return;
+    DWORD style = TTS_ALWAYSTIP;
+    if (object->ToolTipStyle == 2) style |= TTS_BALLOON;
+    object->ToolTip =
+        CreateRuntimeWindow(0, L"Tooltips_class32", nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, nullptr);
+    object->ToolTipStyle = 0;
+}
+
+template <class Ch> static void AddToolT(HWND toolTip, HWND owner, HWND control, void *text) {
+    struct ToolInfo {
+        UINT cbSize, uFlags;
+        HWND hwnd;
+        UINT_PTR uId;
+        RECT rect;
+        HINSTANCE hinst;
+        Ch *lpszText;
+        LPARAM lParam;
+    } info = {};
+    static_assert(sizeof(ToolInfo) == 44);
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner;
+    info.uId = (UINT_PTR)control;
+    info.lpszText = (Ch *)text;
+    SendMessageAW(toolTip, UnicodeFlag ? TTM_ADDTOOLW : TTM_ADDTOOLA, 0, (LPARAM)&info);
+}
+
+static bool HasText(const void *text) {
+    if (!text) return false;
+    return UnicodeFlag ? *(const wchar_t *)text != 0 : *(const char *)text != 0;
+}
+
+// Every control with a tooltip text becomes a tool of the window's tooltip,
+// identified by its own handle; containers are searched too.
+static void RegisterToolTips(WindowObject *window, HWND parent) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == window->MdiClient) continue;
+        WindowObject *control = ObjectFromHandle(child);
+        if (!control) continue;
+        if (HasText(control->ToolTipCopy)) {
+            if (UnicodeFlag)
+                AddToolT<wchar_t>(window->ToolTip, window->Handle, child, control->ToolTipCopy);
+            else
+                AddToolT<char>(window->ToolTip, window->Handle, child, control->ToolTipCopy);
+        }
+        if (IsContainerKind(control->Kind)) RegisterToolTips(window, child);
+    }
+}
+
+void SetUpWindow(WindowObject *object) {
+    HWND window = object->Handle;
+    if (object->Kind != KindMdiFrame) AcquireFramePens();
+
+    object->MouseIcon = LoadImageResource(object, object->MouseIcon, 0);
+    object->Icon = LoadImageResource(object, object->Icon, 0);
+    object->SmallIcon = LoadImageResource(object, object->SmallIcon, 0);
+    if (object->Picture) {
+        ImageRef picture = object->Picture;
+        object->Picture = 0;
+        SetPicture(window, picture);
+    }
+
+    AttachMenu(object, window);
+    CreateToolTipWindow(object, window);
+
+    DWORD style = object->Style;
+    DWORD exStyle = object->ExStyle;
+    if (OsLevel <= 3) exStyle &= ~(0x00400000u | 0x00100000u);
+    if (object->Kind == KindMdiFrame) {
+        style &= ~(WS_HSCROLL | WS_VSCROLL);
+        exStyle &= ~WS_EX_CLIENTEDGE;
+    }
+    SetWindowLongAW(window, GWL_STYLE, style);
+    SetWindowLongAW(window, GWL_EXSTYLE, exStyle);
+
+    SetBackColor(window, object->BackColorSetting);
+    SetForeColor(window, object->ForeColorSetting);
+
+    object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
+    HFONT font = CreateFontFromFields(
+        window, object->FontSize, object->FontBold, object->FontItalic, object->FontUnderline,
+        object->FontStrikeOut, object->FontName, object->FixedFontScale);
+    if (object->Font) DeleteObject(object->Font);
+    object->Font = font;
+    SendMessageAW(window, WM_SETFONT, (WPARAM)font, FALSE);
+    InvalidateRect(window, nullptr, TRUE);
+
+    RECT rect;
+    if (WindowRectInParent(window, &rect) == 1) {
+        object->Left = FromPixelsX(rect.left, object->ScaleMode);
+        object->Top = FromPixelsY(rect.top, object->ScaleMode);
+    }
+    if (object->MdiChild) SendMessageAW(GetParent(window), RTM_CHILDMOVED, 0, 0);
+
+    if (object->TimerInterval >= 1) SetTimerInterval(window, object->TimerInterval);
+
+    SendMessageAW(window, WM_SETICON, ICON_BIG, (LPARAM)object->Icon);
+    SendMessageAW(window, WM_SETICON, ICON_SMALL, (LPARAM)object->SmallIcon);
+    if (UnicodeFlag)
+        SetWindowTextW(window, (const wchar_t *)object->TextBuffer);
+    else
+        SetWindowTextA(window, (const char *)object->TextBuffer);
+
+    if (WindowRectInParent(window, &rect) == 1) {
+        object->Left = FromPixelsX(rect.left, object->ScaleMode);
+        object->Top = FromPixelsY(rect.top, object->ScaleMode);
+        object->Width = FromPixelsX(rect.right - rect.left, object->ScaleMode);
+        object->Height = FromPixelsY(rect.bottom - rect.top, object->ScaleMode);
+    }
+
+    if (object->CloseDisabled)
+        EnableMenuItem(GetSystemMenu(window, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+
+    if (object->Children) {
+        CreateControls(window, window, object);
+        if (object->ToolTip) RegisterToolTips(object, window);
+    }
+    object->ActiveControl = window;
+}

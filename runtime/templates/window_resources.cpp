@@ -1,0 +1,79 @@
+// What a window owns, released at its destruction, and the shared frame pens.
+#include "runtime/templates/templates.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+
+#include <commctrl.h>
+
+HPEN FramePenLight;
+HPEN FramePenDark;
+int FramePenUses;
+
+void AcquireFramePens() {
+    if (FramePenUses == 0) {
+        FramePenLight = CreatePen(PS_SOLID, 1, 0xE0E0E0);
+        FramePenDark = CreatePen(PS_SOLID, 1, 0x808080);
+    }
+    ++FramePenUses;
+}
+
+void ReleaseFramePens() {
+    if (FramePenUses <= 0) return;
+    if (--FramePenUses == 0) {
+        DeleteObject(FramePenLight);
+        DeleteObject(FramePenDark);
+        FramePenLight = nullptr;
+        FramePenDark = nullptr;
+    }
+}
+
+void DeleteGdiOrIcon(HANDLE handle) {
+    if (!handle) return;
+    if (DeleteObject((HGDIOBJ)handle)) return;
+    if (OsLevel > 2 && !DestroyIcon((HICON)handle)) DestroyCursor((HCURSOR)handle);
+}
+
+// Image fields may still hold a resource number that never loaded; those
+// are not handles and are never released.
+static void DeleteImageField(ImageRef *field) {
+    if (*field >= 65536) DeleteGdiOrIcon((HANDLE)*field);
+    *field = 0;
+}
+
+void DeleteObjectResources(WindowObject *object) {
+    DeleteGdiOrIcon(object->BackBrush);
+    object->BackBrush = nullptr;
+    DeleteImageField(&object->MouseIcon);
+    DeleteGdiOrIcon(object->Font);
+    object->Font = nullptr;
+    DeleteImageField(&object->Icon);
+    DeleteImageField(&object->SmallIcon);
+    DeleteGdiOrIcon(object->Pen);
+    object->Pen = nullptr;
+    DeleteImageField(&object->Picture);
+}
+
+void DestroyImageList(HIMAGELIST list) {
+    if (!list) return;
+    while (ImageList_GetImageCount(list) > 0)
+        if (!ImageList_Remove(list, 0)) break;
+    ImageList_Destroy(list);
+}
+
+void ReleaseWindowResources(WindowObject *object) {
+    HWND window = object->Handle;
+    if (!(object->Kind == KindWindow && object->MdiChild)) {
+        HWND parent = GetParent(window);
+        if (!parent && App && App->MainWindow != window) parent = App->MainWindow;
+        if (parent) {
+            SetActiveWindow(parent);
+            SetFocus(parent);
+        }
+    }
+    SendMessageAW(window, WM_SETICON, ICON_BIG, 0);
+    SendMessageAW(window, WM_SETICON, ICON_SMALL, 0);
+    DeleteObjectResources(object);
+    if (object->Menu >= 65536) DestroyMenu((HMENU)object->Menu);
+    object->Menu = 0;
+    if (object->Kind != KindMdiFrame) ReleaseFramePens();
+}

@@ -1,0 +1,49 @@
+// Closing a window: the EventProcedure may refuse; otherwise the window is
+// hidden, a modal run ends or the window is destroyed.
+#include "runtime/winproc/handlers.h"
+#include "runtime/library/window_routines.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/winproc.h"
+
+#include <commctrl.h>
+
+static void RemoveTools(HWND toolTip, HWND parent, HWND mdiClient) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == mdiClient) continue;
+        TTTOOLINFOW info = {};
+        info.cbSize = 44; // the size every comctl32 version accepts
+        info.hwnd = child;
+        info.uId = (UINT_PTR)child;
+        SendMessageW(toolTip, TTM_DELTOOLW, 0, (LPARAM)&info);
+        WindowObject *control = ObjectFromHandle(child);
+        if (control && IsContainerKind(control->Kind)) RemoveTools(toolTip, child, mdiClient);
+    }
+}
+
+LRESULT OnCloseWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+    LRESULT refused = CallEventProcedure(object, window, WM_CLOSE, wParam, lParam);
+    if (!IsWindow(window)) return 0;
+    if (refused) return 1;
+    ShowWindow(window, SW_HIDE);
+    Sleep(100);
+    if (object->Modal) {
+        EndModal(window, refused);
+        return 1;
+    }
+    if (object->Kind == KindWindow && object->MdiChild) {
+        HWND client = GetParent(window);
+        HWND frame = GetParent(client);
+        WindowObject *frameObject = ObjectFromHandle(frame);
+        if (frameObject) {
+            SendMessageAW(client, WM_MDISETMENU, (WPARAM)frameObject->Menu, 0);
+            DrawMenuBar(frame);
+        }
+    }
+    if (object->ToolTip) {
+        RemoveTools(object->ToolTip, window, object->MdiClient);
+        DestroyWindow(object->ToolTip);
+        object->ToolTip = nullptr;
+    }
+    return WindowDefaultProcessing(object, window, WM_CLOSE, wParam, lParam);
+}

@@ -1,0 +1,70 @@
+// Routing of WM_COMMAND and WM_NOTIFY in windows: nested edit notifications,
+// empty combo boxes, toolbars and rebars, then the window's EventProcedure.
+#include "runtime/winproc/handlers.h"
+#include "runtime/library/window_routines.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/layout.h"
+#include "runtime/winproc/winproc.h"
+
+#include <commctrl.h>
+
+static void RebarNotification(WindowObject *rebar, const NMHDR *header) {
+    switch (header->code) {
+    case RBN_CHILDSIZE: {
+        const NMREBARCHILDSIZE *size = (const NMREBARCHILDSIZE *)header;
+        REBARBANDINFOW band = {};
+        band.cbSize = sizeof band;
+        band.fMask = RBBIM_CHILD;
+        if (SendMessageW(rebar->Handle, RB_GETBANDINFOW, size->uBand, (LPARAM)&band) &&
+            band.hwndChild)
+            RedrawWindow(rebar->Handle, &size->rcBand, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        break;
+    }
+    case RBN_HEIGHTCHANGE: {
+        const int height = (int)SendMessageAW(rebar->Handle, RB_GETBARHEIGHT, 0, 0);
+        rebar->Height = FromPixelsY(height, rebar->ScaleMode);
+        LayoutDockedControls(ObjectFromHandle(GetParent(rebar->Handle)));
+        break;
+    }
+    case NM_NCHITTEST: rebar->LastHitTest = (int32_t)((const NMMOUSE *)header)->dwHitInfo; break;
+    }
+}
+
+LRESULT OnWindowCommand(WindowObject *object, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        WindowObject *control = ObjectFromHandle((HWND)lParam);
+        if (!control) return EventThenDefault(object, window, message, wParam, lParam);
+        const UINT code = HIWORD(wParam);
+        const int kind = control->Kind;
+        if ((kind == KindTextBox || kind == KindRichTextBox) &&
+            (code == EN_CHANGE || code == EN_UPDATE)) {
+            // An EventProcedure that changes the text hears no nested notice.
+            if (EditNotifyBusy) return 1;
+            EditNotifyBusy = 1;
+            LRESULT result = EventThenDefault(object, window, message, wParam, lParam);
+            EditNotifyBusy = 0;
+            return result;
+        }
+        if (kind == KindComboBox && code == CBN_DROPDOWN &&
+            SendMessageAW(control->Handle, CB_GETCOUNT, 0, 0) == 0)
+            FitComboHeight(control, 0);
+        if (kind == KindToolbar && OsLevel >= 5) {
+            ProcessMessages();
+            InvalidateRect(control->Handle, nullptr, FALSE);
+            PostMessageAW(control->Handle, WM_PAINT, 0, 0);
+        }
+    } else {
+        const NMHDR *header = (const NMHDR *)lParam;
+        WindowObject *control = header ? ObjectFromHandle(header->hwndFrom) : nullptr;
+        if (control && control->Kind == KindRebar) RebarNotification(control, header);
+    }
+    if ((HWND)lParam == object->MdiClient && object->MdiClient)
+        return EventThenDefault(object, window, message, wParam, lParam);
+    LRESULT result = CallEventProcedure(object, window, message, wParam, lParam);
+    if (result || !IsWindow(window)) return result;
+    return WindowDefaultProcessing(object, window, message, wParam, lParam);
+}

@@ -1,0 +1,99 @@
+// Creation of windows (WM_CREATE, and WM_INITDIALOG of dialog windows) and
+// of the runtime's own group and picture boxes.
+#include "runtime/winproc/handlers.h"
+#include "runtime/painting/theme.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/focus.h"
+#include "runtime/winproc/layout.h"
+#include "runtime/winproc/winproc.h"
+
+static void CreateMdiClient(WindowObject *frame, HWND window) {
+    CLIENTCREATESTRUCT client = {nullptr, 0};
+    const DWORD inherited = WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL;
+    const DWORD style = WS_CHILD | WS_VISIBLE | MDIS_ALLCHILDSTYLES | (frame->Style & inherited);
+    const DWORD exStyle = frame->ExStyle & WS_EX_CLIENTEDGE;
+    frame->MdiClient = CreateRuntimeWindow(exStyle, L"QNMDICLIENT", nullptr, style, 0, 0, 0, 0,
+                                           window, nullptr, &client);
+}
+
+LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM wParam,
+                       LPARAM lParam) {
+    const int kind = object->Kind;
+    const bool created = message == WM_CREATE;
+    if (created && (kind == KindWindow || kind == KindDialog) && object->RedrawOnResize)
+        SetClassLongPtrW(window, GCL_STYLE,
+                         GetClassLongPtrW(window, GCL_STYLE) | CS_HREDRAW | CS_VREDRAW);
+    // A dialog window is finished at WM_INITDIALOG; its EventProcedure never
+    // hears WM_CREATE.
+    if (created && kind == KindDialog) return 0;
+
+    if (kind == KindMdiFrame) CreateMdiClient(object, window);
+    if (object->IsMainWindow && OsLevel >= 5 && HasManifest) LoadThemeLibrary();
+
+    SetUpWindow(object);
+    object->DefaultButton = FindCommandButton(window, 2);
+    NudgeSize(window);
+
+    if (kind == KindMdiFrame) {
+        RECT client;
+        GetClientRect(window, &client);
+        SetWindowPos(object->MdiClient, nullptr, 0, 0, client.right, client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    if (kind == KindDialog) {
+        StartPosition at;
+        ComputeStartPosition(object, GetParent(window), &at);
+        MoveWindow(window, at.X, at.Y, at.Width, at.Height, TRUE);
+    }
+    if (!object->IsMainWindow) {
+        // No taskbar button for the application's other windows.
+        object->ExStyle &= ~WS_EX_APPWINDOW;
+        SetWindowLongAW(window, GWL_EXSTYLE, object->ExStyle);
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+
+    LRESULT result;
+    if (kind == KindDialog) {
+        const LPARAM parameter = (LPARAM)object->PreviousProcedure;
+        object->PreviousProcedure = nullptr;
+        result = CallEventProcedure(object, window, WM_INITDIALOG, wParam, parameter);
+    } else {
+        result = CallEventProcedure(object, window, WM_CREATE, wParam, lParam);
+        if (result == -1) return -1;
+    }
+    if (!IsWindow(window)) return created ? -1 : 0;
+
+    if (result == 0) {
+        object->ActiveControl = FirstFocusableControl(window);
+        if (kind == KindDialog) SendMessageAW(window, WM_KEYDOWN, VK_TAB, 0);
+    }
+    if (created && kind == KindWindow && object->MdiChild) {
+        BOOL maximised = FALSE;
+        HWND active =
+            (HWND)SendMessageAW(GetParent(window), WM_MDIGETACTIVE, 0, (LPARAM)&maximised);
+        if (active && maximised) {
+            ShowWindow(active, SW_SHOWNORMAL);
+            object->WindowState = 2;
+        }
+    }
+    if (created && object->Visible)
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    if (kind != KindDialog) LayoutDockedControls(object);
+    SetFocus(object->ActiveControl);
+    return 0;
+}
+
+LRESULT OnCreateContainer(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (object->Kind == KindGroupBox)
+        result = CallWindowProcAW(ButtonProcedure, window, WM_CREATE, wParam, lParam);
+    object->Handle = window;
+    AcquireFramePens();
+    ApplyControlAppearance(object->ParentHandle, object);
+    if (object->Kind == KindPictureBox) AutoSizeControl(object);
+    return result;
+}

@@ -1,0 +1,128 @@
+// Destruction: a window's or control's resources at WM_DESTROY, and the
+// release of its object (controls at WM_DESTROY, windows at WM_NCDESTROY).
+#include "runtime/winproc/handlers.h"
+#include "runtime/painting/theme.h"
+#include "runtime/startup/memory.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/startup.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/winproc.h"
+
+#include <commctrl.h>
+
+void FinishModalRun(WindowObject *object, INT_PTR result) {
+    HWND owner = object->Modal;
+    object->Modal = nullptr;
+    ModalResult = result;
+    // Modal holds 1 while the run had no owner to disable.
+    if ((uintptr_t)owner > 1) EnableWindow(IsWindow(owner) ? owner : App->MainWindow, TRUE);
+}
+
+static void DeleteRebarBitmaps(HWND rebar) {
+    const int bands = (int)SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0);
+    for (int i = 0; i < bands; ++i) {
+        REBARBANDINFOW band = {};
+        band.cbSize = sizeof band;
+        band.fMask = RBBIM_BACKGROUND;
+        if (SendMessageW(rebar, RB_GETBANDINFOW, i, (LPARAM)&band) && band.hbmBack)
+            DeleteObject(band.hbmBack);
+    }
+}
+
+// Controls empty themselves before they go, so that what their items own
+// is released.
+static void EmptyControl(WindowObject *object, HWND control) {
+    switch (object->Kind) {
+    case KindListBox: SendMessageAW(control, LB_RESETCONTENT, 0, 0); break;
+    case KindComboBox: SendMessageAW(control, CB_RESETCONTENT, 0, 0); break;
+    case KindListView:
+        SendMessageAW(control, LVM_DELETEALLITEMS, 0, 0);
+        while (SendMessageAW(control, LVM_DELETECOLUMN, 0, 0)) {
+        }
+        break;
+    case KindTreeView:
+        if (SendMessageAW(control, TVM_GETCOUNT, 0, 0))
+            SendMessageAW(control, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
+        break;
+    case KindToolbar: {
+        ToolbarItem *items = (ToolbarItem *)object->Items;
+        for (int i = 0; items && i < object->ItemCount; ++i) {
+            FreeText(items[i].Text);
+            items[i].Text = nullptr;
+        }
+        DestroyImageList((HIMAGELIST)object->Picture);
+        object->Picture = 0;
+        break;
+    }
+    case KindExtendedComboBox:
+        for (;;) {
+            const LRESULT left = SendMessageAW(control, CBEM_DELETEITEM, 0, 0);
+            if (left == 0 || left == -1) break;
+        }
+        SendMessageAW(control, CBEM_SETIMAGELIST, 0, 0);
+        break;
+    case KindImageListHolder:
+        DestroyImageList(object->ImageList);
+        object->ImageList = nullptr;
+        break;
+    case KindIpAddress:
+        for (HWND field = GetWindow(control, GW_CHILD); field;
+             field = GetWindow(field, GW_HWNDNEXT))
+            if (IpEditProcedure) SetWindowLongAW(field, GWLP_WNDPROC, (LONG_PTR)IpEditProcedure);
+        break;
+    default: break;
+    }
+}
+
+LRESULT OnDestroy(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+    if (object->TimerId && KillTimer(window, object->TimerId)) object->TimerId = 0;
+    SendMessageAW(window, WM_SETFONT, (WPARAM)object->InitialFont, TRUE);
+    CallEventProcedure(object, window, WM_DESTROY, wParam, lParam);
+    const int kind = object->Kind;
+
+    if (IsWindowKind(kind)) {
+        if (object->Modal) {
+            // Destroyed while it still ran modally: the run ends with 2. Its
+            // resources go all the same, as nothing else would release them.
+            FinishModalRun(object, 2);
+            ReleaseWindowResources(object);
+            return 1;
+        }
+        ReleaseWindowResources(object);
+        LRESULT result = WindowDefaultProcessing(object, window, WM_DESTROY, wParam, lParam);
+        if (object->IsMainWindow) PostQuitMessage(0);
+        return result;
+    }
+
+    if (IsContainerKind(kind)) {
+        if (kind == KindRebar) DeleteRebarBitmaps(window);
+        DeleteObjectResources(object);
+        // Group and picture boxes took a use of the frame pens at creation.
+        if (kind != KindRebar) ReleaseFramePens();
+        LRESULT result = kind == KindRebar
+                             ? PreviousProcessing(object, window, WM_DESTROY, wParam, lParam)
+                             : WindowDefaultProcessing(object, window, WM_DESTROY, wParam, lParam);
+        RemoveObjectKeepingChildren(window, object);
+        // The rest of a group's life (WM_NCDESTROY frees the button class's
+        // own data) belongs to the button procedure again.
+        if (kind == KindGroupBox) SetWindowLongAW(window, GWLP_WNDPROC, (LONG_PTR)ButtonProcedure);
+        return result;
+    }
+
+    EmptyControl(object, window);
+    DeleteObjectResources(object);
+    SetWindowLongAW(window, GWLP_WNDPROC, (LONG_PTR)object->PreviousProcedure);
+    LRESULT result = PreviousProcessing(object, window, WM_DESTROY, wParam, lParam);
+    RemoveObject(window, object);
+    return result;
+}
+
+LRESULT OnNcDestroyWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+    CallEventProcedure(object, window, WM_NCDESTROY, wParam, lParam);
+    LRESULT result = WindowDefaultProcessing(object, window, WM_NCDESTROY, wParam, lParam);
+    if (object->IsMainWindow) ReleaseThemeLibrary();
+    RemoveObject(window, object);
+    FreeBlock(object);
+    return result;
+}

@@ -1,0 +1,137 @@
+// Focus order among a window's controls (by Index, nested containers
+// included) and the default push button's look.
+#include "runtime/winproc/focus.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/winproc.h"
+
+// The controls of a window in depth-first order of its child windows.
+template <class Visit> static bool WalkControls(HWND parent, HWND mdiClient, Visit &visit) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == mdiClient) continue;
+        WindowObject *control = ObjectFromHandle(child);
+        if (!control) continue;
+        if (visit(child, control)) return true;
+        if (IsContainerKind(control->Kind) && WalkControls(child, mdiClient, visit)) return true;
+    }
+    return false;
+}
+
+static HWND MdiClientOf(HWND window) {
+    WindowObject *object = ObjectFromHandle(window);
+    return object ? object->MdiClient : nullptr;
+}
+
+int ControlCount(HWND window) {
+    int count = 0;
+    auto visit = [&](HWND, WindowObject *) {
+        ++count;
+        return false;
+    };
+    WalkControls(window, MdiClientOf(window), visit);
+    return count;
+}
+
+HWND ControlByIndex(HWND window, int index) {
+    HWND found = nullptr;
+    auto visit = [&](HWND child, WindowObject *control) {
+        if (control->Index != index) return false;
+        found = child;
+        return true;
+    };
+    WalkControls(window, MdiClientOf(window), visit);
+    return found;
+}
+
+static void Click(HWND control) {
+    SendMessageAW(control, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageAW(control, WM_LBUTTONUP, 0, 0);
+}
+
+// The checked option button among control's siblings, or 0.
+static HWND CheckedOption(HWND control) {
+    for (HWND sibling = GetWindow(GetParent(control), GW_CHILD); sibling;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        WindowObject *other = ObjectFromHandle(sibling);
+        if (other && other->Kind == KindOptionButton &&
+            SendMessageAW(sibling, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            return sibling;
+    }
+    return nullptr;
+}
+
+static bool Qualifies(HWND control, int arrowMode) {
+    WindowObject *object = ObjectFromHandle(control);
+    if (!object || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+    return object->TabStop || (arrowMode && object->Kind == KindOptionButton);
+}
+
+HWND FindFocusableControl(HWND window, int start, int backwards, int arrowMode, int preferChecked) {
+    const int count = ControlCount(window);
+    if (count == 0) return window;
+    if (start < 0) start = 0;
+    if (start > count) start = count;
+    if (backwards && start == count) start = count - 1;
+    // Forwards start .. count-1, then 0 .. start-1; backwards start .. 0, then
+    // count-1 downwards.
+    for (int step = 0; step < count; ++step) {
+        const int index =
+            backwards ? ((start - step) % count + count) % count : (start + step) % count;
+        HWND control = ControlByIndex(window, index);
+        if (!control || !Qualifies(control, arrowMode)) continue;
+        WindowObject *object = ObjectFromHandle(control);
+        if (object->Kind == KindOptionButton) {
+            if (arrowMode) Click(control);
+            if (preferChecked) return CheckedOption(control);
+        }
+        return control;
+    }
+    return window;
+}
+
+HWND FirstFocusableControl(HWND window) {
+    HWND best = nullptr;
+    int bestIndex = 0;
+    auto visit = [&](HWND child, WindowObject *control) {
+        if (control->TabStop && control->Visible && control->Enabled &&
+            (!best || control->Index < bestIndex)) {
+            best = child;
+            bestIndex = control->Index;
+        }
+        return false;
+    };
+    WalkControls(window, MdiClientOf(window), visit);
+    return best ? best : window;
+}
+
+HWND FindCommandButton(HWND window, int which) {
+    HWND found = nullptr;
+    auto visit = [&](HWND child, WindowObject *control) {
+        if (control->Kind != KindPushButton) return false;
+        const bool match = which == 2 ? control->IsDefault != 0 : control->Cancel != 0;
+        if (match) found = child;
+        return match;
+    };
+    WalkControls(window, MdiClientOf(window), visit);
+    return found;
+}
+
+void SetDefaultLook(HWND button, int on) {
+    WindowObject *object = ObjectFromHandle(button);
+    if (!object || object->Kind != KindPushButton) return;
+    object->IsDefault = on ? 1 : 0;
+    if (!object->OwnerDrawn) {
+        DWORD style = (DWORD)GetWindowLongAW(button, GWL_STYLE) & 0xFFFF;
+        style = on ? (style | BS_DEFPUSHBUTTON) : (style & ~BS_DEFPUSHBUTTON);
+        SendMessageAW(button, BM_SETSTYLE, style, TRUE);
+    }
+    InvalidateRect(button, nullptr, FALSE);
+}
+
+void RestoreFocus(HWND window) {
+    WindowObject *object = ObjectFromHandle(window);
+    if (!object) return;
+    if (!object->ActiveControl || object->ActiveControl == window)
+        object->ActiveControl = FindFocusableControl(window, 0, 0, 0, 1);
+    if (object->ActiveControl) SetFocus(object->ActiveControl);
+}

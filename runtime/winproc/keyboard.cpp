@@ -1,0 +1,353 @@
+// The keyboard interface of a dialog box for runtime windows: Tab and arrow
+// navigation, Enter and Esc, mnemonics, key preview and the default button.
+#include "runtime/winproc/handlers.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/focus.h"
+#include "runtime/winproc/winproc.h"
+
+#include <commctrl.h>
+
+static bool IsArrowKey(WPARAM key) {
+    return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+}
+
+static bool IsButtonKind(int kind) {
+    return kind == KindPushButton || kind == KindCheckBox || kind == KindOptionButton;
+}
+
+static bool IsTextBoxKind(int kind) {
+    return kind == KindTextBox || kind == KindRichTextBox;
+}
+
+// A window that previews its controls' keys sees them first; non-zero keeps
+// the key from the control.
+static LRESULT KeyPreview(WindowObject *control, HWND window, UINT message, WPARAM wParam,
+                          LPARAM lParam) {
+    WindowObject *owner = ObjectFromHandle(control->ParentHandle);
+    if (!owner || (owner->Kind != KindWindow && owner->Kind != KindDialog) || !owner->KeyPreview ||
+        !owner->EventProcedure)
+        return 0;
+    return CallEventProcedure(owner, window, message, wParam, lParam);
+}
+
+static LRESULT Navigate(HWND control, WPARAM key) {
+    return SendMessageAW(GetParent(control), RTM_NAVIGATE, key, (LPARAM)control);
+}
+
+// Navigation first, then the control's own processing of the key unless the
+// navigation closed the window.
+static LRESULT NavigateThenDefault(WindowObject *object, HWND window, WPARAM key, LPARAM flags) {
+    Navigate(window, key);
+    if (!IsWindow(window)) return 0;
+    return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+}
+
+LRESULT OnKeyDown(WindowObject *object, HWND window, WPARAM key, LPARAM flags) {
+    const int kind = object->Kind;
+    if (!IsWindowKind(kind)) {
+        LRESULT preview = KeyPreview(object, window, WM_KEYDOWN, key, flags);
+        if (preview) return preview;
+    }
+    LRESULT result = CallEventProcedure(object, window, WM_KEYDOWN, key, flags);
+    if (result) return result;
+    if (!IsWindow(window)) return 0;
+
+    if (IsWindowKind(kind)) {
+        if (key == VK_TAB && object->ActiveControl) {
+            SetFocus(object->ActiveControl);
+            return 0;
+        }
+        if (key == VK_ESCAPE) {
+            SendMessageAW(window, RTM_NAVIGATE, VK_ESCAPE, (LPARAM)window);
+            return 0;
+        }
+        return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+    }
+    if (IsArrowKey(key)) {
+        if (IsButtonKind(kind)) return Navigate(window, key);
+        return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+    }
+    switch (key) {
+    case VK_TAB: Navigate(window, VK_TAB); return 0;
+    case VK_ESCAPE:
+        // An open drop-down list closes on Esc; the cancel button waits.
+        if (SendMessageAW(window, CB_GETDROPPEDSTATE, 0, 0))
+            return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+        Navigate(window, VK_ESCAPE);
+        return 0;
+    case VK_RETURN:
+        if (kind == KindComboBox) {
+            if (SendMessageAW(window, CB_GETDROPPEDSTATE, 0, 0))
+                return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+            Navigate(window, VK_RETURN);
+            return 0;
+        }
+        if (IsTextBoxKind(kind) && (object->Style & ES_WANTRETURN))
+            return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+        if (kind == KindLink && (object->Style & LWS_IGNORERETURN))
+            return Navigate(window, VK_RETURN);
+        return NavigateThenDefault(object, window, key, flags);
+    default: return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+    }
+}
+
+LRESULT OnChar(WindowObject *object, HWND window, WPARAM character, LPARAM flags) {
+    const int kind = object->Kind;
+    if (IsWindowKind(kind)) {
+        if (character == '\t' && object->ActiveControl) {
+            SetFocus(object->ActiveControl);
+            return 0;
+        }
+        return EventThenDefault(object, window, WM_CHAR, character, flags);
+    }
+    LRESULT preview = KeyPreview(object, window, WM_CHAR, character, flags);
+    if (preview) return preview;
+    // Tab, Esc and Enter were handled as keys; their characters would beep.
+    if (character == '\t' || character == 27) return 0;
+    if (character == '\r' && !(IsTextBoxKind(kind) && (object->Style & ES_WANTRETURN))) return 0;
+    return EventThenDefault(object, window, WM_CHAR, character, flags);
+}
+
+LRESULT OnKeyUp(WindowObject *object, HWND window, WPARAM key, LPARAM flags) {
+    if (!IsWindowKind(object->Kind)) {
+        LRESULT preview = KeyPreview(object, window, WM_KEYUP, key, flags);
+        if (preview) return preview;
+    }
+    return EventThenDefault(object, window, WM_KEYUP, key, flags);
+}
+
+static bool PassesFocusOn(int kind) {
+    switch (kind) {
+    case KindLabel:
+    case KindGroupBox:
+    case KindImage:
+    case KindToolbar:
+    case KindStatusBar:
+    case KindProgressBar:
+    case KindPager:
+    case KindRebar: return true;
+    default: return false;
+    }
+}
+
+LRESULT OnSetFocus(WindowObject *object, HWND window, HWND previous) {
+    const int kind = object->Kind;
+    if (IsWindowKind(kind)) {
+        if (kind == KindWindow && object->MdiChild)
+            SendMessageAW(GetParent(window), RTM_CONTROLFOCUSED, 0, (LPARAM)window);
+        RestoreFocus(window);
+        return EventThenDefault(object, window, WM_SETFOCUS, (WPARAM)previous, 0);
+    }
+    if (IsTextBoxKind(kind) && !object->MultiLine) SendMessageAW(window, EM_SETSEL, 0, -1);
+    SendMessageAW(GetParent(window), RTM_CONTROLFOCUSED, 0, (LPARAM)window);
+    if (PassesFocusOn(kind)) return Navigate(window, VK_TAB);
+    return EventThenDefault(object, window, WM_SETFOCUS, (WPARAM)previous, 0);
+}
+
+static void ClickCommand(WindowObject *window, HWND button) {
+    WindowObject *control = ObjectFromHandle(button);
+    if (!control) return;
+    CallEventProcedure(window, window->Handle, WM_COMMAND, MAKEWPARAM(control->Id, BN_CLICKED),
+                       (LPARAM)button);
+}
+
+LRESULT OnNavigate(WindowObject *object, HWND window, WPARAM key, HWND control) {
+    if (!IsWindowKind(object->Kind)) {
+        Navigate(window, key);
+        return 0;
+    }
+    if (key == VK_TAB || IsArrowKey(key)) {
+        const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        const bool backwards = key == VK_UP || key == VK_LEFT || (key == VK_TAB && shift);
+        WindowObject *active = ObjectFromHandle(object->ActiveControl);
+        int index = active && !IsWindowKind(active->Kind) ? active->Index : (backwards ? 0 : -1);
+        HWND next = FindFocusableControl(window, backwards ? index - 1 : index + 1, backwards,
+                                         key != VK_TAB, 0);
+        SetFocus(next);
+        return 0;
+    }
+    if (key == VK_RETURN) {
+        WindowObject *source = ObjectFromHandle(control);
+        if (source && source->Kind == KindPushButton)
+            ClickCommand(object, control);
+        else if (object->DefaultButton)
+            ClickCommand(object, object->DefaultButton);
+        return 0;
+    }
+    if (key == VK_ESCAPE) {
+        HWND cancel = FindCommandButton(window, 1);
+        if (cancel) ClickCommand(object, cancel);
+    }
+    return 0;
+}
+
+static bool IsPushButton(HWND window) {
+    WindowObject *object = ObjectFromHandle(window);
+    return object && object->Kind == KindPushButton;
+}
+
+LRESULT OnControlFocused(WindowObject *object, HWND window, HWND control) {
+    if (!IsWindowKind(object->Kind)) {
+        SendMessageAW(GetParent(window), RTM_CONTROLFOCUSED, 0, (LPARAM)control);
+        return 0;
+    }
+    HWND previous = object->ActiveControl;
+    if (previous) {
+        if (IsPushButton(control)) {
+            if (object->DefaultButton && object->DefaultButton != control)
+                SetDefaultLook(object->DefaultButton, 0);
+            SetDefaultLook(previous, 0);
+        } else {
+            if (object->DefaultButton) SetDefaultLook(object->DefaultButton, 1);
+            if (previous != object->DefaultButton && IsPushButton(previous))
+                SetDefaultLook(previous, 0);
+        }
+    }
+    object->ActiveControl = control;
+    if (IsPushButton(control)) SetDefaultLook(control, 1);
+    return 0;
+}
+
+LRESULT OnFocusNext(WindowObject *object, HWND window, HWND control) {
+    WindowObject *disabled = ObjectFromHandle(control);
+    if (IsWindowKind(object->Kind) && control == object->ActiveControl && disabled &&
+        !IsWindowKind(disabled->Kind))
+        SetFocus(FindFocusableControl(window, disabled->Index + 1, 0, 0, 0));
+    return 0;
+}
+
+LRESULT OnGetDefId(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+    if (!IsWindowKind(object->Kind))
+        return EventThenDefault(object, window, DM_GETDEFID, wParam, lParam);
+    LRESULT result = CallEventProcedure(object, window, DM_GETDEFID, wParam, lParam);
+    if (result) return result;
+    WindowObject *button = ObjectFromHandle(object->DefaultButton);
+    if (!button) return 0;
+    return MAKELONG(button->Index + 1000, DC_HASDEFID);
+}
+
+LRESULT OnSetDefId(WindowObject *object, HWND window, WPARAM id, LPARAM lParam) {
+    if (!IsWindowKind(object->Kind))
+        return EventThenDefault(object, window, DM_SETDEFID, id, lParam);
+    LRESULT result = CallEventProcedure(object, window, DM_SETDEFID, id, lParam);
+    if (result) return result;
+    if (id == 0) {
+        HWND old = object->DefaultButton;
+        if (IsPushButton(old)) {
+            SetDefaultLook(old, 0);
+            if (old == object->ActiveControl)
+                SendMessageAW(window, RTM_CONTROLFOCUSED, 0, (LPARAM)old);
+        }
+        object->DefaultButton = nullptr;
+        return 1;
+    }
+    HWND button = ControlByIndex(window, (int)id - 1000);
+    if (!IsPushButton(button)) return 1;
+    if (IsPushButton(object->ActiveControl)) {
+        object->DefaultButton = button;
+        return 1;
+    }
+    if (IsPushButton(object->DefaultButton)) {
+        SetDefaultLook(object->DefaultButton, 0);
+        InvalidateRect(object->DefaultButton, nullptr, TRUE);
+    }
+    SetDefaultLook(button, 1);
+    object->DefaultButton = button;
+    SendMessageAW(window, RTM_CONTROLFOCUSED, 0, (LPARAM)object->ActiveControl);
+    return 1;
+}
+
+void DropDefaultLook(WindowObject *object) {
+    HWND defaultButton = object->DefaultButton;
+    SendMessageAW(object->Handle, DM_SETDEFID, 0, 0);
+    SetDefaultLook(object->ActiveControl, 0);
+    object->DefaultButton = defaultButton;
+}
+
+// The character after the first "&" of a caption, compared with the typed
+// one, or with the typed one in upper case.
+template <class Ch> static bool HasMnemonic(const Ch *text, unsigned typed) {
+    if (!text) return false;
+    for (; *text; ++text)
+        if (*text == '&') {
+            const unsigned next = (unsigned)text[1];
+            return next && (next == typed || next == (typed & ~0x20u));
+        }
+    return false;
+}
+
+static bool CaptionHasMnemonic(const void *text, unsigned typed) {
+    return UnicodeFlag ? HasMnemonic((const wchar_t *)text, typed)
+                       : HasMnemonic((const unsigned char *)text, typed);
+}
+
+static void Click(HWND control) {
+    SendMessageAW(control, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageAW(control, WM_LBUTTONUP, 0, 0);
+}
+
+// Selects the tab whose text carries the mnemonic; the tab control, or 0.
+static HWND SelectTabByMnemonic(WindowObject *tabs, HWND window, unsigned typed) {
+    for (int tab = 0; tab < tabs->ItemCount; ++tab) {
+        wchar_t text[66] = {};
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 66;
+        // The item text comes back in the form of the message sent.
+        const bool found = UnicodeFlag
+                               ? SendMessageW(tabs->Handle, TCM_GETITEMW, tab, (LPARAM)&item)
+                               : SendMessageA(tabs->Handle, TCM_GETITEMA, tab, (LPARAM)&item);
+        if (!found || !CaptionHasMnemonic(text, typed)) continue;
+        SetFocus(tabs->Handle);
+        if (!IsWindow(window)) return tabs->Handle;
+        NMHDR header = {tabs->Handle, (UINT_PTR)tabs->Id, (UINT)TCN_SELCHANGING};
+        HWND parent = GetParent(tabs->Handle);
+        SendMessageAW(parent, WM_NOTIFY, tabs->Id, (LPARAM)&header);
+        SendMessageAW(tabs->Handle, TCM_SETCURSEL, tab, 0);
+        header.code = (UINT)TCN_SELCHANGE;
+        SendMessageAW(parent, WM_NOTIFY, tabs->Id, (LPARAM)&header);
+        return tabs->Handle;
+    }
+    return nullptr;
+}
+
+static HWND HandleMnemonic(WindowObject *receiver, unsigned typed) {
+    HWND window = IsWindowKind(receiver->Kind) ? receiver->Handle : receiver->ParentHandle;
+    WindowObject *owner = ObjectFromHandle(window);
+    const int count = ControlCount(window);
+    if (!owner || count == 0) return nullptr;
+    WindowObject *active = ObjectFromHandle(owner->ActiveControl);
+    if (!active || IsWindowKind(active->Kind)) {
+        owner->ActiveControl = ControlByIndex(window, 0);
+        active = ObjectFromHandle(owner->ActiveControl);
+        if (!active) return nullptr;
+    }
+    const int start = active->Index + 1;
+    for (int step = 0; step < count; ++step) {
+        const int index = (start + step) % count;
+        HWND control = ControlByIndex(window, index);
+        WindowObject *object = ObjectFromHandle(control);
+        if (!object || !IsWindowVisible(control) || !IsWindowEnabled(control)) continue;
+        if (object->Kind == KindTabControl) {
+            HWND tabs = SelectTabByMnemonic(object, window, typed);
+            if (tabs) return tabs;
+            continue;
+        }
+        if (!CaptionHasMnemonic(object->TextBuffer, typed)) continue;
+        if (IsButtonKind(object->Kind))
+            Click(control);
+        else
+            SetFocus(control);
+        return IsWindow(window) ? control : nullptr;
+    }
+    return nullptr;
+}
+
+LRESULT OnKeyMenu(WindowObject *object, HWND window, WPARAM wParam, LPARAM character) {
+    if (HandleMnemonic(object, (unsigned)character)) return 0;
+    if (!IsWindow(window)) return 0;
+    return EventThenDefault(object, window, WM_SYSCOMMAND, wParam, character);
+}

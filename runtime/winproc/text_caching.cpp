@@ -1,0 +1,51 @@
+// The object's private copy of its caption, kept at every WM_SETTEXT.
+#include "runtime/winproc/handlers.h"
+#include "runtime/properties/properties.h"
+#include "runtime/startup/memory.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/layout.h"
+#include "runtime/winproc/winproc.h"
+
+#include <string.h>
+
+template <class Ch> static void KeepCaption(WindowObject *object, const Ch *text) {
+    const int length = text ? ApiStringLength(text) : 0;
+    if (length == 0) {
+        if (object->TextBuffer) *(Ch *)object->TextBuffer = 0;
+        object->TextLength = 0;
+        return;
+    }
+    if (length != object->TextLength || !object->TextBuffer) {
+        FreeText(object->TextBuffer);
+        object->TextBuffer = AllocZeroed((length + 2) * sizeof(Ch));
+        object->TextLength = object->TextBuffer ? length : 0;
+        if (!object->TextBuffer) return;
+    }
+    // The text may be the buffer itself (the runtime sets captions from it).
+    memmove(object->TextBuffer, text, length * sizeof(Ch));
+}
+
+LRESULT OnSetText(WindowObject *object, HWND window, WPARAM wParam, const void *text) {
+    LRESULT result = EventThenDefault(object, window, WM_SETTEXT, wParam, (LPARAM)text);
+    if (!IsWindow(window)) return result;
+    if (UnicodeFlag)
+        KeepCaption(object, (const wchar_t *)text);
+    else
+        KeepCaption(object, (const char *)text);
+    switch (object->Kind) {
+    case KindGroupBox:
+    case KindPictureBox: RefreshWindow(window, TRUE); break;
+    case KindLabel:
+        AutoSizeControl(object);
+        if (object->Transparent) SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
+        InvalidateRect(window, nullptr, TRUE);
+        break;
+    case KindPushButton:
+        if (object->OwnerDrawn) InvalidateRect(window, nullptr, TRUE);
+        break;
+    default: break;
+    }
+    return result;
+}
