@@ -4,8 +4,6 @@
 #include "runtime/templates/templates.h"
 #include "runtime/startup/text_form.h"
 
-WNDPROC IpEditProcedure;
-
 // The procedure an inner window had before: the field edits of IP address
 // boxes share one; every other inner window keeps its own in its user data.
 static WNDPROC PreviousInnerProcedure(HWND window) {
