@@ -87,6 +87,9 @@ void CreateControls(HWND parentWindow, HWND ownerWindow, WindowObject *container
 // Font, colours and images of one control.
 void ApplyControlAppearance(HWND ownerWindow, WindowObject *object);
 void InsertRebarBands(WindowObject *object);
+// Toolbars and rebars own a copy of their item records (toolbar buttons
+// also their texts), released here when the control is destroyed.
+void ReleaseControlItems(WindowObject *object);
 // The image list of the image-list holder called name inside window, or 0.
 HIMAGELIST FindImageList(HWND window, const wchar_t *name);
 
@@ -102,6 +105,11 @@ void RebuildFont(WindowObject *object, int fixedScale, int redraw);
 // A colour code resolved to a colour, or (wantBrush) to a brush; the kinds
 // that take their colours by message never get a brush.
 uintptr_t ResolveColour(WindowObject *object, int32_t colourCode, int wantBrush);
+// BackColor from BackColorSetting (not -1), and either the background
+// brush or, for the kinds that take colours by message, the colour sent.
+void ApplyBackColour(WindowObject *object);
+// Sends ForeColor to the kinds that take their text or bar colour by message.
+void SendForeColour(const WindowObject *object);
 // Loads an image resource number as a shared image (a picture as a bitmap
 // first, unless object's PictureType says icon); handles and 0 unchanged.
 ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture);

@@ -45,16 +45,11 @@ static void EmptyControl(WindowObject *object, HWND control) {
         if (SendMessageAW(control, TVM_GETCOUNT, 0, 0))
             SendMessageAW(control, TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT);
         break;
-    case KindToolbar: {
-        ToolbarItem *items = (ToolbarItem *)object->Items;
-        for (int i = 0; items && i < object->ItemCount; ++i) {
-            FreeText(items[i].Text);
-            items[i].Text = nullptr;
-        }
+    case KindToolbar:
+        ReleaseControlItems(object);
         DestroyImageList((HIMAGELIST)object->Picture);
         object->Picture = 0;
         break;
-    }
     case KindExtendedComboBox:
         for (;;) {
             const LRESULT left = SendMessageAW(control, CBEM_DELETEITEM, 0, 0);
@@ -96,7 +91,10 @@ LRESULT OnDestroy(WindowObject *object, HWND window, WPARAM wParam, LPARAM lPara
     }
 
     if (IsContainerKind(kind)) {
-        if (kind == KindRebar) DeleteRebarBitmaps(window);
+        if (kind == KindRebar) {
+            DeleteRebarBitmaps(window);
+            ReleaseControlItems(object);
+        }
         DeleteObjectResources(object);
         // Group and picture boxes took a use of the frame pens at creation.
         if (kind != KindRebar) ReleaseFramePens();

@@ -27,5 +27,15 @@ void RecordSize(WindowObject *object, int sizeType);
 // Forces a WM_SIZE with the same size, so that the window lays itself out.
 void NudgeSize(HWND window);
 void AutoSizeControl(WindowObject *object);
+// Measures a label's caption in its font (without the "&" prefix marks
+// unless NoPrefix), keeps the height in CaptionHeight and returns the size.
+SIZE MeasureLabelCaption(WindowObject *object);
 void FitComboHeight(WindowObject *object, int resize);
+// 0 when which (0 width, 1 height) belongs to the docking layout.
 int CanSetDimension(WindowObject *object, int which);
+
+// The kinds that can be docked to an edge of their window.
+inline bool IsDockableKind(int kind) {
+    return kind == KindPictureBox || kind == KindToolbar || kind == KindStatusBar ||
+           kind == KindRebar;
+}

@@ -6,11 +6,6 @@
 #include "runtime/winproc/layout.h"
 #include "runtime/winproc/winproc.h"
 
-static bool IsDockableKind(int kind) {
-    return kind == KindPictureBox || kind == KindToolbar || kind == KindStatusBar ||
-           kind == KindRebar;
-}
-
 static void LayoutParentOf(HWND window) {
     LayoutDockedControls(ObjectFromHandle(GetParent(window)));
 }

@@ -1,0 +1,206 @@
+// The items of toolbars, status bars, tab controls, image-list holders and
+// headers, given to the controls right after they are created.
+#include "runtime/templates/control_parts.h"
+#include "runtime/templates/templates.h"
+#include "runtime/startup/memory.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+
+#include <commctrl.h>
+#include <string.h>
+
+void *OwnItemRecords(WindowObject *object, int count, size_t size) {
+    void *records = AllocZeroed(count * size);
+    if (!records) return nullptr;
+    memcpy(records, object->Items, count * size);
+    object->Items = records;
+    return records;
+}
+
+void ReleaseControlItems(WindowObject *object) {
+    if (!object || !object->Items) return;
+    if (object->Kind == KindToolbar) {
+        ToolbarItem *buttons = (ToolbarItem *)object->Items;
+        for (int i = 0; i < object->ItemCount; ++i)
+            FreeText(buttons[i].Text);
+    } else if (object->Kind != KindRebar) {
+        return;
+    }
+    FreeBlock(object->Items);
+    object->Items = nullptr;
+}
+
+// A text reference as an owned copy with room for extra characters after it.
+template <class Ch> static Ch *CopyWithRoom(const void *text, int extra) {
+    Ch *converted = (Ch *)CopyText(nullptr, text, 0);
+    if (!converted) return nullptr;
+    const int length = ApiStringLength(converted);
+    Ch *copy = (Ch *)AllocZeroed((length + extra) * sizeof(Ch));
+    if (copy) memcpy(copy, converted, length * sizeof(Ch));
+    FreeBlock(converted);
+    return copy;
+}
+
+// A button text is shown when it is more than nothing or a single blank.
+template <class Ch> static bool IsShownText(const Ch *text) {
+    return text[0] && (text[1] || text[0] != ' ');
+}
+
+template <class Ch> static void AddToolbarButtons(HWND window, WindowObject *object) {
+    const int count = object->ItemCount;
+    ToolbarItem *buttons = (ToolbarItem *)OwnItemRecords(object, count, sizeof(ToolbarItem));
+    if (!buttons) return;
+    bool shown = false;
+    for (int i = 0; i < count; ++i) {
+        // The copy stays with the button; the room after it holds the blank
+        // of an empty text and the double NUL that a toolbar string needs.
+        Ch *text = CopyWithRoom<Ch>(buttons[i].Text, 4);
+        buttons[i].Text = text;
+        if (text && IsShownText(text)) shown = true;
+    }
+    SendMessageAW(window, TextMessage<Ch>(TB_ADDBUTTONSA, TB_ADDBUTTONSW), count, (LPARAM)buttons);
+    if (!shown) return;
+    for (int i = 0; i < count; ++i) {
+        Ch *text = (Ch *)buttons[i].Text;
+        if (!text) continue;
+        if (!text[0]) text[0] = ' ';
+        SendMessageAW(window, TextMessage<Ch>(TB_ADDSTRINGA, TB_ADDSTRINGW), 0, (LPARAM)text);
+    }
+}
+
+void SetUpToolbar(HWND window, WindowObject *object) {
+    SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
+    SendMessageAW(window, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    HIMAGELIST images = nullptr;
+    if (object->Picture && object->Picture < 65536) {
+        const UINT flags =
+            LR_SHARED | LR_CREATEDIBSECTION | ((object->Style & 0x8000) ? LR_LOADTRANSPARENT : 0);
+        images = ImageList_LoadImageW(App->Instance, MAKEINTRESOURCEW(object->Picture),
+                                      object->PictureWidth, 0, CLR_DEFAULT, IMAGE_BITMAP, flags);
+    }
+    object->Picture = (ImageRef)images;
+    SendMessageAW(window, TB_SETIMAGELIST, 0, (LPARAM)images);
+    SendMessageAW(window, TB_SETBITMAPSIZE, 0, MAKELONG(object->ButtonWidth, object->ButtonHeight));
+    if (object->Items && object->ItemCount >= 1) {
+        if (UnicodeFlag)
+            AddToolbarButtons<wchar_t>(window, object);
+        else
+            AddToolbarButtons<char>(window, object);
+    }
+    SendMessageAW(window, TB_AUTOSIZE, 0, 0);
+}
+
+// Sends one item text in the active form with wParam and frees the copy.
+static void SendItemText(HWND window, UINT message, WPARAM wParam, const void *text) {
+    void *copy = CopyText(nullptr, text, 0);
+    SendMessageAW(window, message, wParam, (LPARAM)copy);
+    FreeBlock(copy);
+}
+
+void SetUpStatusBar(HWND window, WindowObject *object) {
+    const UINT setText = UnicodeFlag ? SB_SETTEXTW : SB_SETTEXTA;
+    SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
+    SendMessageAW(window, SB_SIMPLE, object->SimpleMode, 0);
+    SendMessageAW(window, setText, SB_SIMPLEID | (object->ReadingOrder ? SBT_RTLREADING : 0),
+                  (LPARAM)object->TextBuffer);
+    const int count = object->ItemCount;
+    if (!object->Items || count < 1) return;
+    const StatusBarItem *parts = (const StatusBarItem *)object->Items;
+    int *rightEdges = (int *)AllocZeroed(count * sizeof(int));
+    if (!rightEdges) return;
+    for (int i = 0; i < count; ++i)
+        rightEdges[i] = parts[i].Width == -1 ? -1 : parts[i].Width + (i ? rightEdges[i - 1] : 0);
+    SendMessageAW(window, SB_SETPARTS, count, (LPARAM)rightEdges);
+    FreeBlock(rightEdges);
+    for (int i = 0; i < count; ++i)
+        SendItemText(window, setText, i | parts[i].DrawType, parts[i].Text);
+}
+
+void SetUpTabs(HWND window, WindowObject *object) {
+    const TabItem *tabs = (const TabItem *)object->Items;
+    for (int i = 0; tabs && i < object->ItemCount; ++i) {
+        TCITEMW tab = {};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = (wchar_t *)CopyText(nullptr, tabs[i].Text, 0);
+        SendMessageAW(window, UnicodeFlag ? TCM_INSERTITEMW : TCM_INSERTITEMA, i, (LPARAM)&tab);
+        FreeBlock(tab.pszText);
+    }
+    SendMessageAW(window, TCM_SETCURSEL, 0, 0);
+}
+
+static void AddBitmap(HIMAGELIST images, HBITMAP bitmap) {
+    if (OsLevel >= 3)
+        ImageList_Add(images, bitmap, nullptr);
+    else
+        ImageList_AddMasked(images, bitmap, CLR_NONE);
+}
+
+// The images are copied into the list and released at once, so they are
+// loaded unshared: a shared icon must never be destroyed.
+void SetUpImageListHolder(WindowObject *object) {
+    const int width = object->PictureWidth;
+    const int height = object->ItemHeight;
+    const int initial = object->InitialImages;
+    const ImageListItem *records = (const ImageListItem *)object->Items;
+    HIMAGELIST images =
+        ImageList_Create(width, height, (UINT)object->ImageListFlags | ILC_MASK, initial, 0);
+    object->ImageList = images;
+    if (object->Picture) {
+        HBITMAP strip = nullptr;
+        if (object->Picture < 65536)
+            strip = (HBITMAP)LoadImageW(App->Instance, MAKEINTRESOURCEW(object->Picture),
+                                        IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT);
+        if (strip && images) AddBitmap(images, strip);
+        if (strip) DeleteObject(strip);
+        object->Picture = 0;
+        return;
+    }
+    for (int i = 0; images && records && i < initial; ++i) {
+        if (!records[i].Resource) continue;
+        const UINT type = records[i].ImageType ? IMAGE_ICON : IMAGE_BITMAP;
+        HANDLE image = LoadImageW(App->Instance, MAKEINTRESOURCEW(records[i].Resource), type, width,
+                                  height, 0);
+        if (!image) continue;
+        if (type == IMAGE_ICON) {
+            ImageList_AddIcon(images, (HICON)image);
+            DestroyIcon((HICON)image);
+        } else {
+            AddBitmap(images, (HBITMAP)image);
+            DeleteObject(image);
+        }
+    }
+}
+
+static int HeaderAlignment(int alignment) {
+    return alignment == 1 ? HDF_CENTER : alignment == 2 ? HDF_RIGHT : HDF_LEFT;
+}
+
+void SetUpHeader(HWND window, WindowObject *object) {
+    SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
+    HIMAGELIST images = nullptr;
+    const wchar_t *holder =
+        IsHeapText((const void *)object->Picture) ? (const wchar_t *)object->Picture : nullptr;
+    if (holder && holder[0]) images = FindImageList(object->ParentHandle, holder);
+    if (images) {
+        SendMessageAW(window, HDM_SETIMAGELIST, HDSIL_NORMAL, (LPARAM)images);
+        object->Picture = (ImageRef)images;
+    }
+    const HeaderItem *columns = (const HeaderItem *)object->Items;
+    for (int i = 0; columns && i < object->ItemCount; ++i) {
+        HDITEMW column = {};
+        column.mask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT | HDI_ORDER;
+        column.cxy = columns[i].Width;
+        column.fmt = HDF_STRING | HeaderAlignment(columns[i].Alignment) |
+                     (object->ReadingOrder ? HDF_RTLREADING : 0);
+        column.iOrder = i;
+        if (columns[i].Image && images) {
+            column.mask |= HDI_IMAGE;
+            column.fmt |= HDF_IMAGE;
+            column.iImage = columns[i].Image - 1;
+        }
+        column.pszText = (wchar_t *)CopyText(nullptr, columns[i].Text, 0);
+        SendMessageAW(window, UnicodeFlag ? HDM_INSERTITEMW : HDM_INSERTITEMA, i, (LPARAM)&column);
+        FreeBlock(column.pszText);
+    }
+    object->Picture = 0;
+}

@@ -1,0 +1,310 @@
+// CreateControls: the controls of a window or container, created in
+// template order, given their initial settings, bound and subclassed.
+#include "runtime/templates/control_parts.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/layout.h"
+#include "runtime/winproc/winproc.h"
+#include "runtime/properties/properties.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+
+#include <commctrl.h>
+
+struct KindClass {
+    const wchar_t *ClassName;
+    bool WithText;
+    // Owner-draw type announced to the parent before creation, 0 for none.
+    int CreatingType;
+};
+
+// Kinds 4 to 36 in order; the rich text box's class follows the text form.
+static const KindClass KindClasses[] = {
+    {L"STATIC", true, ODT_STATIC},
+    {L"EDIT", false, 0},
+    {L"QNGROUP", true, 0},
+    {L"BUTTON", true, ODT_BUTTON},
+    {L"BUTTON", true, 0},
+    {L"BUTTON", true, 0},
+    {L"LISTBOX", false, ODT_LISTBOX},
+    {L"COMBOBOX", false, ODT_COMBOBOX},
+    {L"QNPICTURE", true, 0},
+    {L"STATIC", false, ODT_STATIC},
+    {L"SCROLLBAR", false, 0},
+    {L"SCROLLBAR", false, 0},
+    {nullptr, false, 0},
+    {L"SysTreeView32", false, 0},
+    {L"SysListView32", false, 0},
+    {L"ToolbarWindow32", false, 0},
+    {L"msctls_statusbar32", false, 0},
+    {L"msctls_progress32", false, 0},
+    {L"msctls_trackbar32", false, 0},
+    {L"SysTabControl32", false, 0},
+    {L"msctls_updown32", false, 0},
+    {L"SysAnimate32", false, 0},
+    {L"SysIPAddress32", false, 0},
+    {L"ComboBoxEx32", false, 0},
+    {L"SysMonthCal32", false, 0},
+    {L"SysDateTimePick32", false, 0},
+    {L"msctls_hotkey32", false, 0},
+    {L"SysPager", false, 0},
+    {L"STATIC", false, 0},
+    {L"SysHeader32", false, 0},
+    {L"ReBarWindow32", false, 0},
+    {nullptr, false, 0},
+    {L"SysLink", true, 0},
+};
+static_assert(sizeof KindClasses / sizeof KindClasses[0] == KindLink - KindLabel + 1);
+
+static const KindClass *ClassOfKind(int kind) {
+    if (kind < KindLabel || kind > KindLink) return nullptr;
+    return &KindClasses[kind - KindLabel];
+}
+
+static DWORD GroupCaptionAlignment(int alignment) {
+    return alignment == 1 ? BS_CENTER : alignment == 2 ? BS_RIGHT : BS_LEFT;
+}
+
+// The control's rectangle in pixels: x, y, width, height.
+struct PixelRect {
+    int X, Y, Width, Height;
+};
+
+static PixelRect ControlRect(WindowObject *object, HWND ownerWindow, bool dialogOwner) {
+    if (dialogOwner) {
+        // Dialog units, mapped with the dialog's font and kept as pixels.
+        RECT units = {object->Left, object->Top, object->Width, object->Height};
+        MapDialogRect(ownerWindow, &units);
+        object->Left = units.left;
+        object->Top = units.top;
+        object->Width = units.right;
+        object->Height = units.bottom;
+        return {units.left, units.top, units.right, units.bottom};
+    }
+    const int scale = object->ScaleMode;
+    return {ToPixelsX(object->Left, scale), ToPixelsY(object->Top, scale),
+            ToPixelsX(object->Width, scale), ToPixelsY(object->Height, scale)};
+}
+
+static HWND CreateControlWindow(HWND parent, WindowObject *object, const PixelRect &rect) {
+    const KindClass *kind = ClassOfKind(object->Kind);
+    const wchar_t *className = kind->ClassName;
+    if (object->Kind == KindRichTextBox) className = UnicodeFlag ? L"RichEdit20W" : L"RichEdit20A";
+    if (kind->CreatingType) SendMessageAW(parent, RTM_SETCREATINGTYPE, kind->CreatingType, 0);
+    DWORD exStyle = object->ExStyle;
+    DWORD style = object->Style;
+    PixelRect place = rect;
+    HMENU id = (HMENU)(intptr_t)object->Id;
+    void *parameter = nullptr;
+    switch (object->Kind) {
+    case KindGroupBox:
+        // Bound by the window procedure at its first message.
+        PendingObject = object;
+        object->Style |= BS_GROUPBOX | GroupCaptionAlignment(object->Alignment);
+        style = object->Style;
+        object->PreviousProcedure = ButtonProcedure;
+        parameter = &PendingObject;
+        break;
+    case KindPictureBox:
+        PendingObject = object;
+        object->PreviousProcedure = UnicodeFlag ? DefWindowProcW : DefWindowProcA;
+        parameter = &PendingObject;
+        break;
+    case KindImageListHolder:
+        exStyle = 0;
+        style = WS_CHILD;
+        place.Width = place.Height = 0;
+        id = nullptr;
+        break;
+    default: break;
+    }
+    HWND window = CreateRuntimeWindow(exStyle, className,
+                                      kind->WithText ? object->TextBuffer : nullptr, style, place.X,
+                                      place.Y, place.Width, place.Height, parent, id, parameter);
+    if (!window && PendingObject == object) PendingObject = nullptr;
+    return window;
+}
+
+static void AddFirstItem(HWND window, const WindowObject *object, UINT message) {
+    const void *text = object->TextBuffer;
+    if (!text) return;
+    if (UnicodeFlag ? !*(const wchar_t *)text : !*(const char *)text) return;
+    SendMessageAW(window, message, 0, (LPARAM)text);
+}
+
+static void SetUpScrollBar(HWND window, const WindowObject *object) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+    info.nMin = object->Min;
+    info.nMax = object->Max;
+    info.nPage = (UINT)object->ScrollPage;
+    info.nPos = object->Value;
+    info.nTrackPos = object->Value;
+    SetScrollInfo(window, SB_CTL, &info, TRUE);
+}
+
+static void SetUpProgressBar(HWND window, const WindowObject *object) {
+    DWORD exStyle = object->ExStyle;
+    if (OsLevel <= 3) exStyle &= ~0x00500000u;
+    SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
+    SetWindowLongAW(window, GWL_EXSTYLE, (LONG_PTR)exStyle);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SendMessageAW(window, PBM_SETRANGE32, object->Min, object->Max);
+    SendMessageAW(window, PBM_SETPOS, object->Value, 0);
+}
+
+static void SetUpTrackbar(HWND window, const WindowObject *object) {
+    SendMessageAW(window, TBM_SETTICFREQ, object->TickFrequency, 0);
+    SendMessageAW(window, TBM_SETRANGEMIN, FALSE, object->Min);
+    SendMessageAW(window, TBM_SETRANGEMAX, TRUE, object->Max);
+    SendMessageAW(window, TBM_SETSELSTART, FALSE, object->SelectionStart);
+    SendMessageAW(window, TBM_SETSELEND, TRUE, object->SelectionEnd);
+    SendMessageAW(window, TBM_SETPOS, TRUE, object->Value);
+}
+
+// The kind's initial settings, sent right after its window exists.
+static void SetUpKind(HWND window, WindowObject *object, const PixelRect &rect) {
+    switch (object->Kind) {
+    case KindTextBox:
+        SendMessageAW(window, EM_LIMITTEXT, object->MaxLength, 0);
+        SendMessageAW(window, EM_SETPASSWORDCHAR, object->PasswordChar, 0);
+        SendMessageAW(window, WM_SETTEXT, 0, (LPARAM)object->TextBuffer);
+        break;
+    case KindCheckBox:
+    case KindOptionButton: SendMessageAW(window, BM_SETCHECK, object->Value, 0); break;
+    case KindListBox: AddFirstItem(window, object, LB_ADDSTRING); break;
+    case KindComboBox: AddFirstItem(window, object, CB_ADDSTRING); break;
+    case KindPictureBox:
+        object->TextFormat = object->Alignment == 1   ? DT_CENTER
+                             : object->Alignment == 2 ? DT_RIGHT
+                                                      : DT_LEFT;
+        object->PrintedText = nullptr;
+        break;
+    case KindHScrollBar:
+    case KindVScrollBar: SetUpScrollBar(window, object); break;
+    case KindRichTextBox:
+        SendMessageAW(window, EM_LIMITTEXT, object->MaxLength, 0);
+        SendMessageAW(window, WM_SETTEXT, 0, (LPARAM)object->TextBuffer);
+        break;
+    case KindTreeView: SendMessageAW(window, TVM_SETINDENT, object->Indentation, 0); break;
+    case KindListView:
+        SendMessageAW(window, LVM_SETEXTENDEDLISTVIEWSTYLE, object->ListViewExStyle,
+                      object->ListViewExStyle);
+        break;
+    case KindToolbar: SetUpToolbar(window, object); break;
+    case KindStatusBar: SetUpStatusBar(window, object); break;
+    case KindProgressBar: SetUpProgressBar(window, object); break;
+    case KindTrackbar: SetUpTrackbar(window, object); break;
+    case KindTabControl: SetUpTabs(window, object); break;
+    case KindUpDown:
+        SendMessageAW(window, UDM_SETRANGE32, object->Min, object->Max);
+        SendMessageAW(window, UDM_SETPOS32, 0, object->Value);
+        MoveWindow(window, rect.X, rect.Y, rect.Width, rect.Height, TRUE);
+        break;
+    case KindPager:
+        SendMessageAW(window, PGM_SETBORDER, 0, 0);
+        SendMessageAW(window, PGM_SETPOS, 0, 0);
+        SendMessageAW(window, PGM_SETBUTTONSIZE, 0, object->PagerButtonSize);
+        break;
+    case KindImageListHolder: SetUpImageListHolder(object); break;
+    case KindHeader: SetUpHeader(window, object); break;
+    case KindRebar:
+        object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE) & ~2u;
+        SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
+        break;
+    default: break;
+    }
+}
+
+// An inner window passes its messages to the runtime, keeping its own
+// procedure in its user data.
+static void SubclassInnerWindow(HWND inner) {
+    if (!inner) return;
+    SetWindowLongAW(inner, GWLP_USERDATA, GetWindowLongAW(inner, GWLP_WNDPROC));
+    SetWindowLongAW(inner, GWLP_WNDPROC, (LONG_PTR)InnerChildProc);
+}
+
+static bool IsDropDownList(const WindowObject *object) {
+    return (object->Style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST;
+}
+
+static void SubclassInnerWindows(HWND window, const WindowObject *object) {
+    switch (object->Kind) {
+    case KindComboBox: {
+        if (IsDropDownList(object)) break;
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        if (GetComboBoxInfo(window, &info) && info.hwndItem != window)
+            SubclassInnerWindow(info.hwndItem);
+        break;
+    }
+    case KindExtendedComboBox:
+        SubclassInnerWindow((HWND)SendMessageAW(window, CBEM_GETCOMBOCONTROL, 0, 0));
+        if (!IsDropDownList(object))
+            SubclassInnerWindow((HWND)SendMessageAW(window, CBEM_GETEDITCONTROL, 0, 0));
+        break;
+    case KindIpAddress: {
+        // The field edits of every address box share one procedure.
+        HWND field = GetWindow(window, GW_CHILD);
+        if (field) IpEditProcedure = (WNDPROC)GetWindowLongAW(field, GWLP_WNDPROC);
+        for (; field; field = GetWindow(field, GW_HWNDNEXT))
+            SetWindowLongAW(field, GWLP_WNDPROC, (LONG_PTR)InnerChildProc);
+        break;
+    }
+    default: break;
+    }
+}
+
+// Binding, appearance and subclassing of a control whose window exists;
+// group and picture boxes do this themselves at their first messages.
+static void FinishControl(HWND window, HWND ownerWindow, WindowObject *object) {
+    AddObject(window, object);
+    ApplyControlAppearance(ownerWindow, object);
+    if (object->Kind == KindLabel) MeasureLabelCaption(object);
+    if (object->Kind == KindToolbar && object->Align == 0) NudgeSize(window);
+    SubclassInnerWindows(window, object);
+    object->PreviousProcedure = (WNDPROC)GetWindowLongAW(window, GWLP_WNDPROC);
+    SetWindowLongAW(window, GWLP_WNDPROC, (LONG_PTR)RuntimeWindowProc);
+    // The first automatic option button of a group is selected by a click.
+    if (object->Kind == KindOptionButton && object->Index == 0 &&
+        (object->Style & 0xF) == BS_AUTORADIOBUTTON) {
+        SendMessageAW(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageAW(window, WM_LBUTTONUP, 0, 0);
+    }
+}
+
+static void CreateControl(HWND parentWindow, HWND ownerWindow, bool dialogOwner,
+                          WindowObject *object) {
+    if (!ClassOfKind(object->Kind)) return;
+    object->Style |= WS_CHILD;
+    const PixelRect rect = ControlRect(object, ownerWindow, dialogOwner);
+    object->ParentHandle = ownerWindow;
+    object->Id = object->Index + 1000;
+    if (object->Kind == KindThread) {
+        StartTemplateThread(ownerWindow, object);
+        return;
+    }
+    HWND window = CreateControlWindow(parentWindow, object, rect);
+    const bool ownBinding = object->Kind == KindGroupBox || object->Kind == KindPictureBox;
+    if (window) {
+        object->Handle = window;
+        SetUpKind(window, object, rect);
+        if (!ownBinding)
+            FinishControl(window, ownerWindow, object);
+        else if (object->Kind == KindPictureBox)
+            SetPenStyle(window, object->PenStyle);
+    }
+    if (object->Children) CreateControls(object->Handle, ownerWindow, object);
+    if (window && ownBinding)
+        CallEventProcedure(object, window, RTM_CREATED, object->Kind, (LPARAM)object);
+    if (window && object->Kind == KindRebar) InsertRebarBands(object);
+}
+
+void CreateControls(HWND parentWindow, HWND ownerWindow, WindowObject *container) {
+    if (!container || !container->Children) return;
+    const WindowObject *owner = ObjectFromHandle(ownerWindow);
+    const bool dialogOwner = owner && owner->Kind == KindDialog;
+    for (WindowObject **child = container->Children; *child; ++child)
+        CreateControl(parentWindow, ownerWindow, dialogOwner, *child);
+}

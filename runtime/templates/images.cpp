@@ -1,0 +1,56 @@
+// Image references: resource numbers loaded as shared images, and the
+// recorded size and type of a picture.
+#include "runtime/templates/templates.h"
+#include "runtime/startup/runtime_state.h"
+
+enum : UINT { SharedWith3dColours = LR_SHARED | LR_LOADMAP3DCOLORS };
+enum : ImageRef { FirstHandleValue = 65536 };
+
+static HANDLE LoadShared(ImageRef number, UINT type) {
+    return LoadImageW(App->Instance, MAKEINTRESOURCEW(number), type, 0, 0, SharedWith3dColours);
+}
+
+ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) {
+    if (value == 0 || value >= FirstHandleValue) return value;
+    HANDLE image = nullptr;
+    const bool iconPicture = object && object->PictureType != 0 && object->PictureType != -1;
+    if (asPicture && !iconPicture) image = LoadShared(value, IMAGE_BITMAP);
+    if (!image) image = LoadShared(value, IMAGE_ICON);
+    if (!image) image = LoadShared(value, IMAGE_CURSOR);
+    return image ? (ImageRef)image : value;
+}
+
+static void RecordIconSize(WindowObject *object) {
+    ICONINFO info;
+    object->PictureType = 1;
+    if (object->Picture >= FirstHandleValue && GetIconInfo((HICON)object->Picture, &info)) {
+        // The hot spot of an icon is its centre.
+        object->PictureWidth = (int)info.xHotspot * 2;
+        object->PictureHeight = (int)info.yHotspot * 2;
+        if (info.hbmMask) DeleteObject(info.hbmMask);
+        if (info.hbmColor) DeleteObject(info.hbmColor);
+        return;
+    }
+    object->PictureWidth = GetSystemMetrics(SM_CXICON);
+    object->PictureHeight = GetSystemMetrics(SM_CYICON);
+}
+
+void RecordPictureSize(WindowObject *object) {
+    if (!object) return;
+    if (!object->Picture) {
+        object->PictureHeight = 0;
+        object->PictureWidth = 0;
+        object->PictureType = -1;
+        return;
+    }
+    BITMAP bitmap;
+    if (object->Picture >= FirstHandleValue &&
+        GetObjectW((HGDIOBJ)object->Picture, sizeof bitmap, &bitmap) == sizeof bitmap &&
+        bitmap.bmWidth && bitmap.bmHeight) {
+        object->PictureWidth = bitmap.bmWidth;
+        object->PictureHeight = bitmap.bmHeight;
+        object->PictureType = 0;
+        return;
+    }
+    RecordIconSize(object);
+}

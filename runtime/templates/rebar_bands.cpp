@@ -1,0 +1,96 @@
+// InsertRebarBands: the bands of a rebar, made from its item records once
+// its child controls exist.
+#include "runtime/templates/control_parts.h"
+#include "runtime/templates/templates.h"
+#include "runtime/startup/memory.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/startup/text_form.h"
+
+#include <commctrl.h>
+
+enum : UINT {
+    // The band record up to cxHeader: the layout of common controls 4.71.
+    BandInfoBytes = 80,
+    BandMask =
+        RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_ID | RBBIM_HEADERSIZE,
+    // Applied once the band exists, so that the rebar sizes it first.
+    LateBandStyle = RBBS_VARIABLEHEIGHT,
+};
+static_assert(BandMask == 0x971 && LateBandStyle == 0x40);
+static_assert(sizeof(REBARBANDINFOW) >= BandInfoBytes);
+
+// The control of the rebar whose Name is name, compared without case.
+static HWND FindBandChild(HWND rebar, const wchar_t *name) {
+    for (HWND child = GetWindow(rebar, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const WindowObject *object = ObjectFromHandle(child);
+        if (object && object->Name && !lstrcmpiW(object->Name, name)) return child;
+    }
+    return nullptr;
+}
+
+static void LoadBandBackground(RebarItem *band, REBARBANDINFOW *info) {
+    if (!band->Background) return;
+    if (band->Background < 65536) {
+        HANDLE bitmap = LoadImageW(App->Instance, MAKEINTRESOURCEW(band->Background), IMAGE_BITMAP,
+                                   0, 0, LR_SHARED);
+        if (!bitmap) return;
+        band->Background = (uintptr_t)bitmap;
+    }
+    info->fMask |= RBBIM_BACKGROUND;
+    info->hbmBack = (HBITMAP)band->Background;
+}
+
+static void InsertBand(HWND rebar, int index, RebarItem *band) {
+    REBARBANDINFOW info = {};
+    info.cbSize = BandInfoBytes;
+    info.fMask = BandMask;
+    LoadBandBackground(band, &info);
+    HWND child = band->Child;
+    if (!child && band->ChildName) child = FindBandChild(rebar, band->ChildName);
+    void *text = CopyText(nullptr, band->Text, 0);
+    if (text && (UnicodeFlag ? *(wchar_t *)text : *(char *)text)) {
+        info.fMask |= RBBIM_TEXT;
+        info.lpText = (wchar_t *)text;
+    }
+    info.fStyle = (UINT)band->BandStyle & ~LateBandStyle;
+    info.wID = index + 1;
+    info.cxHeader = band->HeaderSize;
+    info.cx = band->BandWidth;
+    info.cxMinChild = band->MinChildWidth;
+    info.cyMinChild = band->MinChildHeight;
+    HWND placeholder = nullptr;
+    int childHeight = band->MinChildHeight;
+    if (child) {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        childHeight = rect.bottom - rect.top;
+    } else {
+        placeholder =
+            CreateRuntimeWindow(0, L"STATIC", nullptr, WS_CHILD | SS_NOTIFY, 0, 0, band->BandWidth,
+                                band->MinChildHeight, rebar, nullptr, nullptr);
+        child = placeholder;
+    }
+    info.hwndChild = child;
+    info.cyChild = childHeight;
+    info.cyMaxChild = childHeight;
+    info.cyIntegral = 1;
+    SendMessageAW(rebar, UnicodeFlag ? RB_INSERTBANDW : RB_INSERTBANDA, index, (LPARAM)&info);
+    if (band->BandStyle & LateBandStyle) {
+        REBARBANDINFOW style = {};
+        style.cbSize = BandInfoBytes;
+        style.fMask = RBBIM_STYLE;
+        style.fStyle = info.fStyle | LateBandStyle;
+        SendMessageAW(rebar, UnicodeFlag ? RB_SETBANDINFOW : RB_SETBANDINFOA, index,
+                      (LPARAM)&style);
+    }
+    if (placeholder) DestroyWindow(placeholder);
+    FreeBlock(text);
+}
+
+void InsertRebarBands(WindowObject *object) {
+    if (!object || !object->Handle || !object->Items || object->ItemCount <= 0) return;
+    RebarItem *bands = (RebarItem *)OwnItemRecords(object, object->ItemCount, sizeof(RebarItem));
+    if (!bands) return;
+    for (int i = 0; i < object->ItemCount; ++i)
+        InsertBand(object->Handle, i, &bands[i]);
+}
