@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "runtime/library/registry.h"
 #include "runtime/library/strings.h"
+#include "runtime/library/sysinfo.h"
 #include "runtime/startup/memory.h"
 #include "runtime/startup/runtime_state.h"
 
@@ -57,8 +58,7 @@ HRESULT CreateShellLink(const char *target, const char *linkFile, const char *de
             if (SUCCEEDED(result)) result = link->SetWorkingDirectory(folder);
             if (SUCCEEDED(result) && description) result = link->SetDescription(description);
             if (SUCCEEDED(result)) {
-                if (!widePath ||
-                    !MultiByteToWideChar(CP_ACP, 0, linkFile, -1, widePath, TextChars))
+                if (!widePath || !MultiByteToWideChar(CP_ACP, 0, linkFile, -1, widePath, TextChars))
                     result = E_FAIL;
                 else
                     result = file->Save(widePath, TRUE);

@@ -6,7 +6,8 @@
 
 #include <string.h>
 
-static const char FileExtsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+static const char FileExtsKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 static const char UserClassesKey[] = "Software\\Classes";
 
 static const struct {

@@ -18,7 +18,9 @@ int LanguageTableFor(LANGID language) {
     }
 }
 
-int ChooseLanguageTable() { return LanguageTableFor(GetUserDefaultLangID()); }
+int ChooseLanguageTable() {
+    return LanguageTableFor(GetUserDefaultLangID());
+}
 
 HWND CreateTextList(HWND parent) {
     // A plain hidden list box keeps the texts in file order (no LBS_SORT).

@@ -36,7 +36,9 @@ static void ShowText(int position, UINT icon) {
     MessageBoxA(SettingsWindow, text, (const char *)App->Title, MB_OK | icon);
 }
 
-static HWND Control(int id) { return (HWND)GetControlHandle(SettingsWindow, id); }
+static HWND Control(int id) {
+    return (HWND)GetControlHandle(SettingsWindow, id);
+}
 
 static bool IsChecked(int id) {
     return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -57,11 +59,16 @@ void UpdateTargetExecutable() {
 static const struct {
     int Position, Id;
 } Captions[] = {
-    {TextFileGroup, IdFileGroup},       {TextProjectFiles, IdProjectFiles},
-    {TextWindowFiles, IdWindowFiles},   {TextModuleFiles, IdModuleFiles},
-    {TextResourceFiles, IdResourceFiles}, {TextShortcut32, IdShortcut32},
-    {TextShortcut64, IdShortcut64},     {TextAssociateGroup, IdAssociateGroup},
-    {Text32Bit, Id32Bit},               {Text64Bit, Id64Bit},
+    {TextFileGroup, IdFileGroup},
+    {TextProjectFiles, IdProjectFiles},
+    {TextWindowFiles, IdWindowFiles},
+    {TextModuleFiles, IdModuleFiles},
+    {TextResourceFiles, IdResourceFiles},
+    {TextShortcut32, IdShortcut32},
+    {TextShortcut64, IdShortcut64},
+    {TextAssociateGroup, IdAssociateGroup},
+    {Text32Bit, Id32Bit},
+    {Text64Bit, Id64Bit},
     {TextOk, IdOk},
 };
 

@@ -144,7 +144,9 @@ class SettingsWindowFromTemplate : public testing::Test {
 TEST_F(SettingsWindowFromTemplate, EveryControlExistsAsTheTemplateSays) {
     ASSERT_TRUE(IsWindow(Window));
     EXPECT_STREQ("IDS_SETTINGS", TextOf(Window).c_str());
-    EXPECT_EQ("MS Sans Serif", FontFaceOf(Window));
+    LOGFONTA windowFont = {};
+    GetObjectA(ObjectFromHandle(Window)->Font, sizeof windowFont, &windowFont);
+    EXPECT_STREQ("MS Sans Serif", windowFont.lfFaceName);
     for (int i = 1; i < SettingsTemplateEntries; ++i) {
         const EntryValues &x = Expected[i];
         SCOPED_TRACE(testing::Message() << "entry " << i);
@@ -152,8 +154,12 @@ TEST_F(SettingsWindowFromTemplate, EveryControlExistsAsTheTemplateSays) {
         ASSERT_NE(nullptr, control);
         EXPECT_EQ(1000 + x.Index, GetDlgCtrlID(control));
         EXPECT_EQ(x.Kind == KindGroupBox ? "QNGROUP" : "Button", ClassOf(control));
-        // Group boxes are the button class's group style, aligned left.
-        const DWORD style = x.Kind == KindGroupBox ? x.Style | BS_GROUPBOX | BS_LEFT : x.Style;
+        // Group boxes are the button class's group style, aligned left; the
+        // checked option button takes WS_TABSTOP, the focused push button the
+        // default-button look.
+        DWORD style = x.Kind == KindGroupBox ? x.Style | BS_GROUPBOX | BS_LEFT : x.Style;
+        if (x.Kind == KindOptionButton && x.Value) style |= WS_TABSTOP;
+        if (x.Kind == KindPushButton) style |= BS_DEFPUSHBUTTON;
         EXPECT_EQ(style, (DWORD)GetWindowLongA(control, GWL_STYLE));
         std::string text(x.Text, x.Text + wcslen(x.Text));
         EXPECT_EQ(text, TextOf(control));
@@ -163,12 +169,25 @@ TEST_F(SettingsWindowFromTemplate, EveryControlExistsAsTheTemplateSays) {
                           ? Window
                           : (HWND)GetControlHandle(Window, 1000 + Expected[x.Parent].Index);
         EXPECT_EQ(parent, GetParent(control));
-        if (x.Kind == KindCheckBox || x.Kind == KindOptionButton)
+        if (x.Kind == KindCheckBox || x.Kind == KindOptionButton) {
             EXPECT_EQ(x.Value, (int)SendMessageA(control, BM_GETCHECK, 0, 0));
+        }
         WindowObject *object = ObjectFromHandle(control);
         ASSERT_NE(nullptr, object);
         EXPECT_EQ(Window, object->ParentHandle);
     }
+}
+
+TEST_F(SettingsWindowFromTemplate, FocusStartsOnTheFirstTabStop) {
+    HWND ok = (HWND)GetControlHandle(Window, 1000);
+    EXPECT_EQ(ok, ObjectFromHandle(Window)->ActiveControl);
+    EXPECT_EQ(ok, GetFocus());
+    EXPECT_EQ(1, ObjectFromHandle(ok)->IsDefault);
+    // Focus on a check box gives the look back to the window's default button,
+    // which it has none of.
+    SetFocus((HWND)GetControlHandle(Window, 1002));
+    EXPECT_EQ(0, ObjectFromHandle(ok)->IsDefault);
+    EXPECT_EQ(0, GetWindowLongA(ok, GWL_STYLE) & BS_DEFPUSHBUTTON);
 }
 
 TEST_F(SettingsWindowFromTemplate, OnlyTheCheckedOptionIsSelected) {

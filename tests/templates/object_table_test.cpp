@@ -61,7 +61,9 @@ TEST_F(ObjectTableTest, RemovalFromTheMiddleKeepsTheTableDense) {
     EXPECT_EQ(72u, ObjectTableUsed);
     EXPECT_EQ(nullptr, ObjectFromHandle(Handle(4)));
     for (int i = 0; i < 10; ++i)
-        if (i != 4) EXPECT_EQ(&Objects[i], ObjectFromHandle(Handle(i)));
+        if (i != 4) {
+            EXPECT_EQ(&Objects[i], ObjectFromHandle(Handle(i)));
+        }
     // The pair after the last is the terminator.
     HWND *pairs = (HWND *)ObjectTable;
     EXPECT_EQ(Handle(9), pairs[2 * 8]);

@@ -27,10 +27,9 @@ int CountChildren(const WindowObject *object) {
     return n;
 }
 
-// Frees a tree built by BuildChildObjects together with the root's texts.
+// Frees a tree built by BuildChildObjects; the root is a plain copy of the
+// template's window entry, whose texts belong to the template.
 void FreeTree(WindowObject *root) {
-    FreeText(root->FontName);
-    FreeText(root->TextBuffer);
     ReleaseChildObjects(root);
 }
 
