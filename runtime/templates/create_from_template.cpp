@@ -103,9 +103,10 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
                                          at.Y, at.Width, at.Height, owner, nullptr, nullptr);
         } else if (mdiChild) {
             SendMessageAW(owner, WM_SETREDRAW, FALSE, 0);
-            window = CreateRuntimeWindow(object->ExStyle | WS_EX_MDICHILD, MdiChildClassName,
-                                         nullptr, object->Style, at.X, at.Y, at.Width, at.Height,
-                                         owner, nullptr, nullptr);
+            // The system makes it an MDI child only with this extended style.
+            object->ExStyle |= WS_EX_MDICHILD;
+            window = CreateRuntimeWindow(object->ExStyle, MdiChildClassName, nullptr, object->Style,
+                                         at.X, at.Y, at.Width, at.Height, owner, nullptr, nullptr);
             if (window)
                 SetWindowPos(window, nullptr, 0, 0, 0, 0,
                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);

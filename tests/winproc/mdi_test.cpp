@@ -1,0 +1,98 @@
+// MDI frames and children created from templates.
+#include <gtest/gtest.h>
+
+#include "runtime/startup/memory.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/winproc.h"
+#include "tests/support/event_recorder.h"
+#include "tests/support/template_builder.h"
+
+namespace {
+
+class Mdi : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetRecorder();
+        UsedBefore = ObjectTableUsed;
+        BlocksBefore = LiveBlocks();
+        Frame = {WindowEntry(KindMdiFrame, L"Frame", 0, 500, 400)};
+        Frame[0].Style |= WS_CLIPCHILDREN | WS_VSCROLL;
+        Frame[0].ExStyle = WS_EX_CLIENTEDGE;
+        Frame[0].EventProcedure = RecordingEventProcedure;
+        FinishTemplate(Frame);
+        Child = {WindowEntry(KindWindow, L"Child", 1, 200, 150),
+                 ControlEntry(KindCheckBox, L"chk", 0, 0, BS_AUTOCHECKBOX, L"Check")};
+        Child[0].MdiChild = 1;
+        Child[0].Style = WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE;
+        Child[0].EventProcedure = RecordingEventProcedure;
+        FinishTemplate(Child);
+        for (uint32_t i = 0; i < MaxTemplates; ++i)
+            TemplateList[i] = nullptr;
+        TemplateList[0] = Child.data();
+    }
+    void TearDown() override {
+        TemplateList[0] = nullptr;
+        ResetRecorder();
+    }
+    std::vector<WindowObject> Frame, Child;
+    uint32_t UsedBefore = 0;
+    long BlocksBefore = 0;
+};
+
+TEST_F(Mdi, FrameGetsItsClientAndChildrenOpenInside) {
+    HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(frame));
+    WindowObject *frameObject = ObjectFromHandle(frame);
+    HWND client = frameObject->MdiClient;
+    ASSERT_TRUE(IsWindow(client));
+    char name[32] = {};
+    GetClassNameA(client, name, sizeof name);
+    EXPECT_STREQ("QNMDICLIENT", name);
+    EXPECT_EQ(frame, GetParent(client));
+    // The frame's scroll-bar style and client edge belong to the client.
+    EXPECT_EQ(0, GetWindowLongA(frame, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_NE(0, GetWindowLongA(client, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_NE(0, GetWindowLongA(client, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_NE(nullptr, GetMenu(frame)) << "a frame without a menu gets an empty one";
+    RECT frameClient, clientRect;
+    GetClientRect(frame, &frameClient);
+    GetWindowRect(client, &clientRect);
+    EXPECT_EQ(frameClient.right, clientRect.right - clientRect.left);
+
+    // OpenWindow with the frame as owner opens the child in its client.
+    HWND child = (HWND)OpenWindowA("child", frame, 0, nullptr);
+    ASSERT_TRUE(IsWindow(child));
+    EXPECT_EQ(client, GetParent(child));
+    EXPECT_NE(0, GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_MDICHILD);
+    EXPECT_EQ(child, (HWND)SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+    EXPECT_TRUE(IsWindow(GetDlgItem(child, 1000)));
+    EXPECT_GE(TimesHeard(WM_MDIACTIVATE, child), 1);
+
+    // The frame's EventProcedure hears WM_SIZE; DefFrameProc never sizes the
+    // client over docked bars.
+    SetWindowPos(frame, nullptr, 0, 0, 600, 450, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_GE(TimesHeard(WM_SIZE, frame), 1);
+
+    DestroyWindow(frame);
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(UsedBefore, ObjectTableUsed);
+    EXPECT_EQ(BlocksBefore, LiveBlocks());
+    EXPECT_EQ(0, FramePenUses);
+}
+
+TEST_F(Mdi, ClosingAChildGivesTheFrameItsMenuBack) {
+    HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(frame));
+    HMENU frameMenu = GetMenu(frame);
+    HWND child = (HWND)OpenWindowA("Child", frame, 0, nullptr);
+    ASSERT_TRUE(IsWindow(child));
+    SendMessageA(child, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_EQ(frameMenu, GetMenu(frame));
+    EXPECT_TRUE(IsWindow(frame));
+    DestroyWindow(frame);
+    EXPECT_EQ(UsedBefore, ObjectTableUsed);
+}
+
+} // namespace
