@@ -161,6 +161,9 @@ LRESULT CALLBACK SettingsWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     }
     case WM_CLOSE: ReleaseSettingsResources(); return 0;
+    // A window destroyed without closing (a test, the end of a session) would
+    // otherwise leave its work area behind.
+    case WM_DESTROY: ReleaseSettingsResources(); return 0;
     default: return 0;
     }
 }
