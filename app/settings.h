@@ -1,4 +1,5 @@
-// The Settings application: its window template and event procedure.
+// The Settings application: its window template and event procedure, the
+// language tables, the file associations and the desktop shortcuts.
 #pragma once
 
 #include <windows.h>
@@ -23,5 +24,107 @@ enum SettingsControl {
     Id64Bit = 1010,
 };
 
+// Every text and path of the application fits 260 characters, terminator
+// included; the application's texts are 8-bit, in the ANSI code page.
+enum { TextChars = MAX_PATH };
+
+// Positions of the language texts.
+enum LanguageText {
+    TextShortcut32 = 0,
+    TextShortcut64 = 1,
+    TextFileGroup = 2,
+    TextEnvironmentRunning = 3,
+    TextSaved = 4,
+    TextModuleFiles = 5,
+    TextOk = 6,
+    TextProjectFiles = 7,
+    TextResourceFiles = 8,
+    TextWindowCaption = 9,
+    TextWindowFiles = 10,
+    TextNoRights = 11,
+    TextNeedsAdministrator = 12,
+    TextAssociateGroup = 13,
+    Text32Bit = 14,
+    Text64Bit = 15,
+};
+
+// The Settings window's state from its creation event to its close.
+struct SettingsWorkArea {
+    char BaseFolder[TextChars]; // the installation folder, taken at OK
+    char Value[TextChars];
+    char TextAndPath[TextChars];
+    char Key[TextChars];
+    char SubKey[TextChars];
+};
+extern SettingsWorkArea *WorkArea;
+extern HWND SettingsWindow;
+// HKEY_LOCAL_MACHINE, lowered to HKEY_CURRENT_USER when the machine-wide
+// settings cannot be written.
+extern HKEY RegistryScope;
+// "Quenlo64.exe" or "Quenlo.exe": what the file types are associated with.
+extern const char *TargetExecutable;
+
 // The Settings window's EventProcedure.
 LRESULT CALLBACK SettingsWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The administrator guard's decision: Windows 8.1 and later, and servers,
+// need an administrator.
+int AdministratorGuardRefuses(int osLevel, int isAdministrator);
+
+// Follows the option buttons: the 64-bit executable only on a 64-bit system.
+void UpdateTargetExecutable();
+
+// Empties and destroys the TextList and frees the work area.
+void ReleaseSettingsResources();
+
+// Deletes the support files of earlier versions, whatever their attributes.
+void RemoveObsoleteFiles();
+
+// --- Language tables ---
+
+// The hidden list box that holds the loaded texts in file order.
+extern HWND TextList;
+HWND CreateTextList(HWND parent);
+
+// The language table resource (101 Catalan, 102 English, 103 Spanish) for a
+// language identifier, and for the user's default language.
+int LanguageTableFor(LANGID language);
+int ChooseLanguageTable();
+
+// Calls add once per line of a table (text of up to 259 characters after the
+// line's first "=", escapes translated) until the first zero byte.
+typedef void (*LanguageTextSink)(void *context, const char *text);
+void ParseLanguageTable(const unsigned char *table, LanguageTextSink add, void *context);
+
+// Loads a table resource into the TextList; 0 when it cannot be found or
+// loaded.
+int LoadLanguageTable(int resource);
+// The text at a position into a 260-byte buffer; empty beyond the list.
+void GetLanguageText(int position, char *buffer);
+// The text at a position as the caption of the Settings window's control id.
+void SetControlText(char *buffer, int position, int id);
+
+// --- File associations ---
+
+// Associates every checked file type; 1 when all of them succeeded.
+int AssociateCheckedTypes();
+// One type, machine-wide when it may, else for the current user; non-zero on
+// success.
+int AssociateFileType(const char *extension, const char *typeWord, const char *iconSuffix);
+
+// --- Desktop shortcuts ---
+
+// Makes the shortcut when the check box is checked.
+void AddDesktopShortcut(const char *name, const char *executable, int checkBoxId);
+// Saves a shell link to target; the first failing call's HRESULT, or S_OK.
+HRESULT CreateShellLink(const char *target, const char *linkFile, const char *description);
+
+// --- Bounded texts ---
+
+// Copies or appends text; false, leaving the buffer as it was, when the
+// result would not fit TextChars.
+bool CopyBounded(char *buffer, const char *text);
+bool AppendBounded(char *buffer, const char *text);
+// Appends a path item with a backslash between (none after an empty path or
+// one ending in a backslash); false when the path would not fit.
+bool AppendPathBounded(char *path, const char *item);

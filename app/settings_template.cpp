@@ -44,7 +44,7 @@ constexpr WindowObject Entry(ControlKind kind, const wchar_t *name, const wchar_
     return e;
 }
 
-constexpr WindowObject SettingsWindow(const WindowObject *self) {
+constexpr WindowObject SettingsWindowEntry(const WindowObject *self) {
     WindowObject e = Entry(KindWindow, L"Settings", L"IDS_SETTINGS", 0, {0, 0, 456, 248},
                            0x16C80000, {L"MS Sans Serif", 8}, ButtonText, 0, 0, 4);
     e.StartUpPosition = 2; // centred on the work area
@@ -88,7 +88,7 @@ constexpr WindowObject OkButton() {
 } // namespace
 
 constinit const WindowTemplate SettingsWindowTemplate[SettingsTemplateEntries] = {
-    SettingsWindow(SettingsWindowTemplate),
+    SettingsWindowEntry(SettingsWindowTemplate),
     CheckBox(L"chkShortcut64", L"IDS_ADD_SHORTCUT_64", 7, {20, 154, 410, 16}),
     CheckBox(L"chkShortcut", L"IDS_ADD_SHORTCUT", 6, {20, 136, 410, 16}),
     Group(L"grpFiles", L"IDS_CHECK_FILES", 1, {8, 9, 432, 117}, {L"Arial", 9}, DarkBlue, 5),

@@ -2,9 +2,11 @@
 # Display helpers: use the user's display, or start one virtual X display for
 # a whole run and stop it afterwards.
 qn_xvfb_pid=""
+qn_virtual_display=0
 
 qn_ensure_display() {
   [ -n "${DISPLAY:-}" ] && return 0
+  qn_virtual_display=1
   local n
   for n in $(seq 90 130); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then

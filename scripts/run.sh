@@ -21,5 +21,6 @@ fi
 qn_ensure_display "$build"
 trap qn_release_display EXIT
 . "$top/scripts/wine-prefix.sh" "$build" 64
+if [ "$qn_virtual_display" = 1 ]; then qn_set_window_management off; else qn_set_window_management on; fi
 cd "$install"
 wine "$build/Settings.exe"

@@ -7,8 +7,10 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
 . "$top/scripts/display.sh"
 qn_ensure_display "$build"
-. "$top/scripts/wine-prefix.sh" "$build" 64
-. "$top/scripts/wine-prefix.sh" "$build" 32
+for kind in 32 64; do
+  . "$top/scripts/wine-prefix.sh" "$build" $kind
+  if [ "$qn_virtual_display" = 1 ]; then qn_set_window_management off; else qn_set_window_management on; fi
+done
 status=0
 ctest --test-dir "$build" --output-on-failure -j2 "$@" || status=$?
 for kind in 64 32; do WINEPREFIX="$build/wine/prefix$kind" wineserver -k 2>/dev/null || true; done

@@ -54,3 +54,19 @@ if [ ! -f "$WINEPREFIX/.project-prefix-ready" ]; then
 fi
 # A Wine update may re-create the links; make sure they stay plain folders.
 qn_make_user_folders_plain
+
+# Without a window manager (a virtual display) Wine waits two seconds for
+# every managed window it hides; unmanaged windows do not wait. On a real
+# display the window manager manages them as usual.
+qn_set_window_management() { # on | off
+  local current=Y
+  grep -A3 '^\[Software\\\\Wine\\\\X11 Driver\]' "$WINEPREFIX/user.reg" 2>/dev/null |
+    grep -q '"Managed"="N"' && current=N
+  if [ "$1" = off ] && [ "$current" = Y ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+  elif [ "$1" = on ] && [ "$current" = N ]; then
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+    wineserver -w
+  fi
+}

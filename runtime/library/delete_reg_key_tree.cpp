@@ -40,6 +40,8 @@ template <class Ch> static Ch *ChildKeyPath(const Ch *subKey, const Ch *name) {
 // index bookkeeping; a child that cannot be deleted ends the walk, and then
 // the key's own deletion fails too. The root is passed on unchecked.
 template <class Ch> static int DeleteRegKeyTreeT(HKEY root, const Ch *subKey) {
+    // An empty path would name the root itself and empty it whole.
+    if (!subKey || !subKey[0]) return 0;
     HKEY key;
     if (ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS) return 0;
     Ch *name = (Ch *)KeyName;

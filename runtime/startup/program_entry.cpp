@@ -20,6 +20,7 @@ extern "C" void WINAPI ProgramEntry() {
 
     RuntimeInitialize(start.ClassSuffix, start.ExeName, start.Title, start.MainKind,
                       start.WideRequest, &ProgramApp, &ProgramErrorTrap, start.CodePage);
+    MainWindowTemplate = start.MainTemplate;
     const int code =
         RunMainWindow(ProgramApp.Instance, nullptr, ProgramApp.CommandLine, SW_SHOWDEFAULT);
 

@@ -16,18 +16,21 @@ int ConvertLiteral(const wchar_t *text, void *buffer, int bufferBytes) {
     int n = WideCharToMultiByte(CodePage, 0, text, -1, target, bufferBytes, nullptr, nullptr);
     if (n > 0) return n - 1;
     // Too long for the buffer: convert the longest prefix that fits.
-    int chars = lstrlenW(text);
-    while (chars > 0) {
-        chars = chars * 3 / 4;
-        n = WideCharToMultiByte(CodePage, 0, text, chars, target, bufferBytes - 1, nullptr,
-                                nullptr);
-        if (n > 0) {
-            target[n] = 0;
-            return n;
-        }
+    int low = 0, high = lstrlenW(text);
+    while (low < high) {
+        const int chars = (low + high + 1) / 2;
+        const int bytes =
+            WideCharToMultiByte(CodePage, 0, text, chars, nullptr, 0, nullptr, nullptr);
+        if (bytes > 0 && bytes < bufferBytes)
+            low = chars;
+        else
+            high = chars - 1;
     }
-    target[0] = 0;
-    return 0;
+    n = low ? WideCharToMultiByte(CodePage, 0, text, low, target, bufferBytes - 1, nullptr, nullptr)
+            : 0;
+    if (n < 0) n = 0;
+    target[n] = 0;
+    return n;
 }
 
 void *LiteralToConversionBuffer(const wchar_t *text) {

@@ -37,6 +37,7 @@ const WindowObject *BuildChildObjects(WindowObject *parent, const WindowObject *
         child->FontName = CopyText(child, entry->FontName, 0);
         child->TextBuffer = CopyText(child, entry->TextBuffer, 1);
         child->ToolTipCopy = CopyText(child, entry->ToolTipText, 0);
+        child->ToolTipText = nullptr;
         entry = last;
     }
     return entry;

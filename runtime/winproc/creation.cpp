@@ -2,6 +2,7 @@
 // of the runtime's own group and picture boxes.
 #include "runtime/winproc/handlers.h"
 #include "runtime/painting/theme.h"
+#include "runtime/startup/memory.h"
 #include "runtime/startup/runtime_state.h"
 #include "runtime/startup/text_form.h"
 #include "runtime/templates/templates.h"
@@ -16,6 +17,28 @@ static void CreateMdiClient(WindowObject *frame, HWND window) {
     const DWORD exStyle = frame->ExStyle & WS_EX_CLIENTEDGE;
     frame->MdiClient = CreateRuntimeWindow(exStyle, L"QNMDICLIENT", nullptr, style, 0, 0, 0, 0,
                                            window, nullptr, &client);
+}
+
+// A window whose EventProcedure refused its creation: what SetUpWindow made
+// is released here, since the system may end the window without WM_DESTROY
+// (Wine sends its children and itself only WM_NCDESTROY). The object leaves
+// the table, so whatever the system still sends finds no object.
+static void AbandonWindow(WindowObject *object, HWND window) {
+    while (HWND child = GetWindow(window, GW_CHILD))
+        DestroyWindow(child);
+    if (object->ToolTip) DestroyWindow(object->ToolTip);
+    object->ToolTip = nullptr;
+    if (object->TimerId) KillTimer(window, object->TimerId);
+    DeleteObjectResources(object);
+    if (object->Menu >= 65536) DestroyMenu((HMENU)object->Menu);
+    object->Menu = 0;
+    if (object->Kind != KindMdiFrame) ReleaseFramePens();
+    if (object->IsMainWindow) {
+        ReleaseThemeLibrary();
+        App->MainWindow = nullptr;
+    }
+    RemoveObject(window, object);
+    FreeBlock(object);
 }
 
 LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM wParam,
@@ -62,7 +85,10 @@ LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM w
         result = CallEventProcedure(object, window, WM_INITDIALOG, wParam, parameter);
     } else {
         result = CallEventProcedure(object, window, WM_CREATE, wParam, lParam);
-        if (result == -1) return -1;
+        if (result == -1) {
+            if (IsWindow(window)) AbandonWindow(object, window);
+            return -1;
+        }
     }
     if (!IsWindow(window)) return created ? -1 : 0;
 

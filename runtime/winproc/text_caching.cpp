@@ -27,13 +27,28 @@ template <class Ch> static void KeepCaption(WindowObject *object, const Ch *text
     memmove(object->TextBuffer, text, length * sizeof(Ch));
 }
 
+// The WM_SETTEXT calls under way. A caption set from inside another
+// WM_SETTEXT of the same window (an EventProcedure answering the change)
+// is the newer one, and the enclosing call must not overwrite its copy.
+struct CaptionCall {
+    HWND Window;
+    bool Superseded;
+    CaptionCall *Outer;
+};
+static CaptionCall *Innermost;
+
 LRESULT OnSetText(WindowObject *object, HWND window, WPARAM wParam, const void *text) {
+    CaptionCall call = {window, false, Innermost};
+    Innermost = &call;
     LRESULT result = EventThenDefault(object, window, WM_SETTEXT, wParam, (LPARAM)text);
-    if (!IsWindow(window)) return result;
+    Innermost = call.Outer;
+    if (!IsWindow(window) || call.Superseded) return result;
     if (UnicodeFlag)
         KeepCaption(object, (const wchar_t *)text);
     else
         KeepCaption(object, (const char *)text);
+    for (CaptionCall *outer = Innermost; outer; outer = outer->Outer)
+        if (outer->Window == window) outer->Superseded = true;
     switch (object->Kind) {
     case KindGroupBox:
     case KindPictureBox: RefreshWindow(window, TRUE); break;

@@ -32,6 +32,8 @@ LRESULT OnNcCreate(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnUnknownWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A window whose object is gone still frees what the system keeps for it.
+    if (message == WM_NCDESTROY) return DefWindowProcAW(window, message, wParam, lParam);
     if (!PendingObject) return 0;
     if (PendingObject->Kind == KindGroupBox)
         return CallWindowProcAW(ButtonProcedure, window, message, wParam, lParam);

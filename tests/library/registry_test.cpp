@@ -136,6 +136,19 @@ TYPED_TEST(RegistryRoutines, DeleteKeyTreeRemovesEveryLevel) {
     EXPECT_EQ(0, DeleteRegKeyTree(HKEY_CURRENT_USER, this->Key("\\T").c_str()));
 }
 
+TYPED_TEST(RegistryRoutines, DeleteKeyTreeRefusesAnEmptyPath) {
+    auto t = TextOf<TypeParam>;
+    ASSERT_EQ(1, WriteRegString(HKEY_CURRENT_USER, this->Key("\\Keep\\Child").c_str(),
+                                t("v").c_str(), t("x").c_str()));
+    HKEY keep = OpenKey(HKEY_CURRENT_USER, this->Base + "\\Keep");
+    ASSERT_TRUE(keep);
+    EXPECT_EQ(0, DeleteRegKeyTree(keep, t("").c_str()));
+    EXPECT_EQ(0, DeleteRegKeyTree(keep, nullptr));
+    RegCloseKey(keep);
+    EXPECT_TRUE(KeyExists(this->Base + "\\Keep\\Child"));
+    EXPECT_EQ(1, DeleteRegKeyTree(HKEY_CURRENT_USER, this->Key("\\Keep").c_str()));
+}
+
 TYPED_TEST(RegistryRoutines, OnlyReadAndWriteCheckTheRoot) {
     auto t = TextOf<TypeParam>;
     const HKEY beyondDynData = (HKEY)(uintptr_t)0x80000007;

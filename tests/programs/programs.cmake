@@ -1,6 +1,8 @@
-# Link settings of the test programs that need more than the default.
-foreach(name entry_probe)
-  target_link_options(${name} PRIVATE -nostartfiles -Wl,-e,_ProgramEntry@0 -Wl,-u,_ProgramEntry@0
-                      -Wl,--no-gc-sections)
+# Link settings of the test programs that need more than the default: the
+# programs that start at the runtime's program entry.
+foreach(name entry_probe crash_probe)
+  target_link_options(${name} PRIVATE -nostartfiles -Wl,-e,_ProgramEntry@0 -Wl,-u,_ProgramEntry@0)
 endforeach()
+# The probe DLL stays imported although no code of the program calls it.
+target_link_options(entry_probe PRIVATE -Wl,--no-gc-sections)
 target_link_libraries(entry_probe PRIVATE filter_probe)

@@ -5,10 +5,6 @@
 
 namespace {
 
-TEST(ProgramEntry, SettingsExitsWithZero) {
-    EXPECT_EQ(0u, RunProgram(L"\"" + SettingsExePath() + L"\""));
-}
-
 TEST(ProgramEntry, LeavesTheExceptionFilterAsItFoundIt) {
     std::wstring folder = MakeTempFolder(L"qnfilter");
     ASSERT_FALSE(folder.empty());

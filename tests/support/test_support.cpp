@@ -91,3 +91,47 @@ void PumpMessagesFor(DWORD milliseconds) {
         Sleep(5);
     } while (GetTickCount() - start < milliseconds);
 }
+
+struct WindowSearch {
+    DWORD ProcessId;
+    const char *ClassName;
+    HWND Found;
+};
+
+static BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data) {
+    WindowSearch *search = (WindowSearch *)data;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->ProcessId) return TRUE;
+    if (search->ClassName) {
+        char name[256] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpiA(name, search->ClassName) != 0) return TRUE;
+    }
+    search->Found = window;
+    return FALSE;
+}
+
+HWND WaitForProcessWindow(HANDLE process, const char *className, DWORD timeoutMs) {
+    WindowSearch search = {GetProcessId(process), className, nullptr};
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        search.Found = nullptr;
+        EnumWindows(MatchProcessWindow, (LPARAM)&search);
+        if (search.Found && IsWindowVisible(search.Found)) return search.Found;
+        if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
+}
+
+std::string WindowTextOf(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <string>
+#include <vector>
 
 #include "runtime/startup/runtime_state.h"
 
@@ -59,3 +60,11 @@ template <class Ch> std::basic_string<Ch> TextOf(const std::string &latin1) {
         text += (Ch)c;
     return text;
 }
+
+// Waits for a top-level window of the given class (null: any) that belongs
+// to the process; 0 after the timeout.
+HWND WaitForProcessWindow(HANDLE process, const char *className, DWORD timeoutMs = 30000);
+
+// The text of a message box's message and of its caption.
+std::string MessageBoxText(HWND box);
+std::string WindowTextOf(HWND window);

@@ -463,51 +463,30 @@ TEST(Creation, WindowWithEveryKindIsDestroyedWithoutLeavingBlocks) {
 }
 
 TEST(Creation, DialogControlsTakeDialogUnitsAndTheDialogsFont) {
-    // An in-memory dialog with its own font, bound to a dialog object.
-    struct {
-        DLGTEMPLATE dialog;
-        WORD menu, windowClass, title, pointSize;
-        wchar_t face[14];
-    } resource = {};
-    resource.dialog.style = DS_SETFONT | WS_POPUP | WS_CAPTION;
-    resource.dialog.cx = 200;
-    resource.dialog.cy = 100;
-    resource.pointSize = 8;
-    wcscpy(resource.face, L"MS Shell Dlg");
-    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &resource.dialog, nullptr,
-                                             nullptr, 0);
+    TemplateBuilder t(1);
+    t.Window().Kind = KindDialog;
+    t.Window().Id = 200; // the test resources' dialog, with its own font
+    WindowObject &button = t.Add(KindPushButton, 3, L"btnDialog", L"OK");
+    button.Left = 10;
+    button.Top = 10;
+    button.Width = 50;
+    button.Height = 14;
+    HWND dialog = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(dialog, nullptr);
-    ObjectWindows windows;
-    WindowObject *dialogObject = windows.Bind(dialog, KindDialog);
-    dialogObject->Font = (HFONT)SendMessageW(dialog, WM_GETFONT, 0, 0);
-    WindowObject *button = (WindowObject *)AllocZeroed(sizeof(WindowObject));
-    button->Kind = KindPushButton;
-    button->Index = 3;
-    button->Left = 10;
-    button->Top = 10;
-    button->Width = 50;
-    button->Height = 14;
-    button->PictureType = -1;
-    button->TextBuffer = CopyText(button, TextRef(L"OK"), 1);
-    dialogObject->Children = (WindowObject **)AllocZeroed(2 * sizeof(WindowObject *));
-    dialogObject->Children[0] = button;
-
-    CreateControls(dialog, dialog, dialogObject);
-    ASSERT_NE(button->Handle, nullptr);
+    HWND control = GetDlgItem(dialog, 1003);
+    ASSERT_NE(control, nullptr);
+    const WindowObject *object = ObjectFromHandle(control);
     RECT units = {10, 10, 50, 14};
     MapDialogRect(dialog, &units);
-    EXPECT_EQ(button->Left, units.left);
-    EXPECT_EQ(button->Top, units.top);
-    EXPECT_EQ(button->Width, units.right);
-    EXPECT_EQ(button->Height, units.bottom);
-    EXPECT_NE(button->Height, 14) << "dialog units are not pixels";
-    RECT placed = RectInParent(button->Handle);
+    EXPECT_EQ(object->Left, units.left);
+    EXPECT_EQ(object->Top, units.top);
+    EXPECT_EQ(object->Width, units.right);
+    EXPECT_EQ(object->Height, units.bottom);
+    EXPECT_NE(object->Height, 14) << "dialog units are not pixels";
+    RECT placed = RectInParent(control);
     EXPECT_EQ(placed.left, units.left);
     EXPECT_EQ(placed.bottom - placed.top, units.bottom);
-    EXPECT_EQ(button->Font, dialogObject->Font);
-    EXPECT_EQ(GetDlgItem(dialog, 1003), button->Handle);
-    // The control is the dialog's to destroy; its font stays the dialog's.
-    button->Font = nullptr;
+    EXPECT_EQ(object->Font, ObjectFromHandle(dialog)->Font) << "the dialog's font is shared";
     DestroyWindow(dialog);
 }
 

@@ -1,0 +1,406 @@
+// The Settings window's behaviour in this process: its creation, the option
+// buttons, the associations on both paths, the shortcuts, the obsolete
+// files and the OK sequence with its message.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+#include "runtime/library/sysinfo.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/templates/templates.h"
+#include "tests/support/machine_state.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+const std::string Classes = "Software\\Classes\\";
+const std::string FileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
+
+// Presses the OK button of the first message box of this thread that
+// appears, and keeps its text and caption.
+class MessageBoxAnswerer {
+  public:
+    MessageBoxAnswerer() : Thread(GetCurrentThreadId()) {
+        Watcher = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
+    }
+    ~MessageBoxAnswerer() {
+        Stop = true;
+        WaitForSingleObject(Watcher, 5000);
+        CloseHandle(Watcher);
+    }
+    std::string Text, Caption;
+    std::atomic<bool> Answered{false};
+
+  private:
+    static BOOL CALLBACK Find(HWND window, LPARAM data) {
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpA(name, "#32770") || !IsWindowVisible(window)) return TRUE;
+        *(HWND *)data = window;
+        return FALSE;
+    }
+    static DWORD WINAPI Watch(void *data) {
+        MessageBoxAnswerer *self = (MessageBoxAnswerer *)data;
+        while (!self->Stop && !self->Answered) {
+            HWND box = nullptr;
+            EnumThreadWindows(self->Thread, Find, (LPARAM)&box);
+            if (box) {
+                self->Text = MessageBoxText(box);
+                self->Caption = WindowTextOf(box);
+                self->Answered = true;
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+            Sleep(20);
+        }
+        return 0;
+    }
+    DWORD Thread;
+    HANDLE Watcher;
+    std::atomic<bool> Stop{false};
+};
+
+class SettingsBehaviour : public testing::Test {
+  protected:
+    void SetUp() override {
+        ForgetAssociations();
+        RemoveShortcuts();
+        Entries.assign(SettingsWindowTemplate, SettingsWindowTemplate + SettingsTemplateEntries);
+        Entries[0].IsMainWindow = 0; // the test process keeps its own message loop
+        Entries[0].TemplateStart = Entries.data();
+    }
+    void TearDown() override {
+        if (IsWindow(Window)) DestroyWindow(Window);
+        ReleaseSettingsResources();
+        ForgetAssociations();
+        RemoveShortcuts();
+    }
+    HWND Create() {
+        Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr);
+        return Window;
+    }
+    HWND Control(int id) { return (HWND)GetControlHandle(Window, id); }
+    void Check(int id, bool on) {
+        SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    void UseBaseFolder(const char *folder) { lstrcpyA(WorkArea->BaseFolder, folder); }
+    std::vector<WindowObject> Entries;
+    HWND Window = nullptr;
+};
+
+std::string TextOfControl(HWND control) {
+    return WindowTextOf(control);
+}
+
+TEST(AdministratorGuard, RefusesNonAdministratorsFromWindows81On) {
+    EXPECT_EQ(0, AdministratorGuardRefuses(8, 0)) << "Windows 8";
+    EXPECT_EQ(1, AdministratorGuardRefuses(9, 0)) << "Windows 8.1";
+    EXPECT_EQ(1, AdministratorGuardRefuses(10, 0)) << "Windows 10";
+    EXPECT_EQ(1, AdministratorGuardRefuses(13, 0)) << "Server 2008";
+    EXPECT_EQ(1, AdministratorGuardRefuses(17, 0)) << "Server 2016";
+    EXPECT_EQ(0, AdministratorGuardRefuses(10, 1));
+    EXPECT_EQ(0, AdministratorGuardRefuses(5, 0)) << "Windows XP";
+}
+
+TEST_F(SettingsBehaviour, CreationSetsCaptionsAndChoices) {
+    ASSERT_TRUE(Create());
+    if (PRIMARYLANGID(GetUserDefaultLangID()) != LANG_ENGLISH) GTEST_SKIP() << "English only";
+    EXPECT_EQ(" Quenlo 2 Settings", WindowTextOf(Window));
+    EXPECT_EQ("Uncheck the files you do not wish to be associated to Quenlo",
+              TextOfControl(Control(IdFileGroup)));
+    EXPECT_EQ("Quenlo project files (*.qnp)", TextOfControl(Control(IdProjectFiles)));
+    EXPECT_EQ("Quenlo window files (*.qnw)", TextOfControl(Control(IdWindowFiles)));
+    EXPECT_EQ("Quenlo module files (*.asm)", TextOfControl(Control(IdModuleFiles)));
+    EXPECT_EQ("Quenlo resource files (*.qnr)", TextOfControl(Control(IdResourceFiles)));
+    EXPECT_EQ("A&ssociate to:", TextOfControl(Control(IdAssociateGroup)));
+    EXPECT_EQ("&32-bit", TextOfControl(Control(Id32Bit)));
+    EXPECT_EQ("&64-bit", TextOfControl(Control(Id64Bit)));
+    EXPECT_EQ("&OK", TextOfControl(Control(IdOk)));
+    // A 64-bit system with a writable machine: the 64-bit executable, machine-wide.
+    ASSERT_EQ(1, Is64BitSystem());
+    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(Id64Bit), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(Id32Bit), BM_GETCHECK, 0, 0));
+    EXPECT_STREQ("Quenlo64.exe", TargetExecutable);
+    EXPECT_EQ(HKEY_LOCAL_MACHINE, RegistryScope);
+    EXPECT_TRUE(IsWindowVisible(Control(IdAssociateGroup)));
+    for (int id = IdProjectFiles; id <= IdShortcut64; ++id)
+        EXPECT_EQ(BST_CHECKED, SendMessageA(Control(id), BM_GETCHECK, 0, 0)) << id;
+}
+
+TEST_F(SettingsBehaviour, ScopeIsTheUserWhenTheMachineCannotBeWritten) {
+    {
+        DeletedRootOverride machine(HKEY_LOCAL_MACHINE);
+        ASSERT_TRUE(Create());
+    }
+    EXPECT_EQ(HKEY_CURRENT_USER, RegistryScope);
+}
+
+TEST_F(SettingsBehaviour, OptionButtonsChooseTheExecutable) {
+    ASSERT_TRUE(Create());
+    SendMessageA(Control(Id32Bit), BM_CLICK, 0, 0);
+    EXPECT_STREQ("Quenlo.exe", TargetExecutable);
+    SendMessageA(Control(Id64Bit), BM_CLICK, 0, 0);
+    EXPECT_STREQ("Quenlo64.exe", TargetExecutable);
+    // Only clicks count: other notifications of the buttons are ignored.
+    EXPECT_EQ(0, SettingsWindowProc(Window, WM_COMMAND, MAKEWPARAM(Id32Bit, BN_SETFOCUS),
+                                    (LPARAM)Control(Id32Bit)));
+    EXPECT_EQ(0, SettingsWindowProc(Window, WM_COMMAND, MAKEWPARAM(IdOk, BN_SETFOCUS),
+                                    (LPARAM)Control(IdOk)));
+    EXPECT_EQ(0, SettingsWindowProc(Window, WM_COMMAND, MAKEWPARAM(IdProjectFiles, BN_CLICKED),
+                                    (LPARAM)Control(IdProjectFiles)));
+    EXPECT_TRUE(IsWindow(Window));
+}
+
+TEST_F(SettingsBehaviour, MachineWideAssociationOfAllFourTypes) {
+    ASSERT_TRUE(Create());
+    UseBaseFolder("C:\\Program Files\\Quenlo");
+    // An earlier Explorer record of the extension is replaced whole.
+    RegWrite(HKEY_CURRENT_USER, FileExts + ".qnp\\UserChoice", "Progid", "Other.Program");
+    RegWrite(HKEY_CURRENT_USER, FileExts + ".qnp", "Stale", "x");
+    EXPECT_EQ(1, AssociateCheckedTypes());
+
+    const char *types[] = {"Project", "Window", "Module", "Resource"};
+    const char *extensions[] = {".qnp", ".qnw", ".asm", ".qnr"};
+    const std::string executable = "C:\\Program Files\\Quenlo\\Bin\\Quenlo64.exe";
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(extensions[i]);
+        const std::string progId = std::string("Quenlo.") + types[i];
+        EXPECT_EQ(progId, RegString(HKEY_CLASSES_ROOT, extensions[i], nullptr));
+        EXPECT_EQ(executable + "," + std::to_string(i),
+                  RegString(HKEY_CLASSES_ROOT, progId + "\\DefaultIcon", nullptr));
+        EXPECT_EQ("\"" + executable + "\" \"%1\"",
+                  RegString(HKEY_CLASSES_ROOT, progId + "\\shell\\open\\command", nullptr));
+        EXPECT_EQ(std::string("Quenlo ") + types[i], RegString(HKEY_CLASSES_ROOT, progId, nullptr));
+        const std::string record = FileExts + extensions[i];
+        EXPECT_EQ(std::vector<std::string>{"OpenWithList"},
+                  RegSubkeyNames(HKEY_CURRENT_USER, record));
+        EXPECT_TRUE(RegValueNames(HKEY_CURRENT_USER, record).empty()) << "no Progid machine-wide";
+        EXPECT_EQ("Quenlo64.exe", RegString(HKEY_CURRENT_USER, record + "\\OpenWithList", "a"));
+        EXPECT_EQ("NOTEPAD.EXE", RegString(HKEY_CURRENT_USER, record + "\\OpenWithList", "b"));
+        EXPECT_EQ("ab", RegString(HKEY_CURRENT_USER, record + "\\OpenWithList", "MRUList"));
+        // The per-user classes are not touched on this path.
+        EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, Classes + extensions[i]));
+    }
+}
+
+TEST_F(SettingsBehaviour, UserScopeAddsTheProgidToExplorersRecord) {
+    ASSERT_TRUE(Create());
+    RegistryScope = HKEY_CURRENT_USER;
+    UseBaseFolder("C:\\Dev\\Quenlo");
+    SendMessageA(Control(Id32Bit), BM_CLICK, 0, 0);
+    for (int id : {IdProjectFiles, IdWindowFiles, IdResourceFiles})
+        Check(id, false);
+    EXPECT_EQ(1, AssociateCheckedTypes());
+    EXPECT_EQ("Quenlo.Module", RegString(HKEY_CLASSES_ROOT, ".asm", nullptr));
+    EXPECT_EQ("C:\\Dev\\Quenlo\\Bin\\Quenlo.exe,2",
+              RegString(HKEY_CLASSES_ROOT, "Quenlo.Module\\DefaultIcon", nullptr));
+    EXPECT_EQ("Quenlo.exe", RegString(HKEY_CURRENT_USER, FileExts + ".asm", "Progid"));
+    EXPECT_EQ("Quenlo.exe", RegString(HKEY_CURRENT_USER, FileExts + ".asm\\OpenWithList", "a"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp")) << "cleared check boxes write nothing";
+}
+
+TEST_F(SettingsBehaviour, UnwritableClassesRootAssociatesForTheUser) {
+    ASSERT_TRUE(Create());
+    UseBaseFolder("C:\\Dev\\Quenlo");
+    RegWrite(HKEY_CURRENT_USER, FileExts + ".qnw", "Kept", "yes");
+    int result;
+    {
+        DeletedRootOverride classes(HKEY_CLASSES_ROOT);
+        result = AssociateCheckedTypes();
+    }
+    EXPECT_EQ(1, result);
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, Classes + ".qnw"));
+    EXPECT_EQ("Quenlo.Window", RegString(HKEY_CURRENT_USER, Classes + ".qnw", nullptr));
+    EXPECT_EQ("C:\\Dev\\Quenlo\\Bin\\Quenlo64.exe,1",
+              RegString(HKEY_CURRENT_USER, Classes + "Quenlo.Window\\DefaultIcon", nullptr));
+    EXPECT_EQ(
+        "\"C:\\Dev\\Quenlo\\Bin\\Quenlo64.exe\" \"%1\"",
+        RegString(HKEY_CURRENT_USER, Classes + "Quenlo.Window\\shell\\open\\command", nullptr));
+    EXPECT_EQ("<missing>", RegString(HKEY_CURRENT_USER, Classes + "Quenlo.Window", nullptr))
+        << "no description on the per-user path";
+    EXPECT_EQ("yes", RegString(HKEY_CURRENT_USER, FileExts + ".qnw", "Kept"))
+        << "the record is kept and written value by value";
+    EXPECT_EQ("Quenlo64.exe", RegString(HKEY_CURRENT_USER, FileExts + ".qnw", "Progid"));
+    EXPECT_EQ("ab", RegString(HKEY_CURRENT_USER, FileExts + ".qnw\\OpenWithList", "MRUList"));
+}
+
+TEST_F(SettingsBehaviour, NothingWritableMakesTheTypesFail) {
+    ASSERT_TRUE(Create());
+    UseBaseFolder("C:\\Dev\\Quenlo");
+    int result;
+    {
+        DeletedRootOverride classes(HKEY_CLASSES_ROOT);
+        DeletedRootOverride user(HKEY_CURRENT_USER);
+        result = AssociateCheckedTypes();
+    }
+    EXPECT_EQ(0, result);
+    // With no type checked there is nothing to fail.
+    for (int id = IdProjectFiles; id <= IdResourceFiles; ++id)
+        Check(id, false);
+    {
+        DeletedRootOverride classes(HKEY_CLASSES_ROOT);
+        DeletedRootOverride user(HKEY_CURRENT_USER);
+        result = AssociateCheckedTypes();
+    }
+    EXPECT_EQ(1, result);
+}
+
+TEST_F(SettingsBehaviour, ClearedCheckBoxLeavesAnEarlierAssociation) {
+    ASSERT_TRUE(Create());
+    UseBaseFolder("C:\\Dev\\Quenlo");
+    RegWrite(HKEY_CLASSES_ROOT, ".asm", nullptr, "Assembler.File");
+    RegWrite(HKEY_CURRENT_USER, FileExts + ".asm", "Progid", "asm.exe");
+    Check(IdModuleFiles, false);
+    EXPECT_EQ(1, AssociateCheckedTypes());
+    EXPECT_EQ("Assembler.File", RegString(HKEY_CLASSES_ROOT, ".asm", nullptr));
+    EXPECT_EQ("asm.exe", RegString(HKEY_CURRENT_USER, FileExts + ".asm", "Progid"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Quenlo.Module"));
+    EXPECT_EQ("Quenlo.Project", RegString(HKEY_CLASSES_ROOT, ".qnp", nullptr));
+}
+
+TEST_F(SettingsBehaviour, DriveRootGetsNoDoubledBackslash) {
+    ASSERT_TRUE(Create());
+    UseBaseFolder("C:\\");
+    SendMessageA(Control(Id32Bit), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, AssociateFileType(".qnr", "Resource", ",3"));
+    EXPECT_EQ("C:\\Bin\\Quenlo.exe,3",
+              RegString(HKEY_CLASSES_ROOT, "Quenlo.Resource\\DefaultIcon", nullptr));
+}
+
+TEST_F(SettingsBehaviour, PathsThatDoNotFitFailWithoutWriting) {
+    ASSERT_TRUE(Create());
+    // 245 characters: the folder fits, its executable's path does not.
+    std::string folder = "C:\\" + std::string(242, 'q');
+    UseBaseFolder(folder.c_str());
+    EXPECT_EQ(0, AssociateCheckedTypes());
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Quenlo.Project"));
+    AddDesktopShortcut("Quenlo", "Quenlo.exe", IdShortcut32);
+    EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
+    // An empty folder is one that could not be read whole.
+    UseBaseFolder("");
+    EXPECT_EQ(0, AssociateFileType(".qnp", "Project", ",0"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
+}
+
+TEST_F(SettingsBehaviour, ShortcutsGoToTheDesktopOfTheScope) {
+    ASSERT_TRUE(Create());
+    UseBaseFolder("C:\\Dev\\Quenlo");
+    AddDesktopShortcut("Quenlo 64", "Quenlo64.exe", IdShortcut64);
+    const std::string common = CommonDesktop() + "\\Quenlo 64.lnk";
+    LinkInfo link = ReadShortcut(common);
+    ASSERT_TRUE(link.Loaded) << common;
+    EXPECT_EQ("C:\\Dev\\Quenlo\\Bin\\Quenlo64.exe", link.Path);
+    EXPECT_EQ("C:\\Dev\\Quenlo\\Bin", link.WorkingDirectory);
+    EXPECT_EQ("C:\\Dev\\Quenlo\\Bin\\Quenlo64.exe", link.IconFile);
+    EXPECT_EQ(0, link.IconIndex);
+    EXPECT_EQ("Quenlo 64", link.Description);
+
+    RegistryScope = HKEY_CURRENT_USER;
+    AddDesktopShortcut("Quenlo", "Quenlo.exe", IdShortcut32);
+    EXPECT_TRUE(ReadShortcut(UserDesktop() + "\\Quenlo.lnk").Loaded);
+    EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
+
+    // A cleared check box makes none.
+    RemoveShortcuts();
+    Check(IdShortcut32, false);
+    AddDesktopShortcut("Quenlo", "Quenlo.exe", IdShortcut32);
+    EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo.lnk"));
+}
+
+TEST_F(SettingsBehaviour, MissingDesktopFolderSkipsTheShortcut) {
+    ASSERT_TRUE(Create());
+    UseBaseFolder("C:\\Dev\\Quenlo");
+    const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    const std::string saved = CommonDesktop();
+    HKEY opened;
+    ASSERT_EQ(0, RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &opened));
+    RegDeleteValueA(opened, "Common Desktop");
+    AddDesktopShortcut("Quenlo", "Quenlo.exe", IdShortcut32);
+    RegSetValueExA(opened, "Common Desktop", 0, REG_SZ, (const BYTE *)saved.c_str(),
+                   saved.size() + 1);
+    RegCloseKey(opened);
+    EXPECT_FALSE(FileExists(saved + "\\Quenlo.lnk"));
+    EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo.lnk"));
+}
+
+TEST(ShellLink, ReportsTheFirstFailure) {
+    // A folder that does not exist: the link object cannot save there.
+    HRESULT result = CreateShellLink("C:\\Dev\\Quenlo\\Bin\\Quenlo.exe",
+                                     "C:\\no such folder\\Quenlo.lnk", "Quenlo");
+    EXPECT_TRUE(FAILED(result));
+    std::wstring folder = MakeTempFolder(L"qnlink");
+    std::string link = std::string(folder.begin(), folder.end()) + "\\plain.lnk";
+    EXPECT_EQ(S_OK, CreateShellLink("C:\\Tools\\tool.exe", link.c_str(), nullptr));
+    LinkInfo info = ReadShortcut(link);
+    EXPECT_EQ("C:\\Tools", info.WorkingDirectory);
+    EXPECT_EQ("", info.Description);
+    // A target without a backslash is its own working folder.
+    EXPECT_EQ(S_OK, CreateShellLink("tool.exe", link.c_str(), "Tool"));
+    EXPECT_EQ("tool.exe", ReadShortcut(link).WorkingDirectory);
+    RemoveFolderTree(folder);
+}
+
+TEST(ObsoleteFiles, AreDeletedWhateverTheirAttributes) {
+    const std::string system = SystemFolder(), fonts = FontsFolder();
+    MakeFile(system + "\\QNDllMsd.dll", FILE_ATTRIBUTE_READONLY);
+    MakeFile(system + "\\QNDllMsr.dll", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    MakeFile(fonts + "\\LDisplay.ttf", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    MakeFile(fonts + "\\Other.ttf");
+    RemoveObsoleteFiles();
+    EXPECT_FALSE(FileExists(system + "\\QNDllMsd.dll"));
+    EXPECT_FALSE(FileExists(system + "\\QNDllMsr.dll"));
+    EXPECT_FALSE(FileExists(fonts + "\\LDisplay.ttf"));
+    EXPECT_TRUE(FileExists(fonts + "\\Other.ttf"));
+    DeleteFileA((fonts + "\\Other.ttf").c_str());
+    // Missing files are no failure.
+    RemoveObsoleteFiles();
+}
+
+TEST_F(SettingsBehaviour, OkSavesReportsAndCloses) {
+    ASSERT_TRUE(Create());
+    std::wstring folder = MakeTempFolder(L"qnok");
+    wchar_t previous[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(folder.c_str());
+    MessageBoxAnswerer answerer;
+    SendMessageA(Control(IdOk), BM_CLICK, 0, 0);
+    SetCurrentDirectoryW(previous);
+    EXPECT_TRUE(answerer.Answered);
+    EXPECT_EQ((const char *)App->Title, answerer.Caption) << "the application title";
+    if (PRIMARYLANGID(GetUserDefaultLangID()) == LANG_ENGLISH) {
+        EXPECT_EQ("Quenlo settings successfully saved.", answerer.Text);
+    }
+    EXPECT_FALSE(IsWindow(Window)) << "OK closes the window";
+    EXPECT_EQ(nullptr, WorkArea);
+    EXPECT_EQ(nullptr, TextList);
+    const std::string base(folder.begin(), folder.end());
+    EXPECT_EQ("\"" + base + "\\Bin\\Quenlo64.exe\" \"%1\"",
+              RegString(HKEY_CLASSES_ROOT, "Quenlo.Project\\shell\\open\\command", nullptr));
+    EXPECT_TRUE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
+    EXPECT_TRUE(FileExists(CommonDesktop() + "\\Quenlo 64.lnk"));
+    RemoveFolderTree(folder);
+}
+
+TEST_F(SettingsBehaviour, OkWithoutRightsReportsText11) {
+    ASSERT_TRUE(Create());
+    MessageBoxAnswerer *answerer;
+    {
+        DeletedRootOverride classes(HKEY_CLASSES_ROOT);
+        DeletedRootOverride user(HKEY_CURRENT_USER);
+        answerer = new MessageBoxAnswerer;
+        SendMessageA(Control(IdOk), BM_CLICK, 0, 0);
+    }
+    EXPECT_TRUE(answerer->Answered);
+    if (PRIMARYLANGID(GetUserDefaultLangID()) == LANG_ENGLISH) {
+        EXPECT_EQ("Settings has no rights enough to associate files. You will have to associate "
+                  "them manually.",
+                  answerer->Text);
+    }
+    delete answerer;
+    EXPECT_FALSE(IsWindow(Window));
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+// The object table: growth, first-match lookup, removal that keeps it dense.
+#include <gtest/gtest.h>
+
+#include "runtime/startup/memory.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/templates/templates.h"
+
+namespace {
+
+// Runs a test on a fresh table of its own and puts the process's back.
+class ObjectTableTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        SavedTable = ObjectTable;
+        SavedUsed = ObjectTableUsed;
+        SavedCapacity = ObjectTableCapacity;
+        ObjectTable = (uint8_t *)AllocZeroed(1024);
+        ObjectTableUsed = 0;
+        ObjectTableCapacity = 1020;
+    }
+    void TearDown() override {
+        FreeBlock(ObjectTable);
+        ObjectTable = SavedTable;
+        ObjectTableUsed = SavedUsed;
+        ObjectTableCapacity = SavedCapacity;
+    }
+    static HWND Handle(int i) { return (HWND)(uintptr_t)(0x10000 + 4 * i); }
+    WindowObject Objects[300] = {};
+
+  private:
+    uint8_t *SavedTable;
+    uint32_t SavedUsed, SavedCapacity;
+};
+
+TEST_F(ObjectTableTest, The127thPairGrowsTheTable) {
+    for (int i = 0; i < 126; ++i)
+        AddObject(Handle(i), &Objects[i]);
+    EXPECT_EQ(1008u, ObjectTableUsed);
+    EXPECT_EQ(1020u, ObjectTableCapacity);
+    uint8_t *before = ObjectTable;
+    AddObject(Handle(126), &Objects[126]);
+    EXPECT_NE(before, ObjectTable);
+    EXPECT_EQ(2048u, HeapSize(GetProcessHeap(), 0, ObjectTable));
+    EXPECT_EQ(2044u, ObjectTableCapacity);
+    EXPECT_EQ(1016u, ObjectTableUsed);
+    for (int i = 0; i <= 126; ++i)
+        ASSERT_EQ(&Objects[i], ObjectFromHandle(Handle(i))) << "pair " << i;
+    // The next growth follows the same rule.
+    for (int i = 127; i < 300; ++i)
+        AddObject(Handle(i), &Objects[i]);
+    EXPECT_EQ(300u * 8, ObjectTableUsed);
+    EXPECT_LT(ObjectTableUsed + 12, ObjectTableCapacity);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(&Objects[i], ObjectFromHandle(Handle(i))) << "pair " << i;
+}
+
+TEST_F(ObjectTableTest, RemovalFromTheMiddleKeepsTheTableDense) {
+    for (int i = 0; i < 10; ++i)
+        AddObject(Handle(i), &Objects[i]);
+    EXPECT_EQ(1, RemoveObject(Handle(4), nullptr));
+    EXPECT_EQ(72u, ObjectTableUsed);
+    EXPECT_EQ(nullptr, ObjectFromHandle(Handle(4)));
+    for (int i = 0; i < 10; ++i)
+        if (i != 4) {
+            EXPECT_EQ(&Objects[i], ObjectFromHandle(Handle(i)));
+        }
+    // The pair after the last is the terminator.
+    HWND *pairs = (HWND *)ObjectTable;
+    EXPECT_EQ(Handle(9), pairs[2 * 8]);
+    EXPECT_EQ(nullptr, pairs[2 * 9]);
+    EXPECT_EQ(nullptr, pairs[2 * 9 + 1]);
+    EXPECT_EQ(-1, RemoveObject(Handle(4), nullptr));
+}
+
+TEST_F(ObjectTableTest, LookupIsFirstMatchAndIgnoresNull) {
+    AddObject(nullptr, &Objects[0]);
+    EXPECT_EQ(0u, ObjectTableUsed);
+    EXPECT_EQ(nullptr, ObjectFromHandle(nullptr));
+    EXPECT_EQ(-1, RemoveObject(Handle(1), nullptr)) << "empty table";
+    AddObject(Handle(1), &Objects[1]);
+    AddObject(Handle(1), &Objects[2]); // never checked for duplicates
+    EXPECT_EQ(16u, ObjectTableUsed);
+    EXPECT_EQ(&Objects[1], ObjectFromHandle(Handle(1)));
+    RemoveObject(Handle(1), nullptr);
+    EXPECT_EQ(&Objects[2], ObjectFromHandle(Handle(1)));
+}
+
+TEST_F(ObjectTableTest, RemovalReleasesTextsAndChildObjects) {
+    const long before = LiveBlocks();
+    WindowObject *parent = &Objects[0];
+    parent->Kind = KindWindow;
+    parent->FontName = CopyText(parent, L"Arial", 0);
+    parent->TextBuffer = CopyText(parent, L"Parent", 1);
+    parent->Children = (WindowObject **)AllocZeroed(3 * sizeof(WindowObject *));
+    for (int i = 0; i < 2; ++i) {
+        WindowObject *child = (WindowObject *)AllocZeroed(sizeof(WindowObject));
+        child->Kind = KindLabel;
+        child->TextBuffer = CopyText(child, L"Child", 1);
+        child->ToolTipCopy = CopyText(child, L"Tip", 0);
+        child->FontName = StringTableRef(12); // a number, never released
+        parent->Children[i] = child;
+    }
+    AddObject(Handle(1), parent);
+    EXPECT_EQ(1, RemoveObject(Handle(1), parent));
+    EXPECT_EQ(nullptr, parent->Children);
+    EXPECT_EQ(nullptr, parent->TextBuffer);
+    EXPECT_EQ(before, LiveBlocks());
+}
+
+} // namespace

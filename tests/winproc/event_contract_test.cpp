@@ -1,0 +1,221 @@
+// The event contract: 0 leaves a message to the kind's default processing,
+// anything else is the answer; creation refused at WM_CREATE; dialogs hear
+// WM_INITDIALOG; private messages.
+#include <gtest/gtest.h>
+
+#include "runtime/startup/memory.h"
+#include "runtime/startup/runtime_state.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/winproc.h"
+#include "tests/support/event_recorder.h"
+#include "tests/support/template_builder.h"
+
+namespace {
+
+class EventContract : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetRecorder();
+        UsedBefore = ObjectTableUsed;
+        BlocksBefore = LiveBlocks();
+    }
+    void TearDown() override {
+        if (IsWindow(Window)) DestroyWindow(Window);
+        ResetRecorder();
+    }
+    // A window with a push button, a check box and a text box, each with
+    // the recording EventProcedure.
+    HWND CreateWindowWithControls() {
+        Entries = {
+            WindowEntry(KindWindow, L"Contract", 3),
+            ControlEntry(KindPushButton, L"btnGo", 0, 0, WS_TABSTOP, L"Go"),
+            ControlEntry(KindCheckBox, L"chkOn", 1, 0, BS_AUTOCHECKBOX, L"On"),
+            ControlEntry(KindTextBox, L"txtName", 2, 0, WS_BORDER, L"abc"),
+        };
+        for (WindowObject &e : Entries)
+            e.EventProcedure = RecordingEventProcedure;
+        FinishTemplate(Entries);
+        Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr);
+        return Window;
+    }
+    HWND Control(int id) { return GetDlgItem(Window, id); }
+    std::vector<WindowObject> Entries;
+    HWND Window = nullptr;
+    uint32_t UsedBefore = 0;
+    long BlocksBefore = 0;
+};
+
+TEST_F(EventContract, AnswerZeroGivesTheClassBehaviour) {
+    ASSERT_TRUE(CreateWindowWithControls());
+    HWND button = Control(1000), check = Control(1001), text = Control(1002);
+    // A plain button and edit of the same classes answer the same.
+    HWND plainButton = CreateWindowExA(0, "BUTTON", "Go", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 50, 20,
+                                       Window, nullptr, nullptr, nullptr);
+    HWND plainEdit = CreateWindowExA(0, "EDIT", "abc", WS_CHILD, 0, 0, 50, 20, Window, nullptr,
+                                     nullptr, nullptr);
+    EXPECT_EQ(SendMessageA(plainButton, WM_GETDLGCODE, 0, 0),
+              SendMessageA(check, WM_GETDLGCODE, 0, 0));
+    EXPECT_EQ(SendMessageA(plainEdit, WM_GETDLGCODE, 0, 0),
+              SendMessageA(text, WM_GETDLGCODE, 0, 0));
+    EXPECT_EQ(3, SendMessageA(text, WM_GETTEXTLENGTH, 0, 0));
+    SendMessageA(check, BM_CLICK, 0, 0);
+    EXPECT_EQ(BST_CHECKED, SendMessageA(check, BM_GETCHECK, 0, 0));
+    char caption[16] = {};
+    GetWindowTextA(button, caption, sizeof caption);
+    EXPECT_STREQ("Go", caption);
+    // The window's own default processing is DefWindowProc's.
+    EXPECT_EQ(DefWindowProcA(Window, WM_GETTEXTLENGTH, 0, 0),
+              SendMessageA(Window, WM_GETTEXTLENGTH, 0, 0));
+    EXPECT_GT(TimesHeard(WM_GETTEXTLENGTH, text), 0) << "the EventProcedure heard it first";
+    DestroyWindow(plainButton);
+    DestroyWindow(plainEdit);
+}
+
+TEST_F(EventContract, NonZeroAnswerIsReturnedAndTheDefaultSkipped) {
+    ASSERT_TRUE(CreateWindowWithControls());
+    HWND text = Control(1002);
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        if (w == text && m == WM_GETTEXTLENGTH) return 42;
+        if (w == text && m == WM_CHAR) return 1; // swallow typing
+        return 0;
+    };
+    EXPECT_EQ(42, SendMessageA(text, WM_GETTEXTLENGTH, 0, 0));
+    SendMessageA(text, WM_CHAR, 'x', 0);
+    EventAnswer = nullptr;
+    char content[16] = {};
+    GetWindowTextA(text, content, sizeof content);
+    EXPECT_STREQ("abc", content) << "the edit control never saw the character";
+}
+
+TEST_F(EventContract, WmCreateAnsweredMinusOneFailsCreation) {
+    std::vector<WindowObject> t = {WindowEntry(KindWindow, L"Refused", 1),
+                                   ControlEntry(KindGroupBox, L"grp", 0)};
+    t[0].EventProcedure = RecordingEventProcedure;
+    FinishTemplate(t);
+    EventAnswer = [](HWND, UINT m, WPARAM, LPARAM) -> LRESULT { return m == WM_CREATE ? -1 : 0; };
+    const int pens = FramePenUses;
+    EXPECT_EQ(0, CreateFromTemplate(t.data(), nullptr, 0, nullptr));
+    EXPECT_EQ(1, TimesHeard(WM_CREATE));
+    EXPECT_EQ(0, TimesHeard(RTM_CREATED));
+    EXPECT_EQ(UsedBefore, ObjectTableUsed);
+    EXPECT_EQ(pens, FramePenUses);
+    EXPECT_EQ(BlocksBefore, LiveBlocks());
+}
+
+TEST_F(EventContract, RtmCreatedAnsweredMinusOneDestroysTheWindow) {
+    std::vector<WindowObject> t = {WindowEntry(KindWindow, L"Refused", 0)};
+    t[0].EventProcedure = RecordingEventProcedure;
+    FinishTemplate(t);
+    EventAnswer = [](HWND, UINT m, WPARAM, LPARAM) -> LRESULT { return m == RTM_CREATED ? -1 : 0; };
+    EXPECT_EQ(-1, CreateFromTemplate(t.data(), nullptr, 0, nullptr));
+    const HeardMessage *created = FirstHeard(RTM_CREATED);
+    ASSERT_NE(nullptr, created);
+    EXPECT_EQ(0u, created->WParam);
+    EXPECT_EQ(0, created->LParam);
+    EXPECT_FALSE(IsWindow(created->Window));
+    EXPECT_EQ(UsedBefore, ObjectTableUsed);
+    EXPECT_EQ(BlocksBefore, LiveBlocks());
+}
+
+TEST_F(EventContract, DialogHearsInitDialogWithItsParameterAndNeverWmCreate) {
+    std::vector<WindowObject> t = {
+        WindowEntry(KindDialog, L"Dialog", 1),
+        ControlEntry(KindPushButton, L"btnClose", 0, 0, WS_TABSTOP, L"Close")};
+    t[0].Id = 200; // the dialog resource
+    t[0].EventProcedure = RecordingEventProcedure;
+    FinishTemplate(t);
+    const WNDPROC parameter = (WNDPROC)(uintptr_t)0x1234;
+    Window = (HWND)CreateFromTemplate(t.data(), nullptr, 0, parameter);
+    ASSERT_TRUE(IsWindow(Window));
+    const HeardMessage *init = FirstHeard(WM_INITDIALOG);
+    ASSERT_NE(nullptr, init);
+    EXPECT_EQ(Window, init->Window);
+    EXPECT_EQ(0x1234, init->LParam);
+    EXPECT_EQ(0, TimesHeard(WM_CREATE, Window));
+    EXPECT_EQ(nullptr, ObjectFromHandle(Window)->PreviousProcedure);
+    // Its controls are placed in dialog units of its font.
+    HWND button = GetDlgItem(Window, 1000);
+    ASSERT_NE(nullptr, button);
+    RECT mapped = {0, 0, 100, 18};
+    MapDialogRect(Window, &mapped);
+    RECT actual;
+    GetWindowRect(button, &actual);
+    EXPECT_EQ(mapped.right, actual.right - actual.left);
+    EXPECT_EQ(mapped.bottom, actual.bottom - actual.top);
+}
+
+TEST_F(EventContract, GetObjectAnswersForRuntimeWindowsOnly) {
+    ASSERT_TRUE(CreateWindowWithControls());
+    HWND check = Control(1001);
+    EXPECT_EQ((LRESULT)ObjectFromHandle(Window), SendMessageA(Window, RTM_GETOBJECT, 0, 0));
+    EXPECT_EQ((LRESULT)ObjectFromHandle(check), SendMessageA(check, RTM_GETOBJECT, 0, 0));
+    EXPECT_NE(0, SendMessageA(check, RTM_GETOBJECT, 0, 0));
+    HWND foreign = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   nullptr, nullptr);
+    EXPECT_EQ(0, SendMessageA(foreign, RTM_GETOBJECT, 0, 0));
+    DestroyWindow(foreign);
+    EXPECT_EQ(HasManifest, SendMessageA(check, RTM_HASMANIFEST, 0, 0));
+    EXPECT_EQ(-1, DefaultProcedure(foreign, WM_NULL, 0, 0));
+}
+
+TEST_F(EventContract, SizeMinimisedRecordsNothing) {
+    ASSERT_TRUE(CreateWindowWithControls());
+    WindowObject *object = ObjectFromHandle(Window);
+    const int width = object->Width;
+    SendMessageA(Window, WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(10, 10));
+    EXPECT_EQ(width, object->Width);
+    SetWindowPos(Window, nullptr, 0, 0, width + 40, 220, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(width + 40, object->Width);
+    EXPECT_EQ(220, object->Height);
+}
+
+TEST_F(EventContract, NestedEditChangesAreNotDelivered) {
+    ASSERT_TRUE(CreateWindowWithControls());
+    HWND text = Control(1002);
+    int changes = 0;
+    EventAnswer = [&](HWND w, UINT m, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (w == Window && m == WM_COMMAND && (HWND)lParam == text && HIWORD(wParam) == EN_CHANGE) {
+            ++changes;
+            // Setting the text again raises EN_CHANGE inside this one.
+            SetWindowTextA(text, "replaced");
+        }
+        return 0;
+    };
+    SetWindowTextA(text, "typed");
+    EXPECT_EQ(1, changes);
+    char content[32] = {};
+    GetWindowTextA(text, content, sizeof content);
+    EXPECT_STREQ("replaced", content);
+    EXPECT_STREQ("replaced", (const char *)ObjectFromHandle(text)->TextBuffer);
+    EXPECT_EQ(0, EditNotifyBusy);
+    // The inner notification is answered 1 without calling anything.
+    EditNotifyBusy = 1;
+    EXPECT_EQ(1, SendMessageA(Window, WM_COMMAND, MAKEWPARAM(1002, EN_CHANGE), (LPARAM)text));
+    EditNotifyBusy = 0;
+    EXPECT_EQ(1, changes);
+}
+
+TEST_F(EventContract, CaptionsAreCachedInTheObject) {
+    ASSERT_TRUE(CreateWindowWithControls());
+    HWND button = Control(1000);
+    WindowObject *object = ObjectFromHandle(button);
+    SetWindowTextA(button, "A longer caption");
+    EXPECT_STREQ("A longer caption", (const char *)object->TextBuffer);
+    EXPECT_EQ(16, object->TextLength);
+    SetWindowTextA(button, "");
+    EXPECT_STREQ("", (const char *)object->TextBuffer);
+    EXPECT_EQ(0, object->TextLength);
+}
+
+TEST_F(EventContract, DestroyingTheWindowReleasesEveryObject) {
+    ASSERT_TRUE(CreateWindowWithControls());
+    EXPECT_EQ(UsedBefore + 4 * 8, ObjectTableUsed);
+    DestroyWindow(Window);
+    EXPECT_EQ(UsedBefore, ObjectTableUsed);
+    EXPECT_EQ(BlocksBefore, LiveBlocks());
+    EXPECT_EQ(0, FramePenUses);
+    EXPECT_EQ(1, TimesHeard(WM_DESTROY, Window));
+    EXPECT_EQ(1, TimesHeard(WM_NCDESTROY, Window));
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+// Closing windows, the main window's end of the message loop, and modal
+// windows with their owners.
+#include <gtest/gtest.h>
+
+#include "runtime/library/window_routines.h"
+#include "runtime/startup/startup.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/winproc.h"
+#include "tests/support/event_recorder.h"
+#include "tests/support/template_builder.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+const UINT Probe = WM_APP + 7;
+
+class Lifecycle : public testing::Test {
+  protected:
+    void SetUp() override { ResetRecorder(); }
+    void TearDown() override {
+        for (HWND w : {Window, Owner})
+            if (IsWindow(w)) DestroyWindow(w);
+        ResetRecorder();
+        App->MainWindow = nullptr;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+    HWND Create(bool mainWindow, HWND owner = nullptr, int modal = 0) {
+        Entries = {WindowEntry(KindWindow, L"Closable", 1),
+                   ControlEntry(KindPushButton, L"btnOk", 0, 0, WS_TABSTOP, L"OK")};
+        Entries[0].EventProcedure = RecordingEventProcedure;
+        Entries[0].IsMainWindow = mainWindow ? 1 : 0;
+        FinishTemplate(Entries);
+        INT_PTR result = CreateFromTemplate(Entries.data(), owner, modal, nullptr);
+        if (!modal) Window = (HWND)result;
+        ModalReturn = modal ? result : 0;
+        return Window;
+    }
+    HWND CreateOwner() {
+        OwnerEntries = {WindowEntry(KindWindow, L"Owner", 0)};
+        FinishTemplate(OwnerEntries);
+        Owner = (HWND)CreateFromTemplate(OwnerEntries.data(), nullptr, 0, nullptr);
+        return Owner;
+    }
+    std::vector<WindowObject> Entries, OwnerEntries;
+    HWND Window = nullptr, Owner = nullptr;
+    INT_PTR ModalReturn = 0;
+};
+
+TEST_F(Lifecycle, RefusedCloseKeepsTheWindow) {
+    ASSERT_TRUE(Create(false));
+    EventAnswer = [](HWND, UINT m, WPARAM, LPARAM) -> LRESULT { return m == WM_CLOSE ? 5 : 0; };
+    EXPECT_EQ(1, SendMessageA(Window, WM_CLOSE, 0, 0));
+    EXPECT_TRUE(IsWindow(Window));
+    EXPECT_TRUE(IsWindowVisible(Window));
+}
+
+TEST_F(Lifecycle, AcceptedCloseHidesThenDestroys) {
+    ASSERT_TRUE(Create(false));
+    bool visibleAtDestroy = true;
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        if (m == WM_DESTROY) visibleAtDestroy = IsWindowVisible(w) != 0;
+        return 0;
+    };
+    const DWORD start = GetTickCount();
+    SendMessageA(Window, WM_CLOSE, 0, 0);
+    EXPECT_GE(GetTickCount() - start, 90u) << "the window waits hidden before it goes";
+    EXPECT_FALSE(IsWindow(Window));
+    EXPECT_FALSE(visibleAtDestroy);
+    // Not the main window: no quit message.
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
+TEST_F(Lifecycle, ClosingTheMainWindowEndsTheLoopWithZero) {
+    ASSERT_TRUE(Create(true));
+    EXPECT_EQ(Window, App->MainWindow);
+    EXPECT_EQ(GetCurrentThreadId(), App->ThreadId);
+    EXPECT_EQ(GetCurrentProcessId(), App->ProcessId);
+    PostMessageA(Window, WM_CLOSE, 0, 0);
+    MSG msg;
+    int taken = 0;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0 && ++taken < 10000)
+        DispatchMessageA(&msg);
+    EXPECT_EQ(WM_QUIT, msg.message);
+    EXPECT_EQ(0u, msg.wParam);
+    EXPECT_FALSE(IsWindow(Window));
+}
+
+TEST_F(Lifecycle, ModalWindowDisablesItsOwnerUntilItEnds) {
+    ASSERT_TRUE(CreateOwner());
+    bool ownerEnabledWhileRunning = true;
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        if (m == RTM_CREATED) PostMessageA(w, Probe, 0, 0);
+        if (m == Probe) {
+            ownerEnabledWhileRunning = IsWindowEnabled(Owner) != 0;
+            EndModal(w, 77);
+        }
+        return 0;
+    };
+    Create(false, Owner, 1);
+    EXPECT_EQ(77, ModalReturn);
+    EXPECT_FALSE(ownerEnabledWhileRunning);
+    EXPECT_TRUE(IsWindowEnabled(Owner));
+    EXPECT_EQ(0, TimesHeard(WM_CLOSE));
+}
+
+TEST_F(Lifecycle, ClosingAModalWindowEndsItsRun) {
+    ASSERT_TRUE(CreateOwner());
+    HWND modal = nullptr;
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        if (m == RTM_CREATED) {
+            modal = w;
+            PostMessageA(w, WM_CLOSE, 0, 0);
+        }
+        return 0;
+    };
+    Create(false, Owner, 1);
+    EXPECT_EQ(0, ModalReturn) << "the EventProcedure's answer to WM_CLOSE";
+    EXPECT_FALSE(IsWindow(modal));
+    EXPECT_TRUE(IsWindowEnabled(Owner));
+}
+
+TEST_F(Lifecycle, ModalWindowRefusedAtCreationReturnsAtOnce) {
+    ASSERT_TRUE(CreateOwner());
+    ModalResult = 31;
+    HWND modal = nullptr;
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        if (m == RTM_CREATED) {
+            modal = w;
+            return -1;
+        }
+        return 0;
+    };
+    Create(false, Owner, 1);
+    // Destroying a window that runs modally ends its run with 2.
+    EXPECT_EQ(2, ModalReturn);
+    EXPECT_FALSE(IsWindow(modal));
+    EXPECT_TRUE(IsWindowEnabled(Owner));
+}
+
+TEST_F(Lifecycle, EndModalOfAnOrdinaryWindowDoesNothing) {
+    ASSERT_TRUE(Create(false));
+    EXPECT_EQ(0, EndModal(Window, 3));
+    EXPECT_TRUE(IsWindow(Window));
+}
+
+} // namespace
