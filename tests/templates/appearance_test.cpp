@@ -162,6 +162,18 @@ TEST(Images, NumbersLoadAsSharedImagesAndEverythingElseStays) {
     EXPECT_EQ(picture.PictureHeight, 10);
     DeleteObject(bitmap);
 
+    const ImageRef strip = LoadImageResource(&picture, 201, 1);
+    ASSERT_GE(strip, 65536u) << "bitmap resource 201";
+    picture.Picture = strip;
+    RecordPictureSize(&picture);
+    EXPECT_EQ(picture.PictureType, 0);
+    EXPECT_EQ(picture.PictureWidth, 48);
+    EXPECT_EQ(picture.PictureHeight, 16);
+    EXPECT_EQ(LoadImageResource(&picture, 201, 0), 201u) << "not a picture: icon or cursor only";
+    picture.PictureType = 1;
+    EXPECT_EQ(LoadImageResource(&picture, 201, 1), 201u) << "an icon picture skips bitmaps";
+    DeleteObject((HGDIOBJ)strip);
+
     picture.Picture = 0;
     RecordPictureSize(&picture);
     EXPECT_EQ(picture.PictureType, -1);

@@ -56,8 +56,12 @@ RebarItem Band(const wchar_t *childName, const wchar_t *text, int style) {
     band.Text = TextRef(text);
     return band;
 }
-const RebarItem Bands[] = {Band(L"TXTINBAND", L"", RBBS_CHILDEDGE),
-                           Band(nullptr, L"Empty", RBBS_VARIABLEHEIGHT)};
+RebarItem BandWithBackground() {
+    RebarItem band = Band(nullptr, L"Empty", RBBS_VARIABLEHEIGHT);
+    band.Background = 201;
+    return band;
+}
+const RebarItem Bands[] = {Band(L"TXTINBAND", L"", RBBS_CHILDEDGE), BandWithBackground()};
 
 // One control of every kind from 4 to 36 and one more check box, 34 in the
 // window; each has Index = its kind, so its identifier is 1000 + kind.
@@ -105,6 +109,8 @@ const WindowTemplate *EveryKind(TemplateBuilder &t) {
     toolbar.ButtonWidth = 16;
     toolbar.ButtonHeight = 16;
     toolbar.Align = 1;
+    toolbar.Picture = 201;
+    toolbar.PictureWidth = 16;
     toolbar.Style |= TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE;
     WindowObject &status = t.Add(KindStatusBar, KindStatusBar, L"sbrStatus", L"simple");
     status.Items = (void *)Parts;
@@ -320,6 +326,15 @@ TEST_F(EveryKindWindow, CommonControlsGetTheirSettingsAndColours) {
     EXPECT_EQ((HFONT)SendMessageW(Control(KindLabel), WM_GETFONT, 0, 0), ObjectOf(KindLabel)->Font);
 }
 
+TEST_F(EveryKindWindow, ToolbarImagesComeFromItsBitmap) {
+    HWND toolbar = Control(KindToolbar);
+    const HIMAGELIST images = (HIMAGELIST)SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ((ImageRef)images, ObjectOf(KindToolbar)->Picture);
+    EXPECT_EQ(ImageList_GetImageCount(images), 3) << "a 48-pixel strip of 16-pixel images";
+    EXPECT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 3);
+}
+
 TEST_F(EveryKindWindow, StatusBarPartsEndAtTheSumOfTheirWidths) {
     HWND status = Control(KindStatusBar);
     int edges[4] = {};
@@ -373,6 +388,13 @@ TEST_F(EveryKindWindow, RebarBandsHoldTheirChildrenInOrder) {
     EXPECT_EQ(band.wID, 2u);
     EXPECT_TRUE(band.fStyle & RBBS_VARIABLEHEIGHT) << "set once the band exists";
     EXPECT_STREQ(text, L"Empty");
+    band.fMask = RBBIM_BACKGROUND;
+    ASSERT_TRUE(SendMessageW(rebar, RB_GETBANDINFOW, 1, (LPARAM)&band));
+    EXPECT_EQ(GetObjectType(band.hbmBack), (DWORD)OBJ_BITMAP);
+    EXPECT_EQ(((const RebarItem *)ObjectOf(KindRebar)->Items)[1].Background,
+              (uintptr_t)band.hbmBack)
+        << "the rebar's own records hold the handle";
+    EXPECT_EQ(Bands[1].Background, 201u) << "the template keeps the number";
     EXPECT_TRUE(GetWindowLongW(rebar, GWL_STYLE) & RBS_VARHEIGHT);
     EXPECT_FALSE(ObjectOf(KindRebar)->Style & 2);
 }
@@ -577,15 +599,21 @@ TEST(Threads, SuspendedThreadWaitsAndPriorityFollowsTheCode) {
 }
 
 TEST(ImageLists, FoundWithoutRegardToCaseInsideNestedContainers) {
-    TemplateBuilder t(1);
+    TemplateBuilder t(2);
     t.Add(KindGroupBox, 1, L"grpOuter", L"Outer", 1);
     t.Add(KindPictureBox, 2, L"picInner", L"", 1);
     WindowObject &holder = t.Add(KindImageListHolder, 3, L"imlDeep", L"");
     holder.PictureWidth = 16;
     holder.ItemHeight = 16;
+    WindowObject &strip = t.Add(KindImageListHolder, 4, L"imlStrip", L"");
+    strip.PictureWidth = 16;
+    strip.ItemHeight = 16;
+    strip.Picture = 201;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
     const HIMAGELIST deep = (HIMAGELIST)GetControlHandle(window, 1003);
+    const HIMAGELIST cut = (HIMAGELIST)GetControlHandle(window, 1004);
+    EXPECT_EQ(ImageList_GetImageCount(cut), 3) << "cut from bitmap resource 201";
     ASSERT_NE(deep, nullptr);
     EXPECT_EQ(FindImageList(window, L"IMLDEEP"), deep);
     EXPECT_EQ(FindImageList((HWND)GetControlHandle(window, 1001), L"imldeep"), deep);
