@@ -183,20 +183,6 @@ TEST(Docking, TwoTopBarsStackInZOrderAndARightPictureTakesTheRightEdge) {
     ExpectRect(w.Picture->Handle, 350, 50, 400, 300);
 }
 
-TEST(Dimensions, DockedDirectionsBelongToTheLayout) {
-    WindowObject bar = {};
-    bar.Kind = KindToolbar;
-    bar.Align = 1;
-    EXPECT_EQ(CanSetDimension(&bar, 0), 0);
-    EXPECT_EQ(CanSetDimension(&bar, 1), 1);
-    bar.Kind = KindPictureBox;
-    bar.Align = 4;
-    EXPECT_EQ(CanSetDimension(&bar, 1), 0);
-    EXPECT_EQ(CanSetDimension(&bar, 0), 1);
-    bar.Kind = KindLabel;
-    EXPECT_EQ(CanSetDimension(&bar, 1), 1);
-}
-
 TEST(AutoSize, LabelAlignedRightGrowsToTheLeft) {
     ObjectWindows windows;
     WindowObject *frame =
