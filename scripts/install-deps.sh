@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32 wine64
+  wine wine32 wine64 fonts-wine fonts-liberation
   xvfb xauth
   googletest
 )

@@ -15,3 +15,10 @@ void DrawImageInRect(WindowObject *object, HDC source, HDC target, const RECT *r
 LRESULT EraseWindowBackground(WindowObject *object, HWND window, HDC dc);
 // Transparent labels and images inside window paint themselves again.
 void EraseSiblingsOver(HWND window);
+
+// A group's caption extent in its font: CaptionLeft, CaptionWidth and
+// CaptionHeight.
+void MeasureGroupCaption(WindowObject *object);
+// Paints a group's caption again in the runtime's font and colours, over
+// what the button class drew.
+void PaintGroupCaption(WindowObject *object);

@@ -1,6 +1,7 @@
 // Creation of windows (WM_CREATE, and WM_INITDIALOG of dialog windows) and
 // of the runtime's own group and picture boxes.
 #include "runtime/winproc/handlers.h"
+#include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"
 #include "runtime/startup/memory.h"
 #include "runtime/startup/runtime_state.h"
@@ -120,6 +121,7 @@ LRESULT OnCreateContainer(WindowObject *object, HWND window, WPARAM wParam, LPAR
     object->Handle = window;
     AcquireFramePens();
     ApplyControlAppearance(object->ParentHandle, object);
+    if (object->Kind == KindGroupBox) MeasureGroupCaption(object);
     if (object->Kind == KindPictureBox) AutoSizeControl(object);
     return result;
 }

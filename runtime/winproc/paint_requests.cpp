@@ -66,6 +66,13 @@ LRESULT OnPaint(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam)
         PaintPicture(object, nullptr, 0, 1);
         return 0;
     }
+    if (object->Kind == KindGroupBox) {
+        // The button class draws the frame; the caption is drawn again in
+        // the group's own font and colours.
+        if (object->ShowFrame) DefaultProcessing(object, window, WM_PAINT, wParam, lParam);
+        PaintGroupCaption(object);
+        return 0;
+    }
     DefaultProcessing(object, window, WM_PAINT, wParam, lParam);
     return 0;
 }

@@ -1,5 +1,6 @@
 // The object's private copy of its caption, kept at every WM_SETTEXT.
 #include "runtime/winproc/handlers.h"
+#include "runtime/painting/painting.h"
 #include "runtime/properties/properties.h"
 #include "runtime/startup/memory.h"
 #include "runtime/startup/runtime_state.h"
@@ -51,6 +52,9 @@ LRESULT OnSetText(WindowObject *object, HWND window, WPARAM wParam, const void *
         if (outer->Window == window) outer->Superseded = true;
     switch (object->Kind) {
     case KindGroupBox:
+        MeasureGroupCaption(object);
+        RefreshWindow(window, TRUE);
+        break;
     case KindPictureBox: RefreshWindow(window, TRUE); break;
     case KindLabel:
         AutoSizeControl(object);

@@ -8,77 +8,9 @@
 
 #include "app/settings.h"
 #include "runtime/startup/runtime_state.h"
+#include "tests/app/language_texts.h"
 
 namespace {
-
-std::string Cp1252(const wchar_t *text) {
-    char bytes[512];
-    int n = WideCharToMultiByte(1252, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
-    return std::string(bytes, n > 0 ? n - 1 : 0);
-}
-
-const wchar_t *const English[16] = {
-    L"&Add a shortcut of the 32-bit executable to the desktop",
-    L"&Add a shortcut of the 64-bit executable to the desktop",
-    L"Uncheck the files you do not wish to be associated to Quenlo",
-    L"At least one instance of Quenlo is running. Please close it and run the 'Settings' program "
-    L"again.",
-    L"Quenlo settings successfully saved.",
-    L"Quenlo module files (*.asm)",
-    L"&OK",
-    L"Quenlo project files (*.qnp)",
-    L"Quenlo resource files (*.qnr)",
-    L" Quenlo 2 Settings",
-    L"Quenlo window files (*.qnw)",
-    L"Settings has no rights enough to associate files. You will have to associate them "
-    L"manually.",
-    L"This application must be run as an administrator.",
-    L"A&ssociate to:",
-    L"&32-bit",
-    L"&64-bit",
-};
-
-const wchar_t *const Catalan[16] = {
-    L"&Crea una drecera de l'executable de 32 bits a l'escriptori",
-    L"&Crea una drecera de l'executable de 64 bits a l'escriptori",
-    L"Desmarqueu els fitxers que no vulgueu associar a l'Quenlo",
-    L"Hi ha almenys una inst\u00e0ncia en marxa de l'Quenlo. Si us plau tanqueu-la i torneu a "
-    L"executar el programa 'Settings'.",
-    L"La configuraci\u00f3 de l'Quenlo ha estat desada correctament.",
-    L"Fitxers de m\u00f2dul Quenlo (*.asm)",
-    L"&D'acord",
-    L"Fitxers de projecte Quenlo (*.qnp)",
-    L"Fitxers de recursos Quenlo (*.qnr)",
-    L" Configuraci\u00f3 de l'Quenlo 2",
-    L"Fitxers de finestra Quenlo (*.qnw)",
-    L"Settings no t\u00e9 prou permisos per associar els fitxers. Haureu d'associar-los "
-    L"manualment.",
-    L"Aquesta aplicaci\u00f3 s'ha d'executar com a administrador.",
-    L"A&ssocia a:",
-    L"&32 bits",
-    L"&64 bits",
-};
-
-const wchar_t *const Spanish[16] = {
-    L"&Crear un acceso directo del ejecutable de 32 bits en el escritorio",
-    L"&Crear un acceso directo del ejecutable de 64 bits en el escritorio",
-    L"Desmarque los archivos que no desee asociar a Quenlo",
-    L"Hay al menos una instancia en marcha de Quenlo. Por favor ci\u00e9rrela y vuelva a ejecutar "
-    L"el programa 'Settings'.",
-    L"La configuraci\u00f3n de Quenlo ha sido guardada correctamente.",
-    L"Archivos de m\u00f3dulo Quenlo (*.asm)",
-    L"&Aceptar",
-    L"Archivos de proyecto Quenlo (*.qnp)",
-    L"Archivos de recursos Quenlo (*.qnr)",
-    L" Configuraci\u00f3n de Quenlo 2",
-    L"Archivos de ventana Quenlo (*.qnw)",
-    L"Settings no tiene suficientes permisos para asociar los archivos. Deber\u00e1 asociarlos "
-    L"manualmente.",
-    L"Esta aplicaci\u00f3n debe ejecutarse como administrador.",
-    L"A&sociar a:",
-    L"&32 bits",
-    L"&64 bits",
-};
 
 struct Table {
     int Resource;
