@@ -1,0 +1,287 @@
+// Layout and units: twips, start positions, docking and automatic sizes.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "runtime/startup/runtime_state.h"
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/layout.h"
+#include "tests/support/object_windows.h"
+
+namespace {
+
+// Sets the twips-per-pixel factors for one test and restores them.
+struct TwipsFactors {
+    uint32_t SavedX = TwipsPerPixelX, SavedY = TwipsPerPixelY;
+    TwipsFactors(uint32_t x, uint32_t y) {
+        TwipsPerPixelX = x;
+        TwipsPerPixelY = y;
+    }
+    ~TwipsFactors() {
+        TwipsPerPixelX = SavedX;
+        TwipsPerPixelY = SavedY;
+    }
+};
+
+TEST(Units, TwipsConvertToPixelsAndBackLosingTheRemainder) {
+    TwipsFactors at96(15, 15);
+    EXPECT_EQ(ToPixelsX(4500, 1), 300);
+    EXPECT_EQ(ToPixelsY(100, 1), 6);
+    EXPECT_EQ(FromPixelsY(ToPixelsY(100, 1), 1), 90);
+    EXPECT_EQ(ToPixelsX(-100, 1), -6) << "division truncates toward zero";
+    EXPECT_EQ(ToPixelsX(4500, 0), 4500) << "any other scale mode is pixels";
+    EXPECT_EQ(FromPixelsX(7, 3), 7);
+    TwipsFactors at120(12, 12);
+    EXPECT_EQ(ToPixelsX(4500, 1), 375);
+}
+
+TEST(Units, RectangleOfAControlIsRelativeToItsParentsClientArea) {
+    ObjectWindows windows;
+    WindowObject *frame =
+        windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 100, 80, 300, 200);
+    WindowObject *label =
+        windows.Make(L"STATIC", KindLabel, WS_VISIBLE, 17, 23, 40, 12, frame->Handle);
+    RECT rect;
+    ASSERT_EQ(WindowRectInParent(label->Handle, &rect), 1);
+    EXPECT_EQ(rect.left, 17);
+    EXPECT_EQ(rect.top, 23);
+    EXPECT_EQ(rect.right, 57);
+    ASSERT_EQ(WindowRectInParent(frame->Handle, &rect), 1);
+    EXPECT_EQ(rect.left, 100) << "a window keeps screen coordinates";
+    HWND foreign = windows.Create(L"STATIC", 0, 0, 0, 10, 10);
+    EXPECT_EQ(WindowRectInParent(foreign, &rect), -1);
+
+    TwipsFactors at96(15, 15);
+    label->ScaleMode = 1;
+    RecordPosition(label);
+    RecordSize(label, SIZE_RESTORED);
+    EXPECT_EQ(label->Left, 17 * 15);
+    EXPECT_EQ(label->Top, 23 * 15);
+    EXPECT_EQ(label->Width, 40 * 15);
+    EXPECT_EQ(label->Height, 12 * 15);
+    MoveWindow(label->Handle, 0, 0, 80, 30, FALSE);
+    RecordSize(label, SIZE_MAXIMIZED);
+    EXPECT_EQ(label->Width, 40 * 15) << "a maximised size is not recorded";
+}
+
+TEST(StartPosition, CentresOnTheWorkAreaOrTheOwner) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    WindowObject window = {};
+    window.Width = 201;
+    window.Height = 101;
+    window.Left = 1500;
+    window.Top = 750;
+    StartPosition at;
+    for (int position : {2, 1}) {
+        window.StartUpPosition = position;
+        ComputeStartPosition(&window, nullptr, &at);
+        EXPECT_EQ(at.X, work.left + (work.right - work.left) / 2 - 100) << position;
+        EXPECT_EQ(at.Y, work.top + (work.bottom - work.top) / 2 - 50) << position;
+        EXPECT_EQ(at.Width, 201);
+        EXPECT_EQ(at.Height, 101);
+    }
+
+    ObjectWindows windows;
+    HWND owner = windows.Create(RecorderClass, WS_OVERLAPPEDWINDOW, 40, 60, 400, 300);
+    window.StartUpPosition = 1;
+    ComputeStartPosition(&window, owner, &at);
+    EXPECT_EQ(at.X, 40 + 200 - 100);
+    EXPECT_EQ(at.Y, 60 + 150 - 50);
+    window.Style = WS_CHILD;
+    ComputeStartPosition(&window, owner, &at);
+    RECT client;
+    GetClientRect(owner, &client);
+    EXPECT_EQ(at.X, client.right / 2 - 100) << "a child is centred in the owner's client area";
+
+    window.StartUpPosition = 3;
+    ComputeStartPosition(&window, owner, &at);
+    EXPECT_EQ(at.X, (int)CW_USEDEFAULT);
+    window.StartUpPosition = 2;
+    window.MdiChild = 1;
+    ComputeStartPosition(&window, nullptr, &at);
+    EXPECT_EQ(at.Y, (int)CW_USEDEFAULT);
+
+    TwipsFactors at96(15, 15);
+    window.StartUpPosition = 0;
+    window.ScaleMode = 1;
+    ComputeStartPosition(&window, nullptr, &at);
+    EXPECT_EQ(at.X, 100);
+    EXPECT_EQ(at.Y, 50);
+    EXPECT_EQ(at.Width, 13) << "201 twips";
+}
+
+// A window with a client area of 400 by 300, a top toolbar, a bottom status
+// bar and a left picture box, created in that order.
+struct DockedWindow {
+    ObjectWindows windows;
+    WindowObject *Frame, *Toolbar, *Status, *Picture, *Loose;
+    DockedWindow() {
+        RECT frame = {0, 0, 400, 300};
+        AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+        Frame = windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 0, 0,
+                             frame.right - frame.left, frame.bottom - frame.top);
+        Toolbar = Docked(KindToolbar, 1, 0, 30);
+        Status = Docked(KindStatusBar, 2, 0, 20);
+        Picture = Docked(KindPictureBox, 3, 50, 0);
+        Loose = Docked(KindPictureBox, 0, 10, 10);
+        MoveWindow(Loose->Handle, 5, 6, 10, 10, FALSE);
+    }
+    WindowObject *Docked(ControlKind kind, int align, int width, int height) {
+        WindowObject *o = windows.Make(L"STATIC", kind, WS_VISIBLE, 0, 0, 1, 1, Frame->Handle);
+        o->Align = align;
+        o->Width = width;
+        o->Height = height;
+        return o;
+    }
+};
+
+void ExpectRect(HWND window, int left, int top, int right, int bottom) {
+    RECT r = RectInParent(window);
+    EXPECT_EQ(r.left, left);
+    EXPECT_EQ(r.top, top);
+    EXPECT_EQ(r.right, right);
+    EXPECT_EQ(r.bottom, bottom);
+}
+
+TEST(Docking, BarsTakeTheEdgesAndTheLeftPictureFillsBetweenThem) {
+    DockedWindow w;
+    LayoutDockedControls(w.Frame);
+    ExpectRect(w.Toolbar->Handle, 0, 0, 400, 30);
+    ExpectRect(w.Status->Handle, 0, 280, 400, 300);
+    ExpectRect(w.Picture->Handle, 0, 30, 50, 280);
+    ExpectRect(w.Loose->Handle, 5, 6, 15, 16);
+}
+
+TEST(Docking, BottomDockLastLetsTheLeftPictureReachTheBottom) {
+    DockedWindow w;
+    w.Frame->BottomDockLast = 1;
+    LayoutDockedControls(w.Frame);
+    ExpectRect(w.Toolbar->Handle, 0, 0, 400, 30);
+    ExpectRect(w.Picture->Handle, 0, 30, 50, 300);
+    ExpectRect(w.Status->Handle, 50, 280, 400, 300);
+}
+
+TEST(Docking, HiddenAndUndockableControlsTakeNoSpace) {
+    DockedWindow w;
+    w.Toolbar->Visible = 0;
+    w.Status->Kind = KindLabel;
+    MoveWindow(w.Status->Handle, 1, 2, 3, 4, FALSE);
+    LayoutDockedControls(w.Frame);
+    ExpectRect(w.Picture->Handle, 0, 0, 50, 300);
+    ExpectRect(w.Status->Handle, 1, 2, 4, 6);
+    LayoutDockedControls(nullptr);
+}
+
+TEST(Docking, TwoTopBarsStackInZOrderAndARightPictureTakesTheRightEdge) {
+    DockedWindow w;
+    w.Status->Align = 1;
+    w.Picture->Align = 4;
+    LayoutDockedControls(w.Frame);
+    ExpectRect(w.Toolbar->Handle, 0, 0, 400, 30);
+    ExpectRect(w.Status->Handle, 0, 30, 400, 50);
+    ExpectRect(w.Picture->Handle, 350, 50, 400, 300);
+}
+
+TEST(AutoSize, LabelAlignedRightGrowsToTheLeft) {
+    ObjectWindows windows;
+    WindowObject *frame =
+        windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 0, 0, 500, 200);
+    WindowObject *label =
+        windows.Make(L"STATIC", KindLabel, WS_VISIBLE, 200, 10, 40, 20, frame->Handle);
+    label->AutoSize = 1;
+    label->Alignment = 2;
+    label->Font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    label->TextBuffer = CopyText(label, TextRef(L"&Hi"), 1);
+    AutoSizeControl(label);
+    RECT shortText = RectInParent(label->Handle);
+    EXPECT_EQ(shortText.right, 240);
+    EXPECT_GT(shortText.left, 200);
+    EXPECT_EQ(label->Left, shortText.left);
+    EXPECT_EQ(label->Width, shortText.right - shortText.left);
+    EXPECT_GT(label->CaptionHeight, 0);
+
+    FreeText(label->TextBuffer);
+    label->TextBuffer = CopyText(label, TextRef(L"A much longer caption"), 1);
+    AutoSizeControl(label);
+    RECT longText = RectInParent(label->Handle);
+    EXPECT_EQ(longText.right, 240);
+    EXPECT_LT(longText.left, shortText.left);
+    EXPECT_EQ(label->Height, longText.bottom - longText.top);
+
+    label->Alignment = 0;
+    AutoSizeControl(label);
+    EXPECT_EQ(RectInParent(label->Handle).left, longText.left) << "left alignment keeps the left";
+}
+
+TEST(AutoSize, PrefixMarksAreNotMeasuredUnlessNoPrefix) {
+    ObjectWindows windows;
+    WindowObject *frame =
+        windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 0, 0, 500, 200);
+    WindowObject *label = windows.Make(L"STATIC", KindLabel, 0, 0, 0, 40, 20, frame->Handle);
+    label->Font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    label->TextBuffer = CopyText(label, TextRef(L"&&&&&&"), 1);
+    const LONG marked = MeasureLabelCaption(label).cx;
+    label->NoPrefix = 1;
+    const LONG plain = MeasureLabelCaption(label).cx;
+    EXPECT_GT(marked, 0);
+    EXPECT_EQ(plain, 2 * marked) << "each && is one drawn &";
+}
+
+TEST(AutoSize, PictureBoxTakesItsPictureSizePlusBorders) {
+    ObjectWindows windows;
+    WindowObject *frame =
+        windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 0, 0, 500, 200);
+    WindowObject *box =
+        windows.Make(RecorderClass, KindPictureBox, WS_BORDER, 7, 8, 20, 20, frame->Handle);
+    box->AutoSize = 1;
+    box->PictureWidth = 64;
+    box->PictureHeight = 32;
+    AutoSizeControl(box);
+    RECT client;
+    GetClientRect(box->Handle, &client);
+    EXPECT_EQ(client.right, 64);
+    EXPECT_EQ(client.bottom, 32);
+    EXPECT_EQ(RectInParent(box->Handle).left, 7);
+}
+
+TEST(Nudge, TheWindowGetsTwoSizesAndKeepsItsOwn) {
+    ObjectWindows windows;
+    WindowObject *frame =
+        windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 10, 20, 300, 200);
+    RecordedMessages().clear();
+    NudgeSize(frame->Handle);
+    EXPECT_EQ(CountRecorded(frame->Handle, WM_SIZE), 2);
+    RECT rect;
+    GetWindowRect(frame->Handle, &rect);
+    EXPECT_EQ(rect.right - rect.left, 300);
+    EXPECT_EQ(rect.bottom - rect.top, 200);
+}
+
+TEST(ComboHeight, DropDownHoldsTheVisibleItems) {
+    ObjectWindows windows;
+    WindowObject *frame =
+        windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 0, 0, 300, 300);
+    WindowObject *combo = windows.Make(L"COMBOBOX", KindComboBox, WS_VISIBLE | CBS_DROPDOWNLIST, 5,
+                                       5, 120, 200, frame->Handle);
+    combo->VisibleItems = 4;
+    FitComboHeight(combo, 1);
+    const int itemHeight = (int)SendMessageW(combo->Handle, CB_GETITEMHEIGHT, (WPARAM)-1, 0);
+    EXPECT_EQ(combo->ItemHeight, itemHeight);
+    RECT field;
+    GetWindowRect(combo->Handle, &field);
+    EXPECT_EQ(combo->Height, field.bottom - field.top);
+    RECT four;
+    SendMessageW(combo->Handle, CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&four);
+    EXPECT_GE(four.bottom - four.top, 4 * itemHeight);
+    combo->VisibleItems = 8;
+    FitComboHeight(combo, 1);
+    RECT eight;
+    SendMessageW(combo->Handle, CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&eight);
+    EXPECT_EQ((eight.bottom - eight.top) - (four.bottom - four.top), 4 * itemHeight)
+        << "four more rows";
+    GetWindowRect(combo->Handle, &field);
+    EXPECT_EQ(combo->Height, field.bottom - field.top) << "the selection field keeps its height";
+}
+
+} // namespace
