@@ -88,7 +88,13 @@ static PixelRect ControlRect(WindowObject *object, HWND ownerWindow, bool dialog
 static HWND CreateControlWindow(HWND parent, WindowObject *object, const PixelRect &rect) {
     const KindClass *kind = ClassOfKind(object->Kind);
     const wchar_t *className = kind->ClassName;
-    if (object->Kind == KindRichTextBox) className = UnicodeFlag ? L"RichEdit20W" : L"RichEdit20A";
+    if (object->Kind == KindRichTextBox) {
+        // The rich edit classes exist once their library is loaded; it stays
+        // loaded for the windows of the process.
+        static HMODULE richEdit;
+        if (!richEdit) richEdit = LoadLibraryA("riched20.dll");
+        className = UnicodeFlag ? L"RichEdit20W" : L"RichEdit20A";
+    }
     if (kind->CreatingType) SendMessageAW(parent, RTM_SETCREATINGTYPE, kind->CreatingType, 0);
     DWORD exStyle = object->ExStyle;
     DWORD style = object->Style;

@@ -36,7 +36,10 @@ const WindowObject *BuildChildObjects(WindowObject *parent, const WindowObject *
         child->InitialFont = nullptr;
         child->FontName = CopyText(child, entry->FontName, 0);
         child->TextBuffer = CopyText(child, entry->TextBuffer, 1);
-        child->ToolTipCopy = CopyText(child, entry->ToolTipText, 0);
+        // Only controls have a tooltip text; for a window the field is its
+        // tooltip window.
+        child->ToolTipCopy =
+            child->Kind >= KindLabel ? CopyText(child, entry->ToolTipText, 0) : nullptr;
         child->ToolTipText = nullptr;
         entry = last;
     }

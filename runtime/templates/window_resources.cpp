@@ -40,7 +40,15 @@ static void DeleteImageField(ImageRef *field) {
     *field = 0;
 }
 
+// The font of a dialog's control is the dialog's own, released with it.
+static bool SharesItsDialogsFont(WindowObject *object) {
+    if (object->Kind < KindLabel || !object->Font) return false;
+    WindowObject *owner = ObjectFromHandle(object->ParentHandle);
+    return owner && owner->Kind == KindDialog && owner->Font == object->Font;
+}
+
 void DeleteObjectResources(WindowObject *object) {
+    if (SharesItsDialogsFont(object)) object->Font = nullptr;
     DeleteGdiOrIcon(object->BackBrush);
     object->BackBrush = nullptr;
     DeleteImageField(&object->MouseIcon);

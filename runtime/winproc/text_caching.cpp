@@ -57,6 +57,7 @@ LRESULT OnSetText(WindowObject *object, HWND window, WPARAM wParam, const void *
         break;
     case KindPictureBox: RefreshWindow(window, TRUE); break;
     case KindLabel:
+        MeasureLabelCaption(object);
         AutoSizeControl(object);
         if (object->Transparent) SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
         InvalidateRect(window, nullptr, TRUE);

@@ -202,7 +202,10 @@ LRESULT OnEnable(WindowObject *object, HWND window, BOOL enabled, LPARAM lParam)
 
 LRESULT OnSetFont(WindowObject *object, HWND window, WPARAM font, LPARAM redraw) {
     LRESULT result = EventThenDefault(object, window, WM_SETFONT, font, redraw);
-    if (object->Kind == KindLabel && IsWindow(window)) AutoSizeControl(object);
+    if (object->Kind == KindLabel && IsWindow(window)) {
+        MeasureLabelCaption(object);
+        AutoSizeControl(object);
+    }
     return result;
 }
 

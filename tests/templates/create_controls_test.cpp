@@ -217,7 +217,6 @@ std::wstring TextOf(HWND window) {
 class EveryKindWindow : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        LoadLibraryW(L"riched20.dll");
         builder = new TemplateBuilder(34);
         window = (HWND)CreateFromTemplate(EveryKind(*builder), nullptr, 0, nullptr);
     }
@@ -472,7 +471,6 @@ TEST(Toolbar, OneLongTextAddsEveryTextInOrderWithBlanksForEmptyOnes) {
 }
 
 TEST(Creation, WindowWithEveryKindIsDestroyedWithoutLeavingBlocks) {
-    LoadLibraryW(L"riched20.dll");
     const long before = LiveBlocks();
     {
         TemplateBuilder t(34);

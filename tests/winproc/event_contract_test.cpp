@@ -219,3 +219,42 @@ TEST_F(EventContract, DestroyingTheWindowReleasesEveryObject) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DialogFont, ControlsShareTheDialogsFontUntilTheDialogGoes) {
+    std::vector<WindowObject> t = {WindowEntry(KindDialog, L"Dialog", 2),
+                                   ControlEntry(KindPushButton, L"btnA", 0, 0, 0, L"A"),
+                                   ControlEntry(KindPushButton, L"btnB", 1, 0, 0, L"B")};
+    t[0].Id = 200;
+    FinishTemplate(t);
+    HWND dialog = (HWND)CreateFromTemplate(t.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(dialog));
+    HFONT font = ObjectFromHandle(dialog)->Font;
+    ASSERT_NE(nullptr, font);
+    HWND a = GetDlgItem(dialog, 1000), b = GetDlgItem(dialog, 1001);
+    EXPECT_EQ(font, ObjectFromHandle(a)->Font);
+    EXPECT_EQ(font, ObjectFromHandle(b)->Font);
+    DestroyWindow(a);
+    LOGFONTA described;
+    EXPECT_NE(0, GetObjectA(font, sizeof described, &described)) << "the dialog's font lives on";
+    EXPECT_EQ((LRESULT)font, SendMessageA(b, WM_GETFONT, 0, 0));
+    DestroyWindow(dialog);
+    EXPECT_EQ(0, GetObjectA(font, sizeof described, &described)) << "and goes with the dialog";
+}
+
+TEST(LabelCaption, IsMeasuredAgainWhenItChanges) {
+    std::vector<WindowObject> t = {WindowEntry(KindWindow, L"Labels", 1),
+                                   ControlEntry(KindLabel, L"lbl", 0, 0, 0, L"")};
+    FinishTemplate(t);
+    HWND window = (HWND)CreateFromTemplate(t.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(window));
+    HWND label = GetDlgItem(window, 1000);
+    WindowObject *object = ObjectFromHandle(label);
+    EXPECT_EQ(0, object->CaptionHeight);
+    SetWindowTextA(label, "Measured");
+    EXPECT_GT(object->CaptionHeight, 0);
+    DestroyWindow(window);
+}
+
+} // namespace
