@@ -1,6 +1,7 @@
 // ReleaseRuntime: everything the runtime holds, released in a fixed order.
 #include "runtime/startup/startup.h"
 #include "runtime/startup/memory.h"
+#include "runtime/templates/templates.h"
 
 #include <string.h>
 
@@ -43,6 +44,7 @@ void ReleaseRuntime() {
     ObjectTable = nullptr;
     ObjectTableUsed = 0;
     ObjectTableCapacity = 0;
+    ForgetCachedObjects();
 
     if (WorkBlock) VirtualFree(WorkBlock, 0, MEM_RELEASE);
     WorkBlock = nullptr;

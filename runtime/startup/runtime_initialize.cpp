@@ -5,6 +5,7 @@
 #include "runtime/startup/text_form.h"
 #include "runtime/library/registry.h"
 #include "runtime/library/strings.h"
+#include "runtime/templates/templates.h"
 
 #include <string.h>
 
@@ -146,6 +147,7 @@ void RuntimeInitialize(const wchar_t *classSuffix, const wchar_t *exeName, const
     ObjectTable = (uint8_t *)AllocZeroed(InitialObjectTableBytes);
     ObjectTableCapacity = InitialObjectTableBytes - 4;
     ObjectTableUsed = 0;
+    ForgetCachedObjects();
     ArrowCursor = (HCURSOR)LoadImageW(nullptr, (LPCWSTR)IDC_ARROW, IMAGE_CURSOR, 0, 0,
                                       LR_SHARED | LR_DEFAULTSIZE);
     WaitCursor = (HCURSOR)LoadImageW(nullptr, (LPCWSTR)IDC_WAIT, IMAGE_CURSOR, 0, 0,

@@ -19,10 +19,38 @@ static uint32_t PairCount() {
     return ObjectTableUsed / sizeof(ObjectPair);
 }
 
+// Every message looks its window up, so a window with many controls would
+// make every message walk a long table. A direct-mapped cache in front of
+// the scan remembers, per handle, the object of the handle's first pair.
+// Appending never changes which pair of a handle comes first, and growth
+// copies the pairs in order; only removing a handle's first pair can, and
+// that clears the handle's slot.
+enum : uint32_t { CacheBits = 8 };
+struct CachedObject {
+    HWND Window;
+    WindowObject *Object;
+};
+static CachedObject ObjectCache[1u << CacheBits];
+
+static CachedObject *CacheSlot(HWND window) {
+    // Fibonacci hashing spreads the handles' regular steps over the slots.
+    return &ObjectCache[((uint32_t)(uintptr_t)window * 0x9E3779B1u) >> (32 - CacheBits)];
+}
+
+void ForgetCachedObjects() {
+    memset(ObjectCache, 0, sizeof ObjectCache);
+}
+
 WindowObject *ObjectFromHandle(HWND window) {
     if (!window || !ObjectTable) return nullptr;
+    CachedObject *slot = CacheSlot(window);
+    if (slot->Window == window) return slot->Object;
     for (ObjectPair *pair = Pairs(); pair->Window; ++pair)
-        if (pair->Window == window) return pair->Object;
+        if (pair->Window == window) {
+            slot->Window = window;
+            slot->Object = pair->Object;
+            return pair->Object;
+        }
     return nullptr;
 }
 
@@ -73,6 +101,8 @@ static int RemovePair(HWND window) {
     while (i < count && pairs[i].Window != window)
         ++i;
     if (i == count) return -1;
+    CachedObject *slot = CacheSlot(window);
+    if (slot->Window == window) *slot = {};
     memmove(pairs + i, pairs + i + 1, (count - i - 1) * sizeof(ObjectPair));
     ObjectTableUsed -= sizeof(ObjectPair);
     pairs[count - 1].Window = nullptr;

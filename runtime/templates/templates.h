@@ -42,6 +42,9 @@ HWND CreateRuntimeWindow(DWORD exStyle, const wchar_t *className, const void *wi
 
 // The object table: the object of a window handle (first match), or 0.
 WindowObject *ObjectFromHandle(HWND window);
+// Empties the lookup cache in front of the table; whoever puts another
+// table in place of ObjectTable (or none) calls it.
+void ForgetCachedObjects();
 void AddObject(HWND window, WindowObject *object);
 // Removes the pair and releases the object's texts and its child objects;
 // -1 when the pair is absent.

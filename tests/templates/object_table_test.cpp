@@ -1,5 +1,8 @@
-// The object table: growth, first-match lookup, removal that keeps it dense.
+// The object table: growth, first-match lookup, removal that keeps it dense,
+// and the lookup cache that must never answer with a pair that is gone.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 
 #include "runtime/startup/memory.h"
 #include "runtime/startup/runtime_state.h"
@@ -17,12 +20,14 @@ class ObjectTableTest : public testing::Test {
         ObjectTable = (uint8_t *)AllocZeroed(1024);
         ObjectTableUsed = 0;
         ObjectTableCapacity = 1020;
+        ForgetCachedObjects();
     }
     void TearDown() override {
         FreeBlock(ObjectTable);
         ObjectTable = SavedTable;
         ObjectTableUsed = SavedUsed;
         ObjectTableCapacity = SavedCapacity;
+        ForgetCachedObjects();
     }
     static HWND Handle(int i) { return (HWND)(uintptr_t)(0x10000 + 4 * i); }
     WindowObject Objects[300] = {};
@@ -83,6 +88,79 @@ TEST_F(ObjectTableTest, LookupIsFirstMatchAndIgnoresNull) {
     EXPECT_EQ(&Objects[1], ObjectFromHandle(Handle(1)));
     RemoveObject(Handle(1), nullptr);
     EXPECT_EQ(&Objects[2], ObjectFromHandle(Handle(1)));
+}
+
+TEST_F(ObjectTableTest, LookupsNeverAnswerFromAPairThatIsGone) {
+    AddObject(Handle(1), &Objects[1]);
+    AddObject(Handle(2), &Objects[2]);
+    ASSERT_EQ(&Objects[1], ObjectFromHandle(Handle(1)));
+    ASSERT_EQ(&Objects[2], ObjectFromHandle(Handle(2)));
+    RemoveObject(Handle(1), nullptr);
+    EXPECT_EQ(nullptr, ObjectFromHandle(Handle(1))) << "removed after it was looked up";
+    EXPECT_EQ(&Objects[2], ObjectFromHandle(Handle(2))) << "moved down by the removal";
+    // The handle comes back with another object, as a reused handle would.
+    AddObject(Handle(1), &Objects[3]);
+    EXPECT_EQ(&Objects[3], ObjectFromHandle(Handle(1)));
+
+    // Another table put in place: nothing of the old one is found.
+    uint8_t *replaced = ObjectTable;
+    ObjectTable = (uint8_t *)AllocZeroed(1024);
+    ObjectTableUsed = 0;
+    ForgetCachedObjects();
+    EXPECT_EQ(nullptr, ObjectFromHandle(Handle(1)));
+    EXPECT_EQ(nullptr, ObjectFromHandle(Handle(2)));
+    FreeBlock(replaced);
+}
+
+// Adds, removals and lookups in a fixed pseudo-random order, with handles
+// that repeat (duplicate pairs) and more handles than the cache has slots
+// (so they share slots), through several growths: every lookup answers what
+// a scan for the first matching pair answers.
+TEST_F(ObjectTableTest, LookupsAgreeWithAFirstMatchScan) {
+    struct Pair {
+        HWND Window;
+        WindowObject *Object;
+    };
+    std::vector<Pair> expected;
+    auto firstMatch = [&](HWND window) -> WindowObject * {
+        for (const Pair &pair : expected)
+            if (pair.Window == window) return pair.Object;
+        return nullptr;
+    };
+    uint32_t seed = 12345;
+    auto next = [&](uint32_t range) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % range;
+    };
+    size_t largest = 0;
+    for (int step = 0; step < 10000; ++step) {
+        const uint32_t choice = next(8);
+        // Mostly handles that are in the table, so removals and duplicates
+        // happen; otherwise any of 600 handles.
+        HWND window = !expected.empty() && choice < 6
+                          ? expected[next((uint32_t)expected.size())].Window
+                          : Handle((int)next(600));
+        if (choice % 2 == 0) {
+            WindowObject *object = &Objects[next(300)];
+            AddObject(window, object);
+            expected.push_back({window, object});
+        } else if (choice == 1 || choice == 5) {
+            const int result = RemoveObject(window, nullptr);
+            auto found = expected.begin();
+            while (found != expected.end() && found->Window != window)
+                ++found;
+            ASSERT_EQ(found == expected.end() ? -1 : 1, result) << "step " << step;
+            if (found != expected.end()) expected.erase(found);
+        }
+        ASSERT_EQ(firstMatch(window), ObjectFromHandle(window)) << "step " << step;
+        HWND other = Handle((int)next(600));
+        ASSERT_EQ(firstMatch(other), ObjectFromHandle(other)) << "step " << step;
+        ASSERT_EQ(expected.size() * 8, ObjectTableUsed) << "step " << step;
+        largest = std::max(largest, expected.size());
+    }
+    EXPECT_GT(largest, 600u) << "the table grew several times";
+    HWND *pairs = (HWND *)ObjectTable;
+    EXPECT_EQ(nullptr, pairs[2 * expected.size()]) << "terminated";
 }
 
 TEST_F(ObjectTableTest, RemovalReleasesTextsAndChildObjects) {
