@@ -18,18 +18,6 @@ namespace {
 
 const std::string FileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
 
-struct ControlSearch {
-    int Id;
-    HWND Found;
-};
-
-BOOL CALLBACK MatchControl(HWND child, LPARAM data) {
-    ControlSearch *search = (ControlSearch *)data;
-    if (GetDlgCtrlID(child) != search->Id) return TRUE;
-    search->Found = child;
-    return FALSE;
-}
-
 std::string Narrow(const std::wstring &text) {
     char bytes[1024];
     int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
@@ -81,11 +69,7 @@ class SettingsRun : public testing::Test {
         Window = WaitForProcessWindow(Process, "QN2RUNWINDOWSettings");
         return Window != nullptr;
     }
-    HWND Control(int id) {
-        ControlSearch search = {id, nullptr};
-        EnumChildWindows(Window, MatchControl, (LPARAM)&search);
-        return search.Found;
-    }
+    HWND Control(int id) { return FindDescendant(Window, id); }
     bool Checked(int id) { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
     // Presses OK, answers the message box and waits for the program's end.

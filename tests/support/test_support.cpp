@@ -124,6 +124,24 @@ HWND WaitForProcessWindow(HANDLE process, const char *className, DWORD timeoutMs
     return nullptr;
 }
 
+struct ControlSearch {
+    int Id;
+    HWND Found;
+};
+
+static BOOL CALLBACK MatchControl(HWND child, LPARAM data) {
+    ControlSearch *search = (ControlSearch *)data;
+    if (GetDlgCtrlID(child) != search->Id) return TRUE;
+    search->Found = child;
+    return FALSE;
+}
+
+HWND FindDescendant(HWND window, int id) {
+    ControlSearch search = {id, nullptr};
+    EnumChildWindows(window, MatchControl, (LPARAM)&search);
+    return search.Found;
+}
+
 std::string MessageBoxText(HWND box) {
     char text[1024] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);

@@ -65,6 +65,9 @@ template <class Ch> std::basic_string<Ch> TextOf(const std::string &latin1) {
 // to the process; 0 after the timeout.
 HWND WaitForProcessWindow(HANDLE process, const char *className, DWORD timeoutMs = 30000);
 
+// The first of a window's descendants with the control identifier id, or 0.
+HWND FindDescendant(HWND window, int id);
+
 // The text of a message box's message and of its caption.
 std::string MessageBoxText(HWND box);
 std::string WindowTextOf(HWND window);
