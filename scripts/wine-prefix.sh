@@ -32,16 +32,31 @@ qn_make_user_folders_plain() {
   done
 }
 
+# What the project sets in a prefix; a new revision configures existing
+# prefixes again.
+qn_prefix_revision=4
+
+qn_configure_prefix() {
+  wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win10 /f >/dev/null 2>&1
+  # A crashing program ends instead of waiting in Wine's debugger, which
+  # needs someone at its console: the debugger named here does not exist.
+  local view
+  for view in 32 64; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+      /t REG_SZ /d no-debugger /f /reg:$view >/dev/null 2>&1 || true
+  done
+  wineserver -w
+  qn_make_user_folders_plain
+  echo "$qn_prefix_revision" >"$WINEPREFIX/.project-prefix-ready"
+}
+
 qn_create_prefix() {
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
-  wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win10 /f >/dev/null 2>&1
-  wineserver -w
-  qn_make_user_folders_plain
-  touch "$WINEPREFIX/.project-prefix-ready"
+  qn_configure_prefix
 }
 
-if [ ! -f "$WINEPREFIX/.project-prefix-ready" ]; then
+if [ "$(cat "$WINEPREFIX/.project-prefix-ready" 2>/dev/null)" != "$qn_prefix_revision" ]; then
   mkdir -p "$qn_build_dir/wine"
   (
     flock 9
@@ -49,6 +64,8 @@ if [ ! -f "$WINEPREFIX/.project-prefix-ready" ]; then
       echo "Creating the Wine prefix $WINEPREFIX" >&2
       rm -rf "$WINEPREFIX"
       qn_create_prefix
+    elif [ "$(cat "$WINEPREFIX/.project-prefix-ready")" != "$qn_prefix_revision" ]; then
+      qn_configure_prefix
     fi
   ) 9>"$qn_build_dir/wine/.lock-$qn_kind"
 fi

@@ -1,5 +1,6 @@
 // DeleteRegKeyTree: a key and everything below it, depth first.
 #include "runtime/library/registry.h"
+#include "runtime/startup/memory.h"
 #include "runtime/library/registry_calls.h"
 #include "runtime/startup/runtime_state.h"
 #include "runtime/startup/text_form.h"
@@ -28,7 +29,7 @@ template <class Ch> static Ch *ChildKeyPath(const Ch *subKey, const Ch *name) {
     int keyLength = ApiStringLength(subKey);
     bool separator = keyLength > 0 && subKey[keyLength - 1] != '\\';
     if (keyLength + separator + ApiStringLength(name) >= capacity) return nullptr;
-    Ch *path = (Ch *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, ChildPathBytes);
+    Ch *path = (Ch *)AllocZeroed(ChildPathBytes);
     if (!path) return nullptr;
     CopyTextBounded(path, subKey, capacity);
     if (separator) path[keyLength++] = '\\';
@@ -53,7 +54,7 @@ template <class Ch> static int DeleteRegKeyTreeT(HKEY root, const Ch *subKey) {
         Ch *childPath = ChildKeyPath(subKey, name);
         if (!childPath) break;
         int deleted = DeleteRegKeyTreeT(root, childPath);
-        HeapFree(GetProcessHeap(), 0, childPath);
+        FreeBlock(childPath);
         if (!deleted || ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS)
             break;
         open = true;

@@ -1,5 +1,6 @@
 // PathExists: whether a file or folder exists, through FindFirstFile.
 #include "runtime/library/files.h"
+#include "runtime/startup/memory.h"
 #include "runtime/library/strings.h"
 #include "runtime/startup/runtime_state.h"
 #include "runtime/startup/text_form.h"
@@ -40,7 +41,7 @@ template <class Ch> static int PathExistsT(const Ch *path) {
     Ch *unquoted = nullptr;
     if (path[0] == '"') {
         int length = ApiStringLength(path);
-        unquoted = (Ch *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, (length + 1) * sizeof(Ch));
+        unquoted = (Ch *)AllocZeroed((length + 1) * sizeof(Ch));
         if (!unquoted) return -1;
         CopyTextBounded(unquoted, path + 1, length);
         int cut = LastQuote(unquoted);
@@ -57,7 +58,7 @@ template <class Ch> static int PathExistsT(const Ch *path) {
             result = 1;
         }
     }
-    if (unquoted) HeapFree(GetProcessHeap(), 0, unquoted);
+    if (unquoted) FreeBlock(unquoted);
     return result;
 }
 

@@ -9,6 +9,9 @@
 // the text being printed, into dc or, without one, between BeginPaint and
 // EndPaint; double-buffered pictures paint off-screen first.
 void PaintPicture(WindowObject *object, HDC dc, int paintBackground, int drawText);
+// Copies width by height pixels of a bitmap to (0, 0) of target, through a
+// memory context compatible with source.
+void DrawBitmapAtOrigin(HDC source, HDC target, HBITMAP bitmap, int width, int height);
 // Draws the object's Picture into the rectangle (0, 0, right, bottom).
 void DrawImageInRect(WindowObject *object, HDC source, HDC target, const RECT *rect);
 // A window's WM_ERASEBKGND: background colour around its picture; 1.

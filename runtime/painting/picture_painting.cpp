@@ -18,14 +18,18 @@ static bool IsEmptyText(const void *text) {
     return UnicodeFlag ? *(const wchar_t *)text == 0 : *(const char *)text == 0;
 }
 
+void DrawBitmapAtOrigin(HDC source, HDC target, HBITMAP bitmap, int width, int height) {
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
 void DrawImageInRect(WindowObject *object, HDC source, HDC target, const RECT *rect) {
     if (object->PictureType == -1 || !object->Picture) return;
     if (object->PictureType == 0) {
-        HDC memory = CreateCompatibleDC(source);
-        HGDIOBJ old = SelectObject(memory, (HBITMAP)object->Picture);
-        BitBlt(target, 0, 0, rect->right, rect->bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
+        DrawBitmapAtOrigin(source, target, (HBITMAP)object->Picture, rect->right, rect->bottom);
         return;
     }
     DrawIconEx(target, 0, 0, (HICON)object->Picture, rect->right, rect->bottom, 0, nullptr,

@@ -18,11 +18,8 @@ LRESULT EraseWindowBackground(WindowObject *object, HWND window, HDC dc) {
     }
     if (object->Picture && object->PictureType != -1) {
         if (object->PictureType == 0) {
-            HDC memory = CreateCompatibleDC(dc);
-            HGDIOBJ old = SelectObject(memory, (HBITMAP)object->Picture);
-            BitBlt(dc, 0, 0, object->PictureWidth, object->PictureHeight, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
-            DeleteDC(memory);
+            DrawBitmapAtOrigin(dc, dc, (HBITMAP)object->Picture, object->PictureWidth,
+                               object->PictureHeight);
         } else {
             if (coloured) PatBlt(dc, 0, 0, object->PictureWidth, object->PictureHeight, PATCOPY);
             DrawIcon(dc, 0, 0, (HICON)object->Picture);

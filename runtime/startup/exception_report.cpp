@@ -1,6 +1,7 @@
 // UnhandledExceptionReport: tells the user, tears the application down and
 // ends the process with the exception code.
 #include "runtime/startup/startup.h"
+#include "runtime/startup/memory.h"
 #include "runtime/startup/text_form.h"
 
 #include <stdio.h>
@@ -11,7 +12,7 @@ enum { ReportBytes = 260 };
 LONG WINAPI UnhandledExceptionReport(EXCEPTION_POINTERS *exception) {
     const DWORD code =
         exception && exception->ExceptionRecord ? exception->ExceptionRecord->ExceptionCode : 0;
-    void *message = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, ReportBytes);
+    void *message = AllocZeroed(ReportBytes);
     const unsigned long long wideCode = code; // formatted as 64 bits with a zero upper half
     HWND owner = App ? App->MainWindow : nullptr;
     const void *caption = App ? App->ExeName : nullptr;
@@ -24,7 +25,7 @@ LONG WINAPI UnhandledExceptionReport(EXCEPTION_POINTERS *exception) {
             _snprintf((char *)message, ReportBytes - 1, format, wideCode);
         }
         MessageBoxAW(owner, message, caption, MB_OK);
-        HeapFree(GetProcessHeap(), 0, message);
+        FreeBlock(message);
     }
     DestroyMainWindowAndRelease();
     SetUnhandledExceptionFilter(PreviousExceptionFilter);

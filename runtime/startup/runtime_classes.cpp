@@ -1,5 +1,6 @@
 // The runtime's seven window classes and the search for a previous instance.
 #include "runtime/startup/startup.h"
+#include "runtime/startup/memory.h"
 #include "runtime/startup/text_form.h"
 #include "runtime/winproc/winproc.h"
 
@@ -111,11 +112,11 @@ template <class Ch> static void UnregisterRuntimeClassesT() {
     const wchar_t *classes[] = {MdiClientClass,  DialogClassName,   GroupClass,       PictureClass,
                                 WindowClassName, MdiChildClassName, MdiFrameClassName};
     const int bytes = 260 * sizeof(Ch);
-    Ch *name = (Ch *)HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes);
+    Ch *name = (Ch *)AllocZeroed(bytes);
     if (!name) return;
     for (const wchar_t *className : classes)
         ClassApi<Ch>::Unregister(ActiveName(className, name, bytes), App->Instance);
-    HeapFree(GetProcessHeap(), 0, name);
+    FreeBlock(name);
 }
 
 void UnregisterRuntimeClasses() {

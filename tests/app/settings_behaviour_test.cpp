@@ -3,7 +3,6 @@
 // files and the OK sequence with its message.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
 #include <vector>
 
@@ -12,55 +11,13 @@
 #include "runtime/startup/runtime_state.h"
 #include "runtime/templates/templates.h"
 #include "tests/support/machine_state.h"
+#include "tests/support/message_box_answerer.h"
 #include "tests/support/test_support.h"
 
 namespace {
 
 const std::string Classes = "Software\\Classes\\";
 const std::string FileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
-
-// Presses the OK button of the first message box of this thread that
-// appears, and keeps its text and caption.
-class MessageBoxAnswerer {
-  public:
-    MessageBoxAnswerer() : Thread(GetCurrentThreadId()) {
-        Watcher = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
-    }
-    ~MessageBoxAnswerer() {
-        Stop = true;
-        WaitForSingleObject(Watcher, 5000);
-        CloseHandle(Watcher);
-    }
-    std::string Text, Caption;
-    std::atomic<bool> Answered{false};
-
-  private:
-    static BOOL CALLBACK Find(HWND window, LPARAM data) {
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (lstrcmpA(name, "#32770") || !IsWindowVisible(window)) return TRUE;
-        *(HWND *)data = window;
-        return FALSE;
-    }
-    static DWORD WINAPI Watch(void *data) {
-        MessageBoxAnswerer *self = (MessageBoxAnswerer *)data;
-        while (!self->Stop && !self->Answered) {
-            HWND box = nullptr;
-            EnumThreadWindows(self->Thread, Find, (LPARAM)&box);
-            if (box) {
-                self->Text = MessageBoxText(box);
-                self->Caption = WindowTextOf(box);
-                self->Answered = true;
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-            }
-            Sleep(20);
-        }
-        return 0;
-    }
-    DWORD Thread;
-    HANDLE Watcher;
-    std::atomic<bool> Stop{false};
-};
 
 class SettingsBehaviour : public testing::Test {
   protected:

@@ -48,8 +48,8 @@ class SettingsRun : public testing::Test {
         InstallA = Narrow(Install);
         CreateDirectoryW((Install + L"\\Bin").c_str(), nullptr);
         for (const wchar_t *name : {L"\\Bin\\Quenlo.exe", L"\\Bin\\Quenlo64.exe"})
-            ASSERT_TRUE(
-                CopyFileW(TestProgramPath(L"quenlo_stub.exe").c_str(), (Install + name).c_str(), FALSE));
+            ASSERT_TRUE(CopyFileW(TestProgramPath(L"quenlo_stub.exe").c_str(),
+                                  (Install + name).c_str(), FALSE));
     }
     void TearDown() override {
         if (Process) {
@@ -121,8 +121,9 @@ TEST_F(SettingsRun, DoesItsWholeJob) {
         EXPECT_EQ(progId, RegString(HKEY_LOCAL_MACHINE, classes + extensions[i], nullptr));
         EXPECT_EQ(executable + "," + std::to_string(i),
                   RegString(HKEY_LOCAL_MACHINE, classes + progId + "\\DefaultIcon", nullptr));
-        EXPECT_EQ("\"" + executable + "\" \"%1\"",
-                  RegString(HKEY_LOCAL_MACHINE, classes + progId + "\\shell\\open\\command", nullptr));
+        EXPECT_EQ(
+            "\"" + executable + "\" \"%1\"",
+            RegString(HKEY_LOCAL_MACHINE, classes + progId + "\\shell\\open\\command", nullptr));
         EXPECT_EQ(std::string("Quenlo ") + types[i],
                   RegString(HKEY_LOCAL_MACHINE, classes + progId, nullptr));
         EXPECT_EQ(std::vector<std::string>{"OpenWithList"},
@@ -217,11 +218,16 @@ TEST_F(SettingsLanguageRun, ShowsTheUsersLanguage) {
     EXPECT_EQ(Cp1252(texts[TextWindowCaption]), WindowTextOf(Window));
     const struct {
         int Id, Position;
-    } captions[] = {{IdFileGroup, TextFileGroup},       {IdProjectFiles, TextProjectFiles},
-                    {IdWindowFiles, TextWindowFiles},   {IdModuleFiles, TextModuleFiles},
-                    {IdResourceFiles, TextResourceFiles}, {IdShortcut32, TextShortcut32},
-                    {IdShortcut64, TextShortcut64},     {IdAssociateGroup, TextAssociateGroup},
-                    {Id32Bit, Text32Bit},               {Id64Bit, Text64Bit},
+    } captions[] = {{IdFileGroup, TextFileGroup},
+                    {IdProjectFiles, TextProjectFiles},
+                    {IdWindowFiles, TextWindowFiles},
+                    {IdModuleFiles, TextModuleFiles},
+                    {IdResourceFiles, TextResourceFiles},
+                    {IdShortcut32, TextShortcut32},
+                    {IdShortcut64, TextShortcut64},
+                    {IdAssociateGroup, TextAssociateGroup},
+                    {Id32Bit, Text32Bit},
+                    {Id64Bit, Text64Bit},
                     {IdOk, TextOk}};
     for (const auto &c : captions)
         EXPECT_EQ(Cp1252(texts[c.Position]), WindowTextOf(Control(c.Id))) << c.Id;
@@ -240,9 +246,9 @@ TEST_F(SettingsRun, RefusesWhileTheEnvironmentRuns) {
     environmentClass.hInstance = GetModuleHandleA(nullptr);
     environmentClass.lpszClassName = "QNRUNMDIWINDOWQuenlo";
     RegisterClassA(&environmentClass);
-    HWND environment = CreateWindowExA(0, "QNRUNMDIWINDOWQuenlo", "Quenlo", WS_OVERLAPPED, 0, 0,
-                                       100, 100, nullptr, nullptr, environmentClass.hInstance,
-                                       nullptr);
+    HWND environment =
+        CreateWindowExA(0, "QNRUNMDIWINDOWQuenlo", "Quenlo", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                        nullptr, environmentClass.hInstance, nullptr);
     ASSERT_NE(nullptr, environment);
     Process = StartProgram(L"\"" + SettingsExePath() + L"\"", Install.c_str());
     ASSERT_NE(nullptr, Process);

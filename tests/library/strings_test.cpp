@@ -186,6 +186,29 @@ TYPED_TEST(StringRoutines, StringToNumberStaysInTheSharedBuffer) {
     *end = saved;
 }
 
+TYPED_TEST(StringRoutines, TextsAtAndBeyondTheSharedBuffer) {
+    // 258 to 261 characters: the last that fit the 260-character buffer with
+    // its terminator, and the first that do not.
+    uint8_t *end = (uint8_t *)ScratchText + ScratchTextBytes;
+    const uint8_t saved = *end;
+    for (size_t length = 258; length <= 261; ++length) {
+        *end = 0x5A;
+        const std::string sevens(length, '7');
+        StringToNumber(TextOf<TypeParam>(sevens + "O").c_str());
+        StringToNumber(TextOf<TypeParam>(" \t" + sevens).c_str());
+        StringToNumber(TextOf<TypeParam>("0x" + std::string(length, 'F')).c_str());
+        EXPECT_EQ(0x5A, *end) << length;
+        // Octal and binary texts are built in the same buffer.
+        TypeParam number[40];
+        EXPECT_EQ(33, NumberToString(INT32_MIN, number, BaseBinary));
+        EXPECT_EQ(12, NumberToString(-1, number, BaseOctal));
+        EXPECT_EQ(0x5A, *end) << length;
+    }
+    *end = saved;
+    // Nine octal digits and the suffix still read as octal.
+    EXPECT_EQ(0777777777, StringToNumber(TextOf<TypeParam>("777777777O").c_str()));
+}
+
 TYPED_TEST(StringRoutines, VersionStringFromTheApplicationRecord) {
     TypeParam buffer[32];
     EXPECT_EQ(0x01010002u, GetVersionString(buffer));

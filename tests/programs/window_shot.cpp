@@ -17,7 +17,8 @@ static BOOL CALLBACK Match(HWND window, LPARAM data) {
     GetWindowThreadProcessId(window, &owner);
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);
-    if (owner != search->ProcessId || lstrcmpiA(name, search->ClassName) || !IsWindowVisible(window))
+    if (owner != search->ProcessId || lstrcmpiA(name, search->ClassName) ||
+        !IsWindowVisible(window))
         return TRUE;
     search->Found = window;
     return FALSE;
@@ -33,7 +34,8 @@ static bool SaveBitmap(HDC screen, const RECT &area, const char *path) {
     header.biBitCount = 24;
     const int stride = (width * 3 + 3) & ~3;
     void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, (BITMAPINFO *)&header, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap =
+        CreateDIBSection(screen, (BITMAPINFO *)&header, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap) return false;
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, bitmap);
@@ -61,11 +63,13 @@ int main(int argc, char **argv) {
         return 2;
     }
     char command[1024];
-    snprintf(command, sizeof command, "\"%s\"%s%s", argv[3], argc > 4 ? " " : "", argc > 4 ? argv[4] : "");
+    snprintf(command, sizeof command, "\"%s\"%s%s", argv[3], argc > 4 ? " " : "",
+             argc > 4 ? argv[4] : "");
     STARTUPINFOA start = {};
     start.cb = sizeof start;
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process)) {
+    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
+                        &process)) {
         fprintf(stderr, "cannot start %s\n", argv[3]);
         return 1;
     }
@@ -86,7 +90,8 @@ int main(int argc, char **argv) {
     } else {
         fprintf(stderr, "no window of class %s appeared\n", argv[1]);
     }
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return result;

@@ -2,6 +2,7 @@
 // screen values and the registered classes.
 #include <gtest/gtest.h>
 
+#include "runtime/startup/memory.h"
 #include "runtime/startup/startup.h"
 #include "runtime/winproc/winproc.h"
 #include "tests/support/test_support.h"
@@ -52,12 +53,12 @@ TEST(RuntimeInitialize, WorkAreasAreSplitInOrder) {
 
     ASSERT_NE(nullptr, ThreadTable);
     EXPECT_EQ(0, ThreadCount);
-    EXPECT_EQ(784u, HeapSize(GetProcessHeap(), 0, ThreadTable));
+    EXPECT_EQ(784u, BlockSize(ThreadTable));
 }
 
 TEST(RuntimeInitialize, ObjectTableStartsEmpty) {
     ASSERT_NE(nullptr, ObjectTable);
-    EXPECT_EQ(1024u, HeapSize(GetProcessHeap(), 0, ObjectTable));
+    EXPECT_EQ(1024u, BlockSize(ObjectTable));
     EXPECT_EQ(1020u, ObjectTableCapacity);
 }
 

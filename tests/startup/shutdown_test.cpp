@@ -60,3 +60,21 @@ TEST(ExceptionReport, AccessViolationIsReportedAndEndsTheProcess) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WideApplication, TextsStayUtf16ThroughTheRuntime) {
+    std::wstring folder = MakeTempFolder(L"qnwide");
+    std::wstring report = folder + L"\\report.txt";
+    SetEnvironmentVariableW(L"QN_PROBE_OUT", report.c_str());
+    DWORD failures = RunProgram(L"\"" + TestProgramPath(L"wide_probe.exe") + L"\"");
+    SetEnvironmentVariableW(L"QN_PROBE_OUT", nullptr);
+    std::ifstream in(std::string(report.begin(), report.end()));
+    std::stringstream text;
+    text << in.rdbuf();
+    in.close();
+    RemoveFolderTree(folder);
+    EXPECT_EQ(0u, failures) << text.str();
+}
+
+} // namespace

@@ -21,32 +21,32 @@ bool RegKeyExists(HKEY root, const std::string &key) {
     return true;
 }
 
-std::vector<std::string> RegValueNames(HKEY root, const std::string &key) {
+// The names of a key's values or subkeys, in the system's order.
+template <class Enumerate>
+static std::vector<std::string> Names(HKEY root, const std::string &key, Enumerate enumerate) {
     std::vector<std::string> names;
     HKEY opened;
     if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened)) return names;
     char name[256];
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof name;
-        if (RegEnumValueA(opened, i, name, &length, nullptr, nullptr, nullptr, nullptr)) break;
+        if (enumerate(opened, i, name, &length)) break;
         names.push_back(name);
     }
     RegCloseKey(opened);
     return names;
 }
 
+std::vector<std::string> RegValueNames(HKEY root, const std::string &key) {
+    return Names(root, key, [](HKEY k, DWORD i, char *name, DWORD *length) {
+        return RegEnumValueA(k, i, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
+}
+
 std::vector<std::string> RegSubkeyNames(HKEY root, const std::string &key) {
-    std::vector<std::string> names;
-    HKEY opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened)) return names;
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        if (RegEnumKeyExA(opened, i, name, &length, nullptr, nullptr, nullptr, nullptr)) break;
-        names.push_back(name);
-    }
-    RegCloseKey(opened);
-    return names;
+    return Names(root, key, [](HKEY k, DWORD i, char *name, DWORD *length) {
+        return RegEnumKeyExA(k, i, name, length, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 void RegWrite(HKEY root, const std::string &key, const char *valueName, const std::string &text) {

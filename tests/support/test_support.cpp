@@ -1,5 +1,6 @@
 // Helpers shared by the tests.
 #include "runtime/startup/runtime_state.h"
+#include "runtime/templates/templates.h"
 #include "tests/support/test_support.h"
 
 #include <vector>
@@ -152,4 +153,48 @@ std::string WindowTextOf(HWND window) {
     char text[1024] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+size_t HeapBytesInUse() {
+    HANDLE heaps[64];
+    const DWORD count = GetProcessHeaps(64, heaps);
+    size_t total = 0;
+    for (DWORD i = 0; i < count && i < 64; ++i) {
+        if (!HeapLock(heaps[i])) continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
+        HeapUnlock(heaps[i]);
+    }
+    return total;
+}
+
+static bool IsSystemBrush(HGDIOBJ brush) {
+    for (int i = 0; i <= COLOR_MENUBAR; ++i)
+        if (brush == GetSysColorBrush(i)) return true;
+    return false;
+}
+
+static void CollectGdiObjects(HWND window, std::vector<HGDIOBJ> &objects) {
+    if (WindowObject *object = ObjectFromHandle(window)) {
+        if (object->Font) objects.push_back(object->Font);
+        if (object->Pen) objects.push_back(object->Pen);
+        if (object->BackBrush && !IsSystemBrush(object->BackBrush))
+            objects.push_back(object->BackBrush);
+    }
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        CollectGdiObjects(child, objects);
+}
+
+std::vector<HGDIOBJ> RuntimeGdiObjects(HWND window) {
+    std::vector<HGDIOBJ> objects;
+    CollectGdiObjects(window, objects);
+    return objects;
+}
+
+int LiveGdiObjects(const std::vector<HGDIOBJ> &objects) {
+    int live = 0;
+    for (HGDIOBJ object : objects)
+        if (GetObjectType(object)) ++live;
+    return live;
 }

@@ -71,3 +71,11 @@ HWND FindDescendant(HWND window, int id);
 // The text of a message box's message and of its caption.
 std::string MessageBoxText(HWND box);
 std::string WindowTextOf(HWND window);
+
+// Bytes in use in every heap of the process, by HeapWalk.
+size_t HeapBytesInUse();
+
+// The fonts, pens and non-system brushes the runtime made for a window and
+// its controls; after the window is destroyed none of them is a GDI object.
+std::vector<HGDIOBJ> RuntimeGdiObjects(HWND window);
+int LiveGdiObjects(const std::vector<HGDIOBJ> &objects);

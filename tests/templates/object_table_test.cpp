@@ -45,7 +45,7 @@ TEST_F(ObjectTableTest, The127thPairGrowsTheTable) {
     uint8_t *before = ObjectTable;
     AddObject(Handle(126), &Objects[126]);
     EXPECT_NE(before, ObjectTable);
-    EXPECT_EQ(2048u, HeapSize(GetProcessHeap(), 0, ObjectTable));
+    EXPECT_EQ(2048u, BlockSize(ObjectTable));
     EXPECT_EQ(2044u, ObjectTableCapacity);
     EXPECT_EQ(1016u, ObjectTableUsed);
     for (int i = 0; i <= 126; ++i)

@@ -1,0 +1,106 @@
+// An application of the runtime that asks for UTF-16 texts: it builds a
+// window whose texts the ANSI code page cannot spell and checks what the
+// runtime made of them. Its exit code is the number of checks that failed;
+// each failure is written to the file QN_PROBE_OUT names.
+#include <windows.h>
+#include <commctrl.h>
+#include <stdio.h>
+#include <wchar.h>
+
+#include "runtime/library/strings.h"
+#include "runtime/library/sysinfo.h"
+#include "runtime/startup/startup.h"
+#include "runtime/templates/templates.h"
+
+static int Failures;
+static FILE *Report;
+
+static void Check(bool ok, const char *what) {
+    if (ok) return;
+    ++Failures;
+    if (Report) fprintf(Report, "%s\n", what);
+}
+
+static const wchar_t Greek[] = L"\u03a9\u03bc\u03ad\u03b3\u03b1 \u6f22";
+
+static WindowObject Entry(ControlKind kind, const wchar_t *name, int index, const wchar_t *text) {
+    WindowObject e{};
+    e.Kind = kind;
+    e.Name = name;
+    e.Index = index;
+    e.Enabled = 1;
+    e.Visible = 1;
+    e.PictureType = -1;
+    e.BackColorSetting = SystemColour(COLOR_BTNFACE);
+    e.FontName = TextRef(L"Tahoma");
+    e.FontSize = 9;
+    e.TextBuffer = TextRef(text);
+    e.ToolTipText = TextRef(Greek);
+    e.Left = 10;
+    e.Top = 10 + 30 * index;
+    e.Width = kind == KindWindow ? 300 : 200;
+    e.Height = kind == KindWindow ? 200 : 24;
+    e.Style = kind == KindWindow ? WS_OVERLAPPEDWINDOW : WS_CHILD | WS_VISIBLE;
+    return e;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    char path[MAX_PATH];
+    if (GetEnvironmentVariableA("QN_PROBE_OUT", path, MAX_PATH)) Report = fopen(path, "w");
+    static AppRecord app;
+    static ErrorTrapRecord trap;
+    app.Instance = instance;
+    INITCOMMONCONTROLSEX controls = {sizeof controls, 0x8FFF};
+    InitCommonControlsEx(&controls);
+    RuntimeInitialize(L"Wide", L"wide_probe.exe", L" Wide \u03a9", 3, 1, &app, &trap, 1252);
+
+    Check(UnicodeFlag == 1, "a wide request on an NT system gives UTF-16 texts");
+    Check(wcscmp((const wchar_t *)app.Title, L" Wide \u03a9") == 0, "the title is kept in UTF-16");
+    WNDCLASSEXW info = {};
+    info.cbSize = sizeof info;
+    Check(GetClassInfoExW(instance, L"QN2RUNWINDOWWide", &info) != 0, "classes are registered");
+
+    static WindowObject entries[4] = {
+        Entry(KindWindow, L"Wide", 0, Greek), Entry(KindLabel, L"lbl", 0, Greek),
+        Entry(KindCheckBox, L"chk", 1, Greek), Entry(KindTextBox, L"txt", 2, Greek)};
+    entries[0].ChildCount = 3;
+    entries[0].ToolTipStyle = 1;
+    entries[0].IsMainWindow = 1; // its end posts the quit message
+    entries[0].TemplateStart = entries;
+    const WindowTemplate **slot = RegisterTemplate();
+    if (slot) *slot = entries;
+    Check(FindTemplateW(L"WIDE") == entries, "templates are found by their wide names");
+
+    HWND window = (HWND)CreateFromTemplate(entries, nullptr, 0, nullptr);
+    Check(IsWindow(window) != 0, "the window is created");
+    Check(IsWindowUnicode(window) != 0, "the window takes UTF-16 messages");
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    Check(wcscmp(text, Greek) == 0, "the caption keeps letters outside the ANSI code page");
+    for (int id = 1000; id <= 1002; ++id) {
+        HWND control = (HWND)GetControlHandle(window, id);
+        WindowObject *object = ObjectFromHandle(control);
+        Check(object != nullptr, "every control has its object");
+        if (!object) continue;
+        GetWindowTextW(control, text, 64);
+        Check(wcscmp(text, Greek) == 0, "a control's text is the template's, in UTF-16");
+        Check(wcscmp((const wchar_t *)object->TextBuffer, Greek) == 0, "its copy is UTF-16 too");
+        Check(wcscmp((const wchar_t *)object->ToolTipCopy, Greek) == 0, "so is its tooltip text");
+    }
+    HWND check = (HWND)GetControlHandle(window, 1001);
+    SetWindowTextW(check, L"\u0416");
+    Check(wcscmp((const wchar_t *)ObjectFromHandle(check)->TextBuffer, L"\u0416") == 0,
+          "a new caption is cached in UTF-16");
+    Check(ObjectFromHandle(check)->TextLength == 1, "its length is counted in characters");
+    Check(FindChar(Greek, L'\u03b3') == 3, "the string entries work on UTF-16 texts");
+
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageW(&msg);
+    Check(!IsWindow(window), "the window closes");
+    ReleaseRuntime();
+    Check(!GetClassInfoExW(instance, L"QN2RUNWINDOWWide", &info), "the classes are gone");
+    if (Report) fclose(Report);
+    return Failures;
+}

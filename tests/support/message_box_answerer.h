@@ -1,0 +1,51 @@
+// Answers the message box a test's own code shows, from a second thread.
+#pragma once
+
+#include <windows.h>
+#include <atomic>
+#include <string>
+
+#include "tests/support/test_support.h"
+
+// Presses the OK button of the first message box of this thread that
+// appears, and keeps its text and caption.
+class MessageBoxAnswerer {
+  public:
+    MessageBoxAnswerer() : Thread(GetCurrentThreadId()) {
+        Watcher = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
+    }
+    ~MessageBoxAnswerer() {
+        Stop = true;
+        WaitForSingleObject(Watcher, 5000);
+        CloseHandle(Watcher);
+    }
+    std::string Text, Caption;
+    std::atomic<bool> Answered{false};
+
+  private:
+    static BOOL CALLBACK Find(HWND window, LPARAM data) {
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpA(name, "#32770") || !IsWindowVisible(window)) return TRUE;
+        *(HWND *)data = window;
+        return FALSE;
+    }
+    static DWORD WINAPI Watch(void *data) {
+        MessageBoxAnswerer *self = (MessageBoxAnswerer *)data;
+        while (!self->Stop && !self->Answered) {
+            HWND box = nullptr;
+            EnumThreadWindows(self->Thread, Find, (LPARAM)&box);
+            if (box) {
+                self->Text = MessageBoxText(box);
+                self->Caption = WindowTextOf(box);
+                self->Answered = true;
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+            Sleep(20);
+        }
+        return 0;
+    }
+    DWORD Thread;
+    HANDLE Watcher;
+    std::atomic<bool> Stop{false};
+};
