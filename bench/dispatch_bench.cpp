@@ -44,54 +44,66 @@ HWND LastControl(HWND window, int controls) {
     return last;
 }
 
-// Batches to the target and to the plain window, alternating.
-Figure Alternate(const char *name, const char *subject, HWND target, HWND plain, int batches,
-                 double limit) {
-    std::vector<double> measured, baseline;
-    NanosecondsPerMessage(target);
-    NanosecondsPerMessage(plain);
-    for (int batch = 0; batch < batches; ++batch) {
-        measured.push_back(NanosecondsPerMessage(target));
-        baseline.push_back(NanosecondsPerMessage(plain));
-    }
-    return {name,  "ns", subject, SpreadOf(measured), "DefWindowProc window", SpreadOf(baseline),
-            limit, false};
-}
-
-bool MeasureDispatch(int controls, int batches, double limit, HWND plain, Figure *figure) {
-    TemplateBuilder builder(controls);
-    for (int i = 0; i < controls; ++i)
-        builder.Add(KindLabel, i, L"lblItem", L"Item");
-    HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
-    HWND target = LastControl(window, controls);
-    if (target) {
-        char name[64];
-        snprintf(name, sizeof name, "dispatch, %d controls", controls);
-        *figure = Alternate(name, "runtime label", target, plain, batches, limit);
-    } else {
-        fprintf(stderr, "the window of %d labels was not created as expected\n", controls);
-    }
-    if (window) DestroyWindow(window);
-    return target != nullptr;
-}
-
-// What any subclassing costs before the runtime does anything: a label whose
-// procedure only hands each message to the label class with CallWindowProc.
+// What any subclassing costs before the runtime does anything: a label of
+// the same class whose procedure only hands each message on with
+// CallWindowProc.
 WNDPROC LabelProcedure;
 
 LRESULT CALLBACK PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(LabelProcedure, window, message, wParam, lParam);
 }
 
-bool MeasureBareSubclass(int batches, HWND plain, Figure *figure) {
-    HWND label = CreateWindowExA(0, "STATIC", "Item", WS_CHILD | WS_VISIBLE, 0, 0, 100, 18, plain,
+HWND CreateBareLabel(HWND parent) {
+    HWND label = CreateWindowExA(0, "STATIC", "Item", WS_CHILD | WS_VISIBLE, 0, 0, 100, 18, parent,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!label) return false;
-    LabelProcedure = (WNDPROC)SetWindowLongA(label, GWLP_WNDPROC, (LONG_PTR)PassOn);
-    *figure = Alternate("dispatch floor: bare subclass", "label + CallWindowProc only", label,
-                        plain, batches, 0);
-    DestroyWindow(label);
-    return true;
+    if (label) LabelProcedure = (WNDPROC)SetWindowLongA(label, GWLP_WNDPROC, (LONG_PTR)PassOn);
+    return label;
+}
+
+// Batches to each target in turn, the plain window last, so that all of
+// them see the same machine; the samples of each, the plain window's last.
+std::vector<std::vector<double>> Rotate(std::vector<HWND> targets, HWND plain, int batches) {
+    targets.push_back(plain);
+    std::vector<std::vector<double>> samples(targets.size());
+    for (HWND target : targets)
+        NanosecondsPerMessage(target);
+    for (int batch = 0; batch < batches; ++batch)
+        for (size_t i = 0; i < targets.size(); ++i)
+            samples[i].push_back(NanosecondsPerMessage(targets[i]));
+    return samples;
+}
+
+Figure AgainstPlain(const std::string &name, const char *subject,
+                    const std::vector<double> &measured, const std::vector<double> &plain,
+                    double limit) {
+    return {name,  "ns", subject, SpreadOf(measured), "DefWindowProc window", SpreadOf(plain),
+            limit, false};
+}
+
+// A runtime window of labels; with the floor, a bare label in the same
+// window is measured in the same rotation.
+void MeasureDispatch(int controls, double limit, bool withFloor, HWND plain, int batches,
+                     std::vector<Figure> *figures) {
+    TemplateBuilder builder(controls);
+    for (int i = 0; i < controls; ++i)
+        builder.Add(KindLabel, i, L"lblItem", L"Item");
+    HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+    HWND target = LastControl(window, controls);
+    HWND bare = target && withFloor ? CreateBareLabel(window) : nullptr;
+    if (!target || (withFloor && !bare)) {
+        fprintf(stderr, "the window of %d labels was not created as expected\n", controls);
+    } else {
+        std::vector<HWND> targets = {target};
+        if (bare) targets.push_back(bare);
+        const auto samples = Rotate(targets, plain, batches);
+        const std::string name = "dispatch, " + std::to_string(controls) + " controls";
+        figures->push_back(AgainstPlain(name, "runtime label", samples[0], samples.back(), limit));
+        if (bare)
+            figures->push_back(AgainstPlain("dispatch floor: bare subclass",
+                                            "label + CallWindowProc only", samples[1],
+                                            samples.back(), 0));
+    }
+    if (window) DestroyWindow(window);
 }
 
 } // namespace
@@ -103,10 +115,8 @@ std::vector<Figure> DispatchFigures(int batches) {
         fprintf(stderr, "no plain window: is there a display?\n");
         return figures;
     }
-    Figure figure;
-    if (MeasureDispatch(12, batches, 1.5, plain, &figure)) figures.push_back(figure);
-    if (MeasureDispatch(1000, batches, 2.0, plain, &figure)) figures.push_back(figure);
-    if (MeasureBareSubclass(batches, plain, &figure)) figures.push_back(figure);
+    MeasureDispatch(12, 1.5, true, plain, batches, &figures);
+    MeasureDispatch(1000, 2.0, false, plain, batches, &figures);
     DestroyWindow(plain);
     return figures;
 }
