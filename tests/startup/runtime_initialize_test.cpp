@@ -2,6 +2,9 @@
 // screen values and the registered classes.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "runtime/startup/memory.h"
 #include "runtime/startup/startup.h"
 #include "runtime/winproc/winproc.h"
@@ -157,38 +160,78 @@ TEST(RuntimeInitialize, GroupAndPictureClassesFollowTheButtonClass) {
     EXPECT_EQ(nullptr, picture.hbrBackground);
 }
 
-TEST(PreviousInstance, FindsAWindowOfTheMainWindowClass) {
+// Other test programs running at the same time have windows of the test
+// classes; the search is tried on class names of this process alone.
+class PreviousInstance : public testing::Test {
+  protected:
+    void SetUp() override {
+        Save(MdiFrameClassName, SavedFrame);
+        Save(WindowClassName, SavedWindow);
+        Save(DialogClassName, SavedDialog);
+        const std::wstring unique = std::to_wstring(GetCurrentProcessId());
+        Use(MdiFrameClassName, L"QN2RUNMDIWINDOWOnly" + unique);
+        Use(WindowClassName, L"QN2RUNWINDOWOnly" + unique);
+        Use(DialogClassName, L"QN2RUNDIALOGBOXOnly" + unique);
+    }
+    void TearDown() override {
+        for (HWND window : Windows)
+            DestroyWindow(window);
+        for (const std::wstring &name :
+             {std::wstring(MdiFrameClassName), std::wstring(WindowClassName),
+              std::wstring(DialogClassName)})
+            UnregisterClassW(name.c_str(), App->Instance);
+        Save(SavedFrame, MdiFrameClassName);
+        Save(SavedWindow, WindowClassName);
+        Save(SavedDialog, DialogClassName);
+    }
+    static void Save(const wchar_t *from, wchar_t *to) { lstrcpynW(to, from, ClassNameChars); }
+    static void Use(wchar_t *name, const std::wstring &value) {
+        Save(value.c_str(), name);
+        WNDCLASSEXW wc = {};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = App->Instance;
+        wc.lpszClassName = name;
+        RegisterClassExW(&wc);
+    }
+    HWND Open(const wchar_t *className) {
+        HWND window = CreateWindowExW(0, className, L"other instance", WS_OVERLAPPED, 0, 0, 10, 10,
+                                      nullptr, nullptr, App->Instance, nullptr);
+        Windows.push_back(window);
+        return window;
+    }
+    wchar_t SavedFrame[ClassNameChars], SavedWindow[ClassNameChars], SavedDialog[ClassNameChars];
+    std::vector<HWND> Windows;
+};
+
+TEST_F(PreviousInstance, FindsAWindowOfTheMainWindowClass) {
     EXPECT_EQ(nullptr, FindPreviousInstance(3));
-    HWND other = CreateWindowExA(0, "QN2RUNWINDOWTests", "other instance", WS_OVERLAPPED, 0, 0, 10,
-                                 10, nullptr, nullptr, App->Instance, nullptr);
+    HWND other = Open(WindowClassName);
     ASSERT_NE(nullptr, other);
     EXPECT_EQ(other, FindPreviousInstance(3));
     // A dialog or MDI application looks for its own class only.
     EXPECT_EQ(nullptr, FindPreviousInstance(1));
     EXPECT_EQ(nullptr, FindPreviousInstance(2));
+    HWND dialog = Open(DialogClassName);
+    EXPECT_EQ(dialog, FindPreviousInstance(1));
     DestroyWindow(other);
     EXPECT_EQ(nullptr, FindPreviousInstance(3));
 }
 
-TEST(PreviousInstance, ComparesTheClassNameExactly) {
-    HWND other = CreateWindowExA(0, "QN2RUNDIALOGBOXTests", "", WS_OVERLAPPED, 0, 0, 10, 10,
-                                 nullptr, nullptr, App->Instance, nullptr);
-    ASSERT_NE(nullptr, other);
-    EXPECT_EQ(other, FindPreviousInstance(1));
+TEST_F(PreviousInstance, ComparesTheClassNameExactly) {
     // A class whose name only starts with the main window's is another's.
-    WNDCLASSEXA wc = {};
+    const std::wstring longer = std::wstring(WindowClassName) + L"Other";
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = App->Instance;
-    wc.lpszClassName = "QN2RUNWINDOWTestsOther";
-    ASSERT_TRUE(RegisterClassExA(&wc));
-    HWND longer = CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                  nullptr, App->Instance, nullptr);
-    ASSERT_NE(nullptr, longer);
+    wc.lpszClassName = longer.c_str();
+    ASSERT_TRUE(RegisterClassExW(&wc));
+    ASSERT_NE(nullptr, Open(longer.c_str()));
     EXPECT_EQ(nullptr, FindPreviousInstance(3));
-    DestroyWindow(longer);
-    UnregisterClassA(wc.lpszClassName, App->Instance);
-    DestroyWindow(other);
+    DestroyWindow(Windows.back());
+    Windows.pop_back();
+    UnregisterClassW(longer.c_str(), App->Instance);
 }
 
 } // namespace
