@@ -1,0 +1,106 @@
+// The keyboard interface of runtime windows: Tab, Enter, Esc, mnemonics and
+// the default button.
+#include <gtest/gtest.h>
+
+#include "runtime/templates/templates.h"
+#include "runtime/winproc/winproc.h"
+#include "tests/support/event_recorder.h"
+#include "tests/support/template_builder.h"
+
+namespace {
+
+class Keyboard : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetRecorder();
+        Entries = {WindowEntry(KindWindow, L"Keys", 4),
+                   ControlEntry(KindPushButton, L"btnGo", 0, 0, 0, L"&Go"),
+                   ControlEntry(KindCheckBox, L"chkOn", 1, 0, BS_AUTOCHECKBOX, L"&Check"),
+                   ControlEntry(KindTextBox, L"txtName", 2, 0, WS_BORDER, L"abc"),
+                   ControlEntry(KindPushButton, L"btnCancel", 3, 0, 0, L"Cancel")};
+        for (int i = 1; i <= 4; ++i)
+            Entries[i].TabStop = 1;
+        Entries[4].Cancel = 1;
+        Entries[0].EventProcedure = RecordingEventProcedure;
+        FinishTemplate(Entries);
+        Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr);
+        ASSERT_TRUE(IsWindow(Window));
+    }
+    void TearDown() override {
+        DestroyWindow(Window);
+        ResetRecorder();
+    }
+    HWND Control(int id) { return GetDlgItem(Window, id); }
+    void Key(HWND to, WPARAM key) { SendMessageA(to, WM_KEYDOWN, key, 0); }
+    const HeardMessage *Click(int id) {
+        for (const HeardMessage &m : Heard)
+            if (m.Message == WM_COMMAND && m.WParam == MAKEWPARAM(id, BN_CLICKED)) return &m;
+        return nullptr;
+    }
+    std::vector<WindowObject> Entries;
+    HWND Window = nullptr;
+};
+
+TEST_F(Keyboard, FocusStartsOnTheFirstTabStopAndTabMovesOn) {
+    EXPECT_EQ(Control(1000), GetFocus());
+    Key(Control(1000), VK_TAB);
+    EXPECT_EQ(Control(1001), GetFocus());
+    EXPECT_EQ(Control(1001), ObjectFromHandle(Window)->ActiveControl);
+    Key(Control(1001), VK_DOWN); // arrows move between buttons
+    EXPECT_EQ(Control(1002), GetFocus());
+    Key(Control(1002), VK_TAB);
+    EXPECT_EQ(Control(1003), GetFocus());
+    Key(Control(1003), VK_TAB); // the last wraps to the first
+    EXPECT_EQ(Control(1000), GetFocus());
+    // A disabled control is passed over.
+    EnableWindow(Control(1001), FALSE);
+    Key(Control(1000), VK_TAB);
+    EXPECT_EQ(Control(1002), GetFocus());
+}
+
+TEST_F(Keyboard, FocusedPushButtonShowsTheDefaultLook) {
+    EXPECT_NE(0, GetWindowLongA(Control(1000), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    SetFocus(Control(1002));
+    EXPECT_EQ(0, GetWindowLongA(Control(1000), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    SetFocus(Control(1003));
+    EXPECT_NE(0, GetWindowLongA(Control(1003), GWL_STYLE) & BS_DEFPUSHBUTTON);
+}
+
+TEST_F(Keyboard, EnterPressesTheFocusedButtonAndEscTheCancelButton) {
+    SetFocus(Control(1000));
+    Key(Control(1000), VK_RETURN);
+    const HeardMessage *click = Click(1000);
+    ASSERT_NE(nullptr, click);
+    EXPECT_EQ((LPARAM)Control(1000), click->LParam);
+    Key(Control(1002), VK_ESCAPE);
+    EXPECT_NE(nullptr, Click(1003));
+    // The carriage return and tab characters are not typed into a text box.
+    SendMessageA(Control(1002), WM_CHAR, '\r', 0);
+    SendMessageA(Control(1002), WM_CHAR, '\t', 0);
+    char text[16] = {};
+    GetWindowTextA(Control(1002), text, sizeof text);
+    EXPECT_STREQ("abc", text);
+}
+
+TEST_F(Keyboard, DefaultButtonAnswersDmGetDefIdAndEnter) {
+    EXPECT_EQ(1, SendMessageA(Window, DM_SETDEFID, 1003, 0));
+    EXPECT_EQ(MAKELONG(1003, DC_HASDEFID), SendMessageA(Window, DM_GETDEFID, 0, 0));
+    SetFocus(Control(1002));
+    Key(Control(1002), VK_RETURN);
+    EXPECT_NE(nullptr, Click(1003)) << "Enter in a text box presses the default button";
+    EXPECT_EQ(1, SendMessageA(Window, DM_SETDEFID, 0, 0));
+    EXPECT_EQ(0, SendMessageA(Window, DM_GETDEFID, 0, 0));
+}
+
+TEST_F(Keyboard, MnemonicsClickButtonsWhateverTheCaseTyped) {
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(1001), BM_GETCHECK, 0, 0));
+    SendMessageA(Window, WM_SYSCOMMAND, SC_KEYMENU, 'c');
+    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(1001), BM_GETCHECK, 0, 0));
+    SendMessageA(Window, WM_SYSCOMMAND, SC_KEYMENU, 'G');
+    EXPECT_NE(nullptr, Click(1000));
+    // A key without a mnemonic changes nothing.
+    SendMessageA(Window, WM_SYSCOMMAND, SC_KEYMENU, 'z');
+    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(1001), BM_GETCHECK, 0, 0));
+}
+
+} // namespace
