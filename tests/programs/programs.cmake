@@ -6,3 +6,8 @@ endforeach()
 # The probe DLL stays imported although no code of the program calls it.
 target_link_options(entry_probe PRIVATE -Wl,--no-gc-sections)
 target_link_libraries(entry_probe PRIVATE filter_probe)
+# The probes that build their windows with the tests' template helpers.
+foreach(name shutdown_probe wide_probe)
+  target_sources(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support/template_builder.cpp)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+endforeach()

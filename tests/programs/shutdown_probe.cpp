@@ -9,6 +9,7 @@
 #include "runtime/startup/startup.h"
 #include "runtime/templates/templates.h"
 #include "runtime/winproc/winproc.h"
+#include "tests/support/template_builder.h"
 
 static bool Refuse;
 
@@ -16,26 +17,6 @@ static LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM, LPARA
     if (message == WM_CREATE && Refuse) return -1;
     if (message == RTM_CREATED) PostMessageA(window, WM_CLOSE, 0, 0);
     return 0;
-}
-
-static WindowObject Entry(ControlKind kind, const wchar_t *name, int index, int children) {
-    WindowObject e{};
-    e.Kind = kind;
-    e.Name = name;
-    e.Index = index;
-    e.ChildCount = children;
-    e.Enabled = 1;
-    e.Visible = 1;
-    e.PictureType = -1;
-    e.BackColorSetting = SystemColour(COLOR_BTNFACE);
-    e.FontName = TextRef(L"Arial");
-    e.FontSize = 9;
-    e.Width = kind == KindWindow ? 300 : 80;
-    e.Height = kind == KindWindow ? 200 : 20;
-    e.Style = kind == KindWindow ? WS_OVERLAPPEDWINDOW : WS_CHILD | WS_VISIBLE;
-    e.TextBuffer = TextRef(name);
-    e.ToolTipText = TextRef(L"");
-    return e;
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
@@ -48,8 +29,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     RuntimeInitialize(L"Probe", L"shutdown_probe.exe", L" Probe", 3, 0, &app, &trap, 1252);
 
     static WindowObject entries[4] = {
-        Entry(KindWindow, L"Probe", 0, 2), Entry(KindGroupBox, L"grp", 0, 1),
-        Entry(KindCheckBox, L"chk", 1, 0), Entry(KindPushButton, L"btn", 2, 0)};
+        WindowEntry(KindWindow, L"Probe", 2), ControlEntry(KindGroupBox, L"grp", 0, 1),
+        ControlEntry(KindCheckBox, L"chk", 1), ControlEntry(KindPushButton, L"btn", 2)};
     entries[0].IsMainWindow = 1;
     entries[0].EventProcedure = ProbeWindowProc;
     entries[0].TemplateStart = entries;

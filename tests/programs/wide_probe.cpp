@@ -11,6 +11,7 @@
 #include "runtime/library/sysinfo.h"
 #include "runtime/startup/startup.h"
 #include "runtime/templates/templates.h"
+#include "tests/support/template_builder.h"
 
 static int Failures;
 static FILE *Report;
@@ -23,24 +24,10 @@ static void Check(bool ok, const char *what) {
 
 static const wchar_t Greek[] = L"\u03a9\u03bc\u03ad\u03b3\u03b1 \u6f22";
 
-static WindowObject Entry(ControlKind kind, const wchar_t *name, int index, const wchar_t *text) {
-    WindowObject e{};
-    e.Kind = kind;
-    e.Name = name;
-    e.Index = index;
-    e.Enabled = 1;
-    e.Visible = 1;
-    e.PictureType = -1;
-    e.BackColorSetting = SystemColour(COLOR_BTNFACE);
-    e.FontName = TextRef(L"Tahoma");
-    e.FontSize = 9;
-    e.TextBuffer = TextRef(text);
+// A control whose caption and tooltip the ANSI code page cannot spell.
+static WindowObject GreekControl(ControlKind kind, const wchar_t *name, int index) {
+    WindowObject e = ControlEntry(kind, name, index, 0, 0, Greek);
     e.ToolTipText = TextRef(Greek);
-    e.Left = 10;
-    e.Top = 10 + 30 * index;
-    e.Width = kind == KindWindow ? 300 : 200;
-    e.Height = kind == KindWindow ? 200 : 24;
-    e.Style = kind == KindWindow ? WS_OVERLAPPEDWINDOW : WS_CHILD | WS_VISIBLE;
     return e;
 }
 
@@ -61,9 +48,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Check(GetClassInfoExW(instance, L"QN2RUNWINDOWWide", &info) != 0, "classes are registered");
 
     static WindowObject entries[4] = {
-        Entry(KindWindow, L"Wide", 0, Greek), Entry(KindLabel, L"lbl", 0, Greek),
-        Entry(KindCheckBox, L"chk", 1, Greek), Entry(KindTextBox, L"txt", 2, Greek)};
-    entries[0].ChildCount = 3;
+        WindowEntry(KindWindow, L"Wide", 3), GreekControl(KindLabel, L"lbl", 0),
+        GreekControl(KindCheckBox, L"chk", 1), GreekControl(KindTextBox, L"txt", 2)};
+    entries[0].TextBuffer = TextRef(Greek);
     entries[0].ToolTipStyle = 1;
     entries[0].IsMainWindow = 1; // its end posts the quit message
     entries[0].TemplateStart = entries;
