@@ -4,8 +4,8 @@
 #include "runtime/library/registry.h"
 #include "runtime/library/strings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/runtime_state.h"
 
 #include <shlobj.h>
 #include <string.h>

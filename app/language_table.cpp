@@ -2,7 +2,7 @@
 // into the TextList, and fetched by position.
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 #include <string.h>
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "runtime/templates/window_object.h"
+#include "runtime/base/window_object.h"
 
 enum { SettingsTemplateEntries = 12 };
 extern const WindowTemplate SettingsWindowTemplate[SettingsTemplateEntries];

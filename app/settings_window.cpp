@@ -2,8 +2,8 @@
 // guards, the option buttons, and the OK sequence.
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/runtime_state.h"
 
 #include <shlobj.h>
 

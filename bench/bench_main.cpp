@@ -3,6 +3,7 @@
 //   qnbench.exe [ROUNDS [BATCHES]]   (0 leaves that part out)
 #include "bench/benchmarks.h"
 #include "runtime/startup/startup.h"
+#include "runtime/base/records.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -3,8 +3,9 @@
 // DefWindowProc.
 #include "bench/benchmarks.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"
 
 #include <windows.h>

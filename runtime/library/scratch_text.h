@@ -1,7 +1,7 @@
 // The runtime's shared string buffer as the library routines use it.
 #pragma once
 
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 // Capacity of ScratchText in characters of either text form.
 enum : int { ScratchTextChars = 260 };

@@ -1,7 +1,8 @@
 // Group boxes: the caption measured and painted again in the group's own
 // font, colours and alignment.
 #include "runtime/painting/painting.h"
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 
 // The caption without its "&" prefix marks, into a 260-character buffer.
 template <class Ch>

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "runtime/templates/window_object.h"
+#include "runtime/base/window_object.h"
 
 // Paints a picture box: background and image, and (drawText) its text or
 // the text being printed, into dc or, without one, between BeginPaint and

@@ -1,8 +1,9 @@
 // Picture boxes: background colour, image and text, optionally off-screen,
 // and the transparent controls on top of them.
 #include "runtime/painting/painting.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 
 static int DrawTextAW(HDC dc, const void *text, int length, RECT *rect, UINT format) {
     return UnicodeFlag ? DrawTextW(dc, (const wchar_t *)text, length, rect, format)

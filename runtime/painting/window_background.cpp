@@ -1,8 +1,8 @@
 // A window's background: its colour around its picture, which is drawn
 // unscaled at the top-left corner.
 #include "runtime/painting/painting.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/window_object.h"
 
 LRESULT EraseWindowBackground(WindowObject *object, HWND window, HDC dc) {
     RECT client;

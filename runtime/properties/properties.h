@@ -1,13 +1,9 @@
 // Property setters: change a property of a window or control and show it.
+// Each returns 0 for a window without a runtime object.
 #pragma once
 
 #include <windows.h>
 #include <stdint.h>
-
-// Repaints a window before returning (invalidate, then WM_PAINT at once).
-void RefreshWindow(HWND window, int erase);
-// Repaints a window with its frame and children.
-void RedrawAll(HWND window);
 
 int SetBackColor(HWND window, int32_t colourCode);
 int SetForeColor(HWND window, int32_t colourCode);

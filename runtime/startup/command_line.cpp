@@ -1,7 +1,7 @@
 // The command-line rule: what follows the program's name, trimmed.
 #include "runtime/startup/startup.h"
-#include "runtime/startup/text_form.h"
 #include "runtime/library/strings.h"
+#include "runtime/base/text_form.h"
 
 template <class Ch> static const Ch *AfterProgramName(const Ch *line) {
     int end = -1;

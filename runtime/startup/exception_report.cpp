@@ -1,8 +1,9 @@
 // UnhandledExceptionReport: tells the user, tears the application down and
 // ends the process with the exception code.
 #include "runtime/startup/startup.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
 
 #include <stdio.h>
 

@@ -1,5 +1,7 @@
 // ProgramEntry: the first code of the process.
 #include "runtime/startup/startup.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
 
 #include <commctrl.h>
 

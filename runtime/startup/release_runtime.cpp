@@ -1,7 +1,9 @@
 // ReleaseRuntime: everything the runtime holds, released in a fixed order.
 #include "runtime/startup/startup.h"
-#include "runtime/startup/memory.h"
-#include "runtime/templates/templates.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
 
 #include <string.h>
 

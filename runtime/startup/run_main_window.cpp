@@ -1,6 +1,10 @@
 // RunMainWindow: the main window's life, from creation to the quit message.
 #include "runtime/startup/startup.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/template_list.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 enum { AcceleratorResource = 104 };
 

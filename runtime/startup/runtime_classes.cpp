@@ -1,8 +1,11 @@
 // The runtime's seven window classes and the search for a previous instance.
 #include "runtime/startup/startup.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/winproc/window_proc.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
 
 #include <string.h>
 

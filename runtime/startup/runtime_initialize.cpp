@@ -1,11 +1,14 @@
 // RuntimeInitialize: the application record, text form, operating-system
 // level, screen resolution, work areas, tables and window classes.
 #include "runtime/startup/startup.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/text_form.h"
 #include "runtime/library/registry.h"
 #include "runtime/library/strings.h"
-#include "runtime/templates/templates.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <string.h>
 

@@ -5,7 +5,9 @@
 #include <windows.h>
 #include <stdint.h>
 
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 
 // The values an application hands to the runtime at start-up. The program
 // entry reads them from ApplicationStartup, which the application defines.
@@ -34,13 +36,6 @@ void RuntimeInitialize(const wchar_t *classSuffix, const wchar_t *exeName, const
 
 // Runs the application's main window until the quit message; returns its code.
 int WINAPI RunMainWindow(HINSTANCE instance, HINSTANCE previous, void *commandLine, int showMode);
-
-// The message primitives of the active form.
-BOOL GetMessageAW(MSG *msg);
-BOOL PeekMessageAW(MSG *msg, UINT remove);
-int TranslateAcceleratorAW(HWND window, HACCEL table, MSG *msg);
-LRESULT DispatchMessageAW(const MSG *msg);
-HACCEL LoadAcceleratorsAW(HINSTANCE instance, int resource);
 
 // Releases everything the runtime holds; no runtime routine may run after it.
 void ReleaseRuntime();
@@ -82,10 +77,3 @@ void UnregisterRuntimeClasses();
 // The main window of an instance of this application that is already
 // running: the first top-level window of the main window's class, or 0.
 HWND FindPreviousInstance(int mainKind);
-
-// The result of the last modal window, returned by ModalLoop.
-extern INT_PTR ModalResult;
-
-// Runs a window created with the modal option until it is destroyed; the
-// owner (may be 0) is disabled meanwhile. Returns ModalResult.
-INT_PTR ModalLoop(WindowObject *object, HWND owner);

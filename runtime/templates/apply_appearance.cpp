@@ -1,7 +1,10 @@
 // ApplyControlAppearance: font, colours, cursor and picture of one control.
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/layout.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/templates/creation.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,9 @@
 // Colour codes resolved into colours and brushes, and the colours that
 // some common controls take by message.
-#include "runtime/templates/templates.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/base/repaint.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 
@@ -62,4 +64,37 @@ void SendForeColour(const WindowObject *object) {
     case KindRebar: SendMessageAW(window, RB_SETTEXTCOLOR, 0, colour); break;
     default: break;
     }
+}
+
+int ChangeBackColor(WindowObject *object, HWND window, int32_t colourCode) {
+    if (object->BackBrush) DeleteObject(object->BackBrush);
+    object->BackBrush = nullptr;
+    object->BackColorSetting = colourCode;
+    if (colourCode != NoColour)
+        ApplyBackColour(object);
+    else
+        object->BackColor = 0;
+    RedrawAll(object->Kind == KindMdiFrame ? object->MdiClient : window);
+    return 1;
+}
+
+int ChangeForeColor(WindowObject *object, HWND window, int32_t colourCode) {
+    object->ForeColorSetting = colourCode;
+    object->ForeColor = (COLORREF)ResolveColour(object, colourCode, 0);
+    if (object->Kind == KindWindow || object->Kind == KindPictureBox)
+        ChangePenStyle(object, window, object->PenStyle);
+    // The progress bar keeps the bar colour it was given at creation.
+    if (object->Kind != KindProgressBar) SendForeColour(object);
+    RefreshWindow(window, 0);
+    return 1;
+}
+
+int ChangePenStyle(WindowObject *object, HWND window, int32_t style) {
+    if (object->Kind != KindWindow && object->Kind != KindPictureBox) return 0;
+    if (style < PS_SOLID || style > PS_INSIDEFRAME) return 0;
+    object->PenStyle = style;
+    if (object->Pen) DeleteObject(object->Pen);
+    object->Pen = CreatePen(style, object->PenWidth, object->ForeColor);
+    RefreshWindow(window, 0);
+    return 1;
 }

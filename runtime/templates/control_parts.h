@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "runtime/templates/window_object.h"
+#include "runtime/base/window_object.h"
 
 // The message of the active text form: the ANSI or the wide one.
 template <class Ch> constexpr UINT TextMessage(UINT ansi, UINT wide) {

@@ -1,12 +1,16 @@
 // CreateControls: the controls of a window or container, created in
 // template order, given their initial settings, bound and subclassed.
+#include "runtime/templates/appearance.h"
 #include "runtime/templates/control_parts.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
-#include "runtime/properties/properties.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/templates/creation.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 
@@ -299,7 +303,7 @@ static void CreateControl(HWND parentWindow, HWND ownerWindow, bool dialogOwner,
         if (!ownBinding)
             FinishControl(window, ownerWindow, object);
         else if (object->Kind == KindPictureBox)
-            SetPenStyle(window, object->PenStyle);
+            ChangePenStyle(object, window, object->PenStyle);
     }
     if (object->Children) CreateControls(object->Handle, ownerWindow, object);
     if (window && ownBinding)

@@ -1,15 +1,15 @@
 // CreateFromTemplate and BuildChildObjects: window objects copied from a
 // template and the window created in one of its four ways.
-#include "runtime/templates/templates.h"
-#include "runtime/properties/properties.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/startup.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
-
-WindowObject *PendingObject;
+#include "runtime/templates/appearance.h"
+#include "runtime/templates/creation.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 static WindowObject *CopyEntry(const WindowObject *entry) {
     WindowObject *object = (WindowObject *)AllocZeroed(sizeof(WindowObject));
@@ -136,7 +136,7 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
     }
     if (!IsWindow(window)) return 0;
     object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
-    if (object->Visible) SetWindowState(window, object->WindowState);
+    if (object->Visible) ChangeWindowState(object, window, object->WindowState);
     if (mdiChild && owner) {
         SendMessageAW(owner, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(owner, nullptr, nullptr,

@@ -1,7 +1,7 @@
 // CreateRuntimeWindow: CreateWindowEx in the active form.
-#include "runtime/templates/templates.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
 
 HWND CreateRuntimeWindow(DWORD exStyle, const wchar_t *className, const void *windowName,
                          DWORD style, int x, int y, int width, int height, HWND parent,

@@ -1,6 +1,8 @@
 // FindImageList: an image-list holder found by its Name inside a window.
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/window_object.h"
 
 HIMAGELIST FindImageList(HWND window, const wchar_t *name) {
     if (!window || !name) return nullptr;

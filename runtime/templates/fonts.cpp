@@ -1,9 +1,10 @@
 // Fonts from a template's font fields: the point-size rule and its
 // fixed-scale option.
-#include "runtime/templates/templates.h"
-#include "runtime/properties/properties.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/base/repaint.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 enum { PointsPerInch = 72 };
 

@@ -1,7 +1,14 @@
 // Image references: resource numbers loaded as shared images, and the
 // recorded size and type of a picture.
-#include "runtime/templates/templates.h"
-#include "runtime/startup/runtime_state.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/templates/resources.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/repaint.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 enum : UINT { SharedWith3dColours = LR_SHARED | LR_LOADMAP3DCOLORS };
 enum : ImageRef { FirstHandleValue = 65536 };
@@ -53,4 +60,26 @@ void RecordPictureSize(WindowObject *object) {
         return;
     }
     RecordIconSize(object);
+}
+
+static bool HasPicture(int kind) {
+    return IsWindowKind(kind) || kind == KindPushButton || kind == KindPictureBox ||
+           kind == KindImage;
+}
+
+int ChangePicture(WindowObject *object, HWND window, uintptr_t image) {
+    if (!HasPicture(object->Kind)) return 0;
+    const ImageRef previous = object->Picture;
+    object->Picture = LoadImageResource(object, image, 1);
+    RecordPictureSize(object);
+    if (object->AutoSize && (object->Kind == KindLabel || object->Kind == KindPictureBox))
+        AutoSizeControl(object);
+    if (object->Kind == KindImage && object->Transparent)
+        SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
+    RefreshWindow(window, 1);
+    // Numbers that never loaded are not handles; the image set again is
+    // still in use.
+    if (previous != object->Picture && previous >= FirstTextAddress)
+        DeleteGdiOrIcon((HANDLE)previous);
+    return 1;
 }

@@ -1,10 +1,12 @@
 // InsertRebarBands: the bands of a rebar, made from its item records once
 // its child controls exist.
 #include "runtime/templates/control_parts.h"
-#include "runtime/templates/templates.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 

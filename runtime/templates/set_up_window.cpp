@@ -1,11 +1,16 @@
 // SetUpWindow: a window finished at its WM_CREATE or WM_INITDIALOG, from its
 // menu and tooltips to its controls.
-#include "runtime/templates/templates.h"
-#include "runtime/properties/properties.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/resources.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 
@@ -80,7 +85,7 @@ void SetUpWindow(WindowObject *object) {
     if (object->Picture) {
         ImageRef picture = object->Picture;
         object->Picture = 0;
-        SetPicture(window, picture);
+        ChangePicture(object, window, picture);
     }
 
     AttachMenu(object, window);
@@ -96,8 +101,8 @@ void SetUpWindow(WindowObject *object) {
     SetWindowLongAW(window, GWL_STYLE, style);
     SetWindowLongAW(window, GWL_EXSTYLE, exStyle);
 
-    SetBackColor(window, object->BackColorSetting);
-    SetForeColor(window, object->ForeColorSetting);
+    ChangeBackColor(object, window, object->BackColorSetting);
+    ChangeForeColor(object, window, object->ForeColorSetting);
 
     object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
     HFONT font = CreateFontFromFields(
@@ -115,7 +120,7 @@ void SetUpWindow(WindowObject *object) {
     }
     if (object->MdiChild) SendMessageAW(GetParent(window), RTM_CHILDMOVED, 0, 0);
 
-    if (object->TimerInterval >= 1) SetTimerInterval(window, object->TimerInterval);
+    if (object->TimerInterval >= 1) ChangeTimerInterval(object, window, object->TimerInterval);
 
     SendMessageAW(window, WM_SETICON, ICON_BIG, (LPARAM)object->Icon);
     SendMessageAW(window, WM_SETICON, ICON_SMALL, (LPARAM)object->SmallIcon);

@@ -1,8 +1,11 @@
 // The application's templates by name: RegisterTemplate, FindTemplate and
 // OpenWindow.
-#include "runtime/templates/templates.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/templates/template_list.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 
 const WindowTemplate **RegisterTemplate() {
     if (!TemplateList) return nullptr;

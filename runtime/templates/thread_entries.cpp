@@ -1,7 +1,9 @@
 // Thread entries of templates: a thread started in place of a window and
 // kept in the ThreadTable until shutdown.
 #include "runtime/templates/control_parts.h"
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 
 #include <string.h>
 

@@ -1,7 +1,9 @@
 // What a window owns, released at its destruction, and the shared frame pens.
-#include "runtime/templates/templates.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/templates/resources.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 

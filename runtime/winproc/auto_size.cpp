@@ -1,10 +1,11 @@
 // Sizes that follow content: the size nudge, labels and picture boxes sized
 // to their caption or picture, and the drop-down height of combo boxes.
-#include "runtime/winproc/layout.h"
-#include "runtime/templates/templates.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
+#include "runtime/base/window_object.h"
 
 void NudgeSize(HWND window) {
     RECT rect;

@@ -1,6 +1,6 @@
 // The busy state: wait cursor and mouse capture.
 #include "runtime/winproc/cursors.h"
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 int Busy;
 HWND SavedCapture;

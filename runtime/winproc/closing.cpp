@@ -1,10 +1,12 @@
 // Closing a window: the EventProcedure may refuse; otherwise the window is
 // hidden, a modal run ends or the window is destroyed.
 #include "runtime/winproc/handlers.h"
-#include "runtime/library/window_routines.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/message_runs.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 

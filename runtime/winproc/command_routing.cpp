@@ -1,12 +1,16 @@
 // Routing of WM_COMMAND and WM_NOTIFY in windows: nested edit notifications,
 // empty combo boxes, toolbars and rebars, then the window's EventProcedure.
+#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
-#include "runtime/library/window_routines.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
 #include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/message_runs.h"
+#include "runtime/winproc/window_proc.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 

@@ -1,15 +1,19 @@
 // Creation of windows (WM_CREATE, and WM_INITDIALOG of dialog windows) and
 // of the runtime's own group and picture boxes.
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/winproc/focus.h"
 #include "runtime/winproc/handlers.h"
+#include "runtime/winproc/layout.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/resources.h"
 #include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/focus.h"
-#include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 static void CreateMdiClient(WindowObject *frame, HWND window) {
     CLIENTCREATESTRUCT client = {nullptr, 0};

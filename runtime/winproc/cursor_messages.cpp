@@ -1,11 +1,16 @@
 // Hover tracking, hyperlink labels and the choice of the mouse cursor.
-#include "runtime/winproc/handlers.h"
-#include "runtime/painting/theme.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
 #include "runtime/winproc/cursors.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/handlers.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/painting/theme.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 #include <string.h>

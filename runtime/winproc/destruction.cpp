@@ -1,23 +1,20 @@
 // Destruction: a window's or control's resources at WM_DESTROY, and the
 // release of its object (controls at WM_DESTROY, windows at WM_NCDESTROY).
+#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
+#include "runtime/winproc/message_runs.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/resources.h"
 #include "runtime/painting/theme.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/startup.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
-
-void FinishModalRun(WindowObject *object, INT_PTR result) {
-    HWND owner = object->Modal;
-    object->Modal = nullptr;
-    ModalResult = result;
-    // Modal holds 1 while the run had no owner to disable.
-    if ((uintptr_t)owner > 1) EnableWindow(IsWindow(owner) ? owner : App->MainWindow, TRUE);
-}
 
 static void DeleteRebarBitmaps(HWND rebar) {
     const int bands = (int)SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0);

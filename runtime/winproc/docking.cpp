@@ -1,9 +1,11 @@
 // LayoutDockedControls: docked bars and picture boxes fill the edges of
 // their window in Z order, the MDI client takes what is left.
 #include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
-#include "runtime/templates/templates.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
+#include "runtime/base/window_object.h"
 
 static void SetToolbarButtonSize(const WindowObject *toolbar) {
     SendMessageAW(toolbar->Handle, TB_SETBUTTONSIZE, 0,

@@ -1,9 +1,10 @@
 // Focus order among a window's controls (by Index, nested containers
 // included) and the default push button's look.
 #include "runtime/winproc/focus.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 // The controls of a window in depth-first order of its child windows.
 template <class Visit> static bool WalkControls(HWND parent, HWND mdiClient, Visit &visit) {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "runtime/templates/window_object.h"
+#include "runtime/base/window_object.h"
 
 // Window life cycle.
 LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM wParam,
@@ -16,8 +16,6 @@ LRESULT OnSetText(WindowObject *object, HWND window, WPARAM wParam, const void *
 LRESULT OnCloseWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
 LRESULT OnDestroy(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
 LRESULT OnNcDestroyWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-// Ends a modal run: the owner is enabled again and the loop told the result.
-void FinishModalRun(WindowObject *object, INT_PTR result);
 
 // Layout.
 LRESULT OnShowWindow(WindowObject *object, HWND window, BOOL show, LPARAM status);

@@ -1,8 +1,9 @@
 // InnerChildProc: the inner windows of combo boxes, extended combo boxes
 // and IP address boxes pass their messages on to the procedure they had.
-#include "runtime/winproc/winproc.h"
-#include "runtime/templates/templates.h"
-#include "runtime/startup/text_form.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 // The procedure an inner window had before: the field edits of IP address
 // boxes share one; every other inner window keeps its own in its user data.

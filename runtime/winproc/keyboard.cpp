@@ -1,24 +1,19 @@
 // The keyboard interface of a dialog box for runtime windows: Tab and arrow
 // navigation, Enter and Esc, mnemonics, key preview and the default button.
-#include "runtime/winproc/handlers.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
 #include "runtime/winproc/focus.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/handlers.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <commctrl.h>
 
 static bool IsArrowKey(WPARAM key) {
     return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
-}
-
-static bool IsButtonKind(int kind) {
-    return kind == KindPushButton || kind == KindCheckBox || kind == KindOptionButton;
-}
-
-static bool IsTextBoxKind(int kind) {
-    return kind == KindTextBox || kind == KindRichTextBox;
 }
 
 // A window that previews its controls' keys sees them first; non-zero keeps

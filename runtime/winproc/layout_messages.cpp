@@ -1,10 +1,13 @@
 // The layout rows of the window procedure: moves and sizes are recorded and
 // docked controls laid out again.
+#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
 #include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 static void LayoutParentOf(HWND window) {
     LayoutDockedControls(ObjectFromHandle(GetParent(window)));

@@ -1,13 +1,16 @@
 // Colour and paint requests: controls get their own colours, brushes and
 // fonts; windows and boxes erase in their background colour.
 #include "runtime/winproc/handlers.h"
+#include "runtime/templates/appearance.h"
 #include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"
-#include "runtime/properties/properties.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/repaint.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 static bool TakesBackColour(int kind) {
     return kind == KindTextBox || kind == KindComboBox || kind == KindExtendedComboBox;
@@ -101,9 +104,9 @@ LRESULT OnThemeChanged(WindowObject *object, HWND window, WPARAM wParam, LPARAM 
 
 LRESULT OnSysColorChange(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
     // System-colour codes are resolved again.
-    SetBackColor(window, object->BackColorSetting);
-    SetForeColor(window, object->ForeColorSetting);
-    SetPenStyle(window, object->PenStyle);
+    ChangeBackColor(object, window, object->BackColorSetting);
+    ChangeForeColor(object, window, object->ForeColorSetting);
+    ChangePenStyle(object, window, object->PenStyle);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         SendMessageAW(child, WM_SYSCOLORCHANGE, wParam, lParam);
         InvalidateRect(child, nullptr, TRUE);

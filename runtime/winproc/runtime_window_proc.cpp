@@ -1,19 +1,19 @@
 // RuntimeWindowProc: finds the WindowObject of every message and hands the
 // message to the handler of its row.
-#include "runtime/winproc/winproc.h"
-#include "runtime/painting/theme.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
-#include "runtime/winproc/layout.h"
+#include "runtime/winproc/window_proc.h"
+#include "runtime/painting/theme.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 
 int EditNotifyBusy;
 int CreatingOwnerDrawType;
 WNDPROC IpEditProcedure;
-
-static bool IsWindowOrContainer(int kind) {
-    return IsWindowKind(kind) || IsContainerKind(kind);
-}
 
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) return OnNcCreate(window, wParam, lParam);
@@ -110,7 +110,7 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case RTM_GETTHEMELIBRARY: return (LRESULT)ThemeTable.Library;
     case RTM_HASMANIFEST: return HasManifest;
     case RTM_SETCREATINGTYPE:
-        if (!IsWindowOrContainer(kind)) break;
+        if (!IsWindowOrContainerKind(kind)) break;
         CreatingOwnerDrawType = (int)wParam;
         return (LRESULT)wParam;
     case RTM_RELAYOUT: return OnRelayout(object, window, wParam);

@@ -1,5 +1,7 @@
 // ComputeStartPosition: where a window appears when it is created.
-#include "runtime/winproc/layout.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/units.h"
+#include "runtime/base/window_object.h"
 
 static void CentreOn(const RECT &area, int halfWidth, int halfHeight, StartPosition *result) {
     result->X = ((area.right - area.left) >> 1) - halfWidth + area.left;

@@ -1,13 +1,15 @@
 // The object's private copy of its caption, kept at every WM_SETTEXT.
+#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
 #include "runtime/painting/painting.h"
-#include "runtime/properties/properties.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/repaint.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <string.h>
 

@@ -1,14 +1,16 @@
 // The rows of the window procedure that it handles itself: binding at the
 // first message, mouse buttons, activation, commands of containers, system
 // commands, check states and style and font changes.
-#include "runtime/winproc/handlers.h"
-#include "runtime/properties/properties.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/startup/text_form.h"
-#include "runtime/templates/templates.h"
+#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/cursors.h"
-#include "runtime/winproc/layout.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/handlers.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 LRESULT OnNcCreate(HWND window, WPARAM wParam, LPARAM lParam) {
     WindowObject *object = PendingObject;
@@ -196,7 +198,7 @@ LRESULT OnSetCheck(WindowObject *object, HWND window, WPARAM state, LPARAM lPara
 }
 
 LRESULT OnEnable(WindowObject *object, HWND window, BOOL enabled, LPARAM lParam) {
-    SetEnabled(window, enabled ? 1 : 0);
+    ChangeEnabled(object, window, enabled ? 1 : 0);
     return EventThenDefault(object, window, WM_ENABLE, enabled, lParam);
 }
 
@@ -211,7 +213,7 @@ LRESULT OnSetFont(WindowObject *object, HWND window, WPARAM font, LPARAM redraw)
 
 LRESULT OnSetImage(WindowObject *object, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const ImageRef previous = object->Picture;
-    SetPicture(window, message == STM_SETICON ? (uintptr_t)wParam : (uintptr_t)lParam);
+    ChangePicture(object, window, message == STM_SETICON ? (uintptr_t)wParam : (uintptr_t)lParam);
     return (LRESULT)previous;
 }
 

@@ -9,8 +9,8 @@
 
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/window_object.h"
 #include "tests/app/language_texts.h"
 #include "tests/support/machine_state.h"
 #include "tests/support/message_box_answerer.h"

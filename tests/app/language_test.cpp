@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "runtime/startup/runtime_state.h"
 #include "tests/app/language_texts.h"
 
 namespace {

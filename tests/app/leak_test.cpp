@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/resources.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -8,8 +8,9 @@
 
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/machine_state.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/test_support.h"

@@ -7,9 +7,12 @@
 
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/resources.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 #include <climits>
 #include <cstring>
 
-#include "runtime/library/scratch_text.h"
 #include "runtime/library/strings.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
 #include "tests/library/text_forms.h"
 
 namespace {

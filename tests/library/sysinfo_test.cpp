@@ -5,8 +5,10 @@
 #include <string.h>
 
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/library/text_forms.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/template_builder.h"

@@ -2,7 +2,8 @@
 // test can run it from a folder whose name has a dot. The argument "w"
 // selects the wide text form; the exit code is WriteBinFile's result.
 #include "runtime/library/files.h"
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     static AppRecord app;

@@ -1,8 +1,8 @@
 // A program whose main window's EventProcedure makes an access violation once
 // the window runs, so that a test sees the unhandled-exception report.
 #include "runtime/startup/startup.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/window_object.h"
 
 static const UINT Crash = WM_APP + 1;
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <string.h>
 
-#include "runtime/startup/memory.h"
+#include "runtime/base/memory.h"
 
 // A fault ends the process with its code, as the runtime's own report does.
 static LONG WINAPI EndWithTheCode(EXCEPTION_POINTERS *exception) {

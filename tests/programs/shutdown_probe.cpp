@@ -5,10 +5,13 @@
 #include <commctrl.h>
 #include <stdio.h>
 
-#include "runtime/startup/memory.h"
 #include "runtime/startup/startup.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/templates/resources.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"
 
 static bool Refuse;

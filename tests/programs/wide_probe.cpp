@@ -7,10 +7,15 @@
 #include <stdio.h>
 #include <wchar.h>
 
+#include "runtime/startup/startup.h"
 #include "runtime/library/strings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/startup.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/template_list.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"
 
 static int Failures;

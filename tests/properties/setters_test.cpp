@@ -5,8 +5,9 @@
 #include <commctrl.h>
 
 #include "runtime/properties/properties.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/repaint.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/test_support.h"
 

@@ -1,7 +1,7 @@
 // The runtime's heap blocks and their checking mode.
 #include <gtest/gtest.h>
 
-#include "runtime/startup/memory.h"
+#include "runtime/base/memory.h"
 #include "tests/support/test_support.h"
 
 namespace {

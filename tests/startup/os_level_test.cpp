@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/startup/startup.h"
+#include "runtime/base/runtime_state.h"
 
 namespace {
 

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "runtime/startup/memory.h"
 #include "runtime/startup/startup.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // Hand-bound test windows and the recording window class.
 #include "tests/support/object_windows.h"
-#include "runtime/startup/memory.h"
-#include "runtime/templates/templates.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/window_object.h"
 
 const wchar_t RecorderClass[] = L"QnTestRecorder";
 

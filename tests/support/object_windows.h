@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <vector>
 
-#include "runtime/templates/window_object.h"
+#include "runtime/base/window_object.h"
 
 // Windows of the class "QnTestRecorder" keep every message they receive
 // (posted or sent) from WM_USER up, and WM_TIMER, WM_SIZE and WM_COMMAND.

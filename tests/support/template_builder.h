@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "runtime/templates/window_object.h"
+#include "runtime/base/window_object.h"
 
 // An entry of a window (kinds 1 to 3) with sensible defaults: visible,
 // enabled, button-face background, pixels, 8-point "MS Sans Serif".

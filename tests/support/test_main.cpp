@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "runtime/startup/startup.h"
+#include "runtime/base/records.h"
 #include "tests/support/test_support.h"
 
 AppRecord TestApp;

@@ -1,6 +1,6 @@
 // Helpers shared by the tests.
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/test_support.h"
 
 #include <vector>

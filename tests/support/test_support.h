@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/startup/runtime_state.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
 
 // Class-name suffix of the runtime in the test executables.
 inline constexpr const wchar_t *TestClassSuffix = L"Tests";

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "runtime/startup/startup.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/object_windows.h"
 
 namespace {

@@ -6,10 +6,14 @@
 #include <string>
 
 #include "runtime/library/sysinfo.h"
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/resources.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/test_support.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/template_builder.h"

@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 
 namespace {
 

@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/template_list.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"
 
 namespace {

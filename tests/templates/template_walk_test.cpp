@@ -2,8 +2,10 @@
 // arrays and text references.
 #include <gtest/gtest.h>
 
-#include "runtime/startup/memory.h"
-#include "runtime/templates/templates.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"
 
 namespace {

@@ -3,10 +3,15 @@
 // WM_INITDIALOG; private messages.
 #include <gtest/gtest.h>
 
-#include "runtime/startup/memory.h"
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/window_proc.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/resources.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/event_recorder.h"
 #include "tests/support/template_builder.h"
 

@@ -2,8 +2,9 @@
 // the default button.
 #include <gtest/gtest.h>
 
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/event_recorder.h"
 #include "tests/support/template_builder.h"
 

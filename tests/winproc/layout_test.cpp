@@ -3,9 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "runtime/startup/runtime_state.h"
-#include "runtime/templates/templates.h"
+#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/layout.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/units.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/object_windows.h"
 
 namespace {

@@ -2,10 +2,11 @@
 // windows with their owners.
 #include <gtest/gtest.h>
 
-#include "runtime/library/window_routines.h"
-#include "runtime/startup/startup.h"
-#include "runtime/templates/templates.h"
-#include "runtime/winproc/winproc.h"
+#include "runtime/winproc/message_runs.h"
+#include "runtime/templates/creation.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/window_object.h"
 #include "tests/support/event_recorder.h"
 #include "tests/support/template_builder.h"
 #include "tests/support/test_support.h"

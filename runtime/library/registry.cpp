@@ -1,0 +1,219 @@
+// Registry routines: values written, read and deleted, and whole key trees
+// deleted.
+#include "runtime/library/registry.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+
+#include <windows.h>
+#include <stdint.h>
+
+// Thin A/W overloads of the registry calls the registry routines share, and
+// the rules they have in common.
+// Keys that are written or deleted are opened for reading and writing
+// (0x2001F); keys that are only read, for reading (0x20019). No 32/64-bit
+// view flag is added.
+enum : REGSAM { ReadAccess = KEY_READ, ReadWriteAccess = KEY_READ | KEY_WRITE };
+static_assert(ReadWriteAccess == 0x2001F && ReadAccess == 0x20019);
+
+// The write and read routines accept only the seven predefined roots
+// HKEY_CLASSES_ROOT (0x80000000) to HKEY_DYN_DATA (0x80000006).
+inline bool IsAcceptedRoot(HKEY root) {
+    uintptr_t value = (uintptr_t)root;
+    return value >= 0x80000000u && value <= 0x80000006u;
+}
+
+inline LONG ApiRegOpenKeyEx(HKEY r, const char *s, REGSAM a, HKEY *k) {
+    return RegOpenKeyExA(r, s, 0, a, k);
+}
+inline LONG ApiRegOpenKeyEx(HKEY r, const wchar_t *s, REGSAM a, HKEY *k) {
+    return RegOpenKeyExW(r, s, 0, a, k);
+}
+
+inline LONG ApiRegDeleteKey(HKEY k, const char *s) {
+    return RegDeleteKeyA(k, s);
+}
+inline LONG ApiRegDeleteKey(HKEY k, const wchar_t *s) {
+    return RegDeleteKeyW(k, s);
+}
+
+// WriteRegString: one REG_SZ value, creating its key when missing.
+// The narrow form has always given its keys the class "REG_SZ"; the wide form
+// gives none.
+static LONG CreateKey(HKEY root, const char *subKey, HKEY *key) {
+    static char keyClass[] = "REG_SZ";
+    return RegCreateKeyExA(root, subKey, 0, keyClass, REG_OPTION_NON_VOLATILE, ReadWriteAccess,
+                           nullptr, key, nullptr);
+}
+static LONG CreateKey(HKEY root, const wchar_t *subKey, HKEY *key) {
+    return RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, ReadWriteAccess,
+                           nullptr, key, nullptr);
+}
+
+static LONG ApiRegSetValueEx(HKEY k, const char *n, const void *data, DWORD bytes) {
+    return RegSetValueExA(k, n, 0, REG_SZ, (const BYTE *)data, bytes);
+}
+static LONG ApiRegSetValueEx(HKEY k, const wchar_t *n, const void *data, DWORD bytes) {
+    return RegSetValueExW(k, n, 0, REG_SZ, (const BYTE *)data, bytes);
+}
+
+// A null text fails before the registry is touched: the system would read the
+// terminator through it.
+template <class Ch>
+static int WriteRegStringT(HKEY root, const Ch *subKey, const Ch *valueName, const Ch *text) {
+    if (!subKey || !subKey[0] || !text || !IsAcceptedRoot(root)) return 0;
+    HKEY key;
+    if (CreateKey(root, subKey, &key) != ERROR_SUCCESS) return 0;
+    DWORD bytes = (DWORD)(ApiStringLength(text) + 1) * sizeof(Ch);
+    LONG result = ApiRegSetValueEx(key, valueName, text, bytes);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? 1 : 0;
+}
+
+int WriteRegStringA(HKEY root, const char *subKey, const char *valueName, const char *text) {
+    return WriteRegStringT(root, subKey, valueName, text);
+}
+int WriteRegStringW(HKEY root, const wchar_t *subKey, const wchar_t *valueName,
+                    const wchar_t *text) {
+    return WriteRegStringT(root, subKey, valueName, text);
+}
+int WriteRegString(HKEY root, const void *subKey, const void *valueName, const void *text) {
+    return UnicodeFlag ? WriteRegStringW(root, (const wchar_t *)subKey, (const wchar_t *)valueName,
+                                         (const wchar_t *)text)
+                       : WriteRegStringA(root, (const char *)subKey, (const char *)valueName,
+                                         (const char *)text);
+}
+
+// ReadRegValue: one registry value into a 260-character buffer.
+static LONG ApiRegQueryValueEx(HKEY k, const char *n, BYTE *d, DWORD *size) {
+    return RegQueryValueExA(k, n, nullptr, nullptr, d, size);
+}
+static LONG ApiRegQueryValueEx(HKEY k, const wchar_t *n, BYTE *d, DWORD *size) {
+    return RegQueryValueExW(k, n, nullptr, nullptr, d, size);
+}
+
+template <class Ch>
+static int ReadRegValueT(HKEY root, const Ch *subKey, const Ch *valueName, void *buffer) {
+    if (!IsAcceptedRoot(root)) return 0;
+    HKEY key;
+    if (ApiRegOpenKeyEx(root, subKey, ReadAccess, &key) != ERROR_SUCCESS) return 0;
+    LONG result;
+    if (buffer) {
+        DWORD size = 260 * sizeof(Ch);
+        result = ApiRegQueryValueEx(key, valueName, (BYTE *)buffer, &size);
+    } else {
+        result = ApiRegQueryValueEx(key, valueName, nullptr, nullptr);
+    }
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? 1 : 0;
+}
+
+int ReadRegValueA(HKEY root, const char *subKey, const char *valueName, void *buffer) {
+    return ReadRegValueT(root, subKey, valueName, buffer);
+}
+int ReadRegValueW(HKEY root, const wchar_t *subKey, const wchar_t *valueName, void *buffer) {
+    return ReadRegValueT(root, subKey, valueName, buffer);
+}
+int ReadRegValue(HKEY root, const void *subKey, const void *valueName, void *buffer) {
+    return UnicodeFlag
+               ? ReadRegValueW(root, (const wchar_t *)subKey, (const wchar_t *)valueName, buffer)
+               : ReadRegValueA(root, (const char *)subKey, (const char *)valueName, buffer);
+}
+
+// DeleteRegValue: one value of a key.
+static LONG ApiRegDeleteValue(HKEY k, const char *n) {
+    return RegDeleteValueA(k, n);
+}
+static LONG ApiRegDeleteValue(HKEY k, const wchar_t *n) {
+    return RegDeleteValueW(k, n);
+}
+
+// The root is passed to the system unchecked.
+template <class Ch> static int DeleteRegValueT(HKEY root, const Ch *subKey, const Ch *valueName) {
+    HKEY key;
+    if (ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS) return 0;
+    LONG result = ApiRegDeleteValue(key, valueName);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? 1 : 0;
+}
+
+int DeleteRegValueA(HKEY root, const char *subKey, const char *valueName) {
+    return DeleteRegValueT(root, subKey, valueName);
+}
+int DeleteRegValueW(HKEY root, const wchar_t *subKey, const wchar_t *valueName) {
+    return DeleteRegValueT(root, subKey, valueName);
+}
+int DeleteRegValue(HKEY root, const void *subKey, const void *valueName) {
+    return UnicodeFlag ? DeleteRegValueW(root, (const wchar_t *)subKey, (const wchar_t *)valueName)
+                       : DeleteRegValueA(root, (const char *)subKey, (const char *)valueName);
+}
+
+// DeleteRegKeyTree: a key and everything below it, depth first.
+enum : int { KeyNameChars = 260, ChildPathBytes = 520 };
+
+// The runtime's one name buffer for enumerated subkeys. Each level has copied
+// the name into its child's path before it recurses, so the levels can share
+// it (on the runtime's thread only).
+static wchar_t KeyName[KeyNameChars];
+
+static LONG FirstSubkeyName(HKEY key, char *name) {
+    DWORD chars = KeyNameChars;
+    return RegEnumKeyExA(key, 0, name, &chars, nullptr, nullptr, nullptr, nullptr);
+}
+static LONG FirstSubkeyName(HKEY key, wchar_t *name) {
+    DWORD chars = KeyNameChars;
+    return RegEnumKeyExW(key, 0, name, &chars, nullptr, nullptr, nullptr, nullptr);
+}
+
+// subKey, a backslash unless subKey is empty or ends in one, and name, in a
+// zero-filled heap block of 520 bytes; null when it does not fit, since a cut
+// path would name another key.
+template <class Ch> static Ch *ChildKeyPath(const Ch *subKey, const Ch *name) {
+    const int capacity = ChildPathBytes / sizeof(Ch);
+    int keyLength = ApiStringLength(subKey);
+    bool separator = keyLength > 0 && subKey[keyLength - 1] != '\\';
+    if (keyLength + separator + ApiStringLength(name) >= capacity) return nullptr;
+    Ch *path = (Ch *)AllocZeroed(ChildPathBytes);
+    if (!path) return nullptr;
+    CopyTextBounded(path, subKey, capacity);
+    if (separator) path[keyLength++] = '\\';
+    CopyTextBounded(path + keyLength, name, capacity - keyLength);
+    return path;
+}
+
+// Enumerating at index 0 after each deletion walks the children without
+// index bookkeeping; a child that cannot be deleted ends the walk, and then
+// the key's own deletion fails too. The root is passed on unchecked.
+template <class Ch> static int DeleteRegKeyTreeT(HKEY root, const Ch *subKey) {
+    // An empty path would name the root itself and empty it whole.
+    if (!subKey || !subKey[0]) return 0;
+    HKEY key;
+    if (ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS) return 0;
+    Ch *name = (Ch *)KeyName;
+    bool open = true;
+    while (FirstSubkeyName(key, name) == ERROR_SUCCESS) {
+        if (ApiRegDeleteKey(key, name) == ERROR_SUCCESS) continue;
+        RegCloseKey(key);
+        open = false;
+        Ch *childPath = ChildKeyPath(subKey, name);
+        if (!childPath) break;
+        int deleted = DeleteRegKeyTreeT(root, childPath);
+        FreeBlock(childPath);
+        if (!deleted || ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS)
+            break;
+        open = true;
+    }
+    if (open) RegCloseKey(key);
+    return ApiRegDeleteKey(root, subKey) == ERROR_SUCCESS ? 1 : 0;
+}
+
+int DeleteRegKeyTreeA(HKEY root, const char *subKey) {
+    return DeleteRegKeyTreeT(root, subKey);
+}
+int DeleteRegKeyTreeW(HKEY root, const wchar_t *subKey) {
+    return DeleteRegKeyTreeT(root, subKey);
+}
+int DeleteRegKeyTree(HKEY root, const void *subKey) {
+    return UnicodeFlag ? DeleteRegKeyTreeW(root, (const wchar_t *)subKey)
+                       : DeleteRegKeyTreeA(root, (const char *)subKey);
+}

@@ -1,0 +1,42 @@
+// Fonts, colours, pens, images and the shown state of windows and controls.
+// The Change… routines change one field of an object and make its window
+// show it; creation applies a template's values with them, the window
+// procedure re-applies them, and the property setters are built on them.
+#pragma once
+
+#include <windows.h>
+#include <stdint.h>
+
+#include "runtime/base/window_object.h"
+
+// A font of the given point size: rounded half up, at the context's
+// resolution, or as on a 96-dpi screen with fixedScale.
+HFONT CreateFontFromFields(HWND window, int size, int bold, int italic, int underline,
+                           int strikeOut, const void *faceName, int fixedScale);
+// The point-size rule alone: the (negative) font height.
+int FontHeightForSize(int dotsPerInch, int size, int divisor);
+void RebuildFont(WindowObject *object, int fixedScale, int redraw);
+
+// A colour code resolved to a colour, or (wantBrush) to a brush; the kinds
+// that take their colours by message never get a brush.
+uintptr_t ResolveColour(WindowObject *object, int32_t colourCode, int wantBrush);
+// BackColor from BackColorSetting (not -1), and either the background
+// brush or, for the kinds that take colours by message, the colour sent.
+void ApplyBackColour(WindowObject *object);
+// Sends ForeColor to the kinds that take their text or bar colour by message.
+void SendForeColour(const WindowObject *object);
+
+// Loads an image resource number as a shared image (a picture as a bitmap
+// first, unless object's PictureType says icon); handles and 0 unchanged.
+ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture);
+void RecordPictureSize(WindowObject *object);
+
+// Each returns 1, or 0 when the object's kind or the value is refused.
+int ChangeBackColor(WindowObject *object, HWND window, int32_t colourCode);
+int ChangeForeColor(WindowObject *object, HWND window, int32_t colourCode);
+int ChangePenStyle(WindowObject *object, HWND window, int32_t style);
+int ChangePicture(WindowObject *object, HWND window, uintptr_t image);
+// Starts the window's timer; the timer identifier, or 0 when it is stopped.
+int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds);
+int ChangeWindowState(WindowObject *object, HWND window, int32_t state);
+int ChangeEnabled(WindowObject *object, HWND window, int32_t enabled);

@@ -1,0 +1,20 @@
+// Runs of the message loop inside the window machinery: modal windows, their
+// end, and the processing of waiting messages.
+#pragma once
+
+#include <windows.h>
+
+#include "runtime/base/window_object.h"
+
+// The result of the last modal window, returned by ModalLoop.
+extern INT_PTR ModalResult;
+
+// Ends a modal run: the owner is enabled again and the loop told the result.
+void FinishModalRun(WindowObject *object, INT_PTR result);
+
+// Ends the modal run of a dialog box or window with a result: the owner is
+// enabled again and the window destroyed. 0 for any other window.
+int EndModal(HWND window, INT_PTR result);
+
+// Takes, translates and dispatches every waiting message of the thread.
+int ProcessMessages();

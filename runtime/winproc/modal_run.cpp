@@ -1,0 +1,79 @@
+// Modal runs: the message loop of a window run modally, the one way such a
+// run ends, and the processing of waiting messages.
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/winproc/cursors.h"
+#include "runtime/winproc/message_runs.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/base/event_contract.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
+
+INT_PTR ModalResult;
+
+// Mouse and activation messages that bring the modal window's active control
+// back, wherever they are aimed.
+static bool IsActivationMessage(UINT message) {
+    return message == WM_ACTIVATEAPP || message == WM_NCLBUTTONDOWN || message == WM_LBUTTONDOWN ||
+           message == WM_NCRBUTTONDOWN || message == WM_RBUTTONDOWN;
+}
+
+INT_PTR ModalLoop(WindowObject *object, HWND owner) {
+    HWND window = object->Handle;
+    if (owner) object->Modal = owner;
+    if (CallEventProcedure(object, window, RTM_CREATED, 0, 0) == -1 && IsWindow(window))
+        DestroyWindow(window);
+    EndBusy();
+    if (IsWindow(window)) {
+        object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
+        if (object->Visible) ChangeWindowState(object, window, object->WindowState);
+        SetFocus(object->ActiveControl);
+        if (owner) EnableWindow(owner, FALSE);
+    }
+    MSG msg;
+    while (IsWindow(window)) {
+        if (GetMessageAW(&msg) <= 0) break;
+        if (IsActivationMessage(msg.message)) {
+            WindowObject *modal = ObjectFromHandle(window);
+            if (modal) {
+                HWND active = modal->ActiveControl ? modal->ActiveControl : window;
+                SetActiveWindow(active);
+                WindowObject *target = ObjectFromHandle(msg.hwnd);
+                if (target && target->Kind != KindComboBox && target->Kind != KindExtendedComboBox)
+                    SetFocus(active);
+            }
+        }
+        if (TranslateAcceleratorAW(window, App->Accelerators, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageAW(&msg);
+    }
+    return ModalResult;
+}
+
+void FinishModalRun(WindowObject *object, INT_PTR result) {
+    HWND owner = object->Modal;
+    object->Modal = nullptr;
+    ModalResult = result;
+    // Modal holds 1 while the run had no owner to disable.
+    if ((uintptr_t)owner > 1) EnableWindow(IsWindow(owner) ? owner : App->MainWindow, TRUE);
+}
+
+int EndModal(HWND window, INT_PTR result) {
+    WindowObject *object = ObjectFromHandle(window);
+    if (!object || (object->Kind != KindDialog && object->Kind != KindWindow) || !object->Modal)
+        return 0;
+    FinishModalRun(object, result);
+    DestroyWindow(window);
+    return 1;
+}
+
+int ProcessMessages() {
+    MSG msg;
+    while (PeekMessageAW(&msg, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageAW(&msg);
+    }
+    return 0;
+}
