@@ -1,5 +1,6 @@
 // The Settings application's start-up values for the program entry.
 #include "app/settings.h"
+#include "app/version.h"
 #include "runtime/startup/startup.h"
 
 const StartupValues ApplicationStartup = {
@@ -9,8 +10,8 @@ const StartupValues ApplicationStartup = {
     3,               // the main window is an ordinary window
     0,               // 8-bit texts
     1252,            // code page of the texts
-    1,               // version 1.1, revision 2
-    1,
-    2,
+    SETTINGS_VERSION_MAJOR,
+    SETTINGS_VERSION_MINOR,
+    SETTINGS_VERSION_RELEASE << 16 | SETTINGS_VERSION_BUILD, // revision: release, build
     SettingsWindowTemplate,
 };

@@ -4,3 +4,6 @@
 #pragma once
 
 #include <windows.h>
+
+#include "runtime/base/repaint.h"
+#include "runtime/winproc/message_runs.h"

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <stdint.h>
 
+// RefreshWindow and RedrawAll, which the setters use, are offered with them.
+#include "runtime/base/repaint.h"
+
 int SetBackColor(HWND window, int32_t colourCode);
 int SetForeColor(HWND window, int32_t colourCode);
 int SetPenStyle(HWND window, int32_t style);
