@@ -44,7 +44,7 @@ void Collect(void *data, const char *text) {
     Collected *c = (Collected *)data;
     char *copy = (char *)c->Output->EndingAtGuard(TextChars);
     // An unterminated or too long text runs into the guard page.
-    lstrcpyA(copy, text);
+    strcpy(copy, text);
     c->Longest = std::max(c->Longest, strlen(copy));
     ++c->Texts;
 }
