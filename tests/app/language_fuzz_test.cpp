@@ -1,8 +1,11 @@
-// The language-table parser fed generated and broken tables: it never writes
-// past a text, keeps every text within 259 characters, and gives one text a
-// line.
+// The language-table parser fed generated and broken tables. The table ends
+// at an inaccessible page, and every text is copied into a buffer of
+// TextChars bytes that ends at one too, so that reading past the table's
+// end or a text without its terminating zero faults.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -11,34 +14,56 @@
 
 namespace {
 
+// Readable and writable pages followed by one that faults on any access.
+class GuardedPages {
+  public:
+    explicit GuardedPages(size_t bytes) : Size((bytes + 4095) / 4096 * 4096) {
+        Base = (unsigned char *)VirtualAlloc(nullptr, Size + 4096, MEM_COMMIT | MEM_RESERVE,
+                                             PAGE_READWRITE);
+        DWORD old;
+        if (Base && !VirtualProtect(Base + Size, 4096, PAGE_NOACCESS, &old)) Base = nullptr;
+    }
+    ~GuardedPages() {
+        if (Base) VirtualFree(Base, 0, MEM_RELEASE);
+    }
+    // Room for bytes that ends where the guard page starts.
+    unsigned char *EndingAtGuard(size_t bytes) { return Base + Size - bytes; }
+    unsigned char *Base;
+
+  private:
+    size_t Size;
+};
+
 struct Collected {
-    std::vector<std::string> Texts;
+    GuardedPages *Output;
+    size_t Texts = 0;
     size_t Longest = 0;
 };
 
 void Collect(void *data, const char *text) {
     Collected *c = (Collected *)data;
-    c->Texts.push_back(text);
-    if (c->Texts.back().size() > c->Longest) c->Longest = c->Texts.back().size();
+    char *copy = (char *)c->Output->EndingAtGuard(TextChars);
+    // An unterminated or too long text runs into the guard page.
+    strcpy(copy, text);
+    c->Longest = std::max(c->Longest, strlen(copy));
+    ++c->Texts;
 }
 
-// The number of texts the parsing rule gives: one a line, where a line
-// starts at any byte that is not a zero and not a control character after
-// the previous line's end, up to the first zero byte.
-size_t ExpectedLines(const std::string &bytes) {
-    size_t lines = 0, i = 0;
-    const size_t end = bytes.find('\0') == std::string::npos ? bytes.size() : bytes.find('\0');
-    while (i < end) {
-        ++lines;
-        while (i < end && bytes[i] != '\r' && bytes[i] != '\n') {
-            // An escape takes the byte after the backslash with it.
-            if (bytes[i] == '\\' && i + 1 < end && strchr("0tnr\\'\"?bafv", bytes[i + 1]) &&
-                bytes[i + 1])
-                ++i;
-            ++i;
-        }
-        while (i < end && (unsigned char)bytes[i] >= 1 && (unsigned char)bytes[i] <= 31)
-            ++i;
+bool IsControl(unsigned char c) {
+    return c >= 1 && c <= 31;
+}
+
+// One text a line: the first line starts at the table's start, and every
+// other one at the first byte after a run of control characters that holds
+// a line end. The table ends at its first zero byte.
+size_t LinesOf(const std::string &bytes) {
+    const std::string table = bytes.substr(0, bytes.find('\0'));
+    size_t lines = table.empty() ? 0 : 1;
+    bool lineEnded = false;
+    for (unsigned char c : table) {
+        if (!IsControl(c) && lineEnded) ++lines;
+        if (!IsControl(c)) lineEnded = false;
+        if (c == '\r' || c == '\n') lineEnded = true;
     }
     return lines;
 }
@@ -81,20 +106,36 @@ std::string Generate(std::mt19937 &random, int kind) {
 }
 
 TEST(LanguageTableFuzz, HundredThousandInputsStayInBounds) {
+    GuardedPages input(64 * 1024), output(TextChars);
+    ASSERT_NE(nullptr, input.Base);
+    ASSERT_NE(nullptr, output.Base);
     std::mt19937 random(20261208);
     size_t texts = 0;
     for (int round = 0; round < 100000; ++round) {
-        std::string input = Generate(random, round % 6);
-        // The loader's copy ends in two zero bytes.
-        std::vector<unsigned char> copy(input.begin(), input.end());
-        copy.insert(copy.end(), {0, 0});
-        Collected collected;
-        ParseLanguageTable(copy.data(), Collect, &collected);
-        ASSERT_LE(collected.Longest, 259u) << "round " << round;
-        ASSERT_EQ(ExpectedLines(input), collected.Texts.size()) << "round " << round;
-        texts += collected.Texts.size();
+        const std::string table = Generate(random, round % 6);
+        // The loader's copy ends in two zero bytes; here they touch the guard.
+        ASSERT_LE(table.size() + 2, 64u * 1024);
+        unsigned char *copy = input.EndingAtGuard(table.size() + 2);
+        memcpy(copy, table.data(), table.size());
+        copy[table.size()] = copy[table.size() + 1] = 0;
+        Collected collected{&output};
+        ParseLanguageTable(copy, Collect, &collected);
+        ASSERT_LE(collected.Longest, (size_t)TextChars - 1) << "round " << round;
+        ASSERT_EQ(LinesOf(table), collected.Texts) << "round " << round;
+        texts += collected.Texts;
     }
     EXPECT_GT(texts, 100000u);
+}
+
+TEST(LanguageTableFuzz, TextsAreCutAtTwoHundredAndFiftyNineCharacters) {
+    GuardedPages output(TextChars);
+    const std::string table = "1=" + std::string(5000, 'x') + "\r\n2=short\r\n";
+    std::vector<unsigned char> copy(table.begin(), table.end());
+    copy.insert(copy.end(), {0, 0});
+    Collected collected{&output};
+    ParseLanguageTable(copy.data(), Collect, &collected);
+    EXPECT_EQ(2u, collected.Texts);
+    EXPECT_EQ(259u, collected.Longest);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The Settings window template: its bytes and values, and the window and
-// controls created from it.
+// The window and controls created from the Settings window template.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,95 +15,25 @@
 
 namespace {
 
-struct EntryValues {
-    int Parent; // entry index of the parent, -1 for none
-    ControlKind Kind;
-    const wchar_t *Name, *Text;
-    int Index, Left, Top, Width, Height;
-    DWORD Style;
-    const wchar_t *Font;
-    int Size;
-    uint32_t Fore;
-    int Value, TabStop, Children;
-};
-
-const EntryValues Expected[SettingsTemplateEntries] = {
-    {-1, KindWindow, L"Settings", L"IDS_SETTINGS", 0, 0, 0, 456, 248, 0x16C80000, L"MS Sans Serif",
-     8, 0x80000012, 0, 0, 4},
-    {0, KindCheckBox, L"chkShortcut64", L"IDS_ADD_SHORTCUT_64", 7, 20, 154, 410, 16, 0x54004003,
-     L"Arial", 9, 0x00A00000, 1, 1, 0},
-    {0, KindCheckBox, L"chkShortcut", L"IDS_ADD_SHORTCUT", 6, 20, 136, 410, 16, 0x54004003,
-     L"Arial", 9, 0x00A00000, 1, 1, 0},
-    {0, KindGroupBox, L"grpFiles", L"IDS_CHECK_FILES", 1, 8, 9, 432, 117, 0x56000000, L"Arial", 9,
-     0x00A00000, 0, 0, 5},
-    {3, KindCheckBox, L"chkProject", L"IDS_PROJECT_FILES", 2, 12, 29, 298, 16, 0x54004003, L"Arial",
-     9, 0x00A00000, 1, 1, 0},
-    {3, KindCheckBox, L"chkWindow", L"IDS_WINDOW_FILES", 3, 12, 49, 298, 16, 0x54004003, L"Arial",
-     9, 0x00A00000, 1, 1, 0},
-    {3, KindCheckBox, L"chkModule", L"IDS_MODULE_FILES", 4, 12, 69, 298, 16, 0x54004003, L"Arial",
-     9, 0x00A00000, 1, 1, 0},
-    {3, KindCheckBox, L"chkResource", L"IDS_RESOURCE_FILES", 5, 12, 89, 298, 16, 0x54004003,
-     L"Arial", 9, 0x00A00000, 1, 1, 0},
-    {3, KindGroupBox, L"grpAssoc", L"Associate to", 8, 322, 39, 86, 56, 0x56000000, L"Tahoma", 8,
-     0x80000012, 0, 0, 2},
-    {8, KindOptionButton, L"rdo64Bit", L"64-bit", 10, 8, 33, 62, 15, 0x54004009, L"Tahoma", 8,
-     0x80000012, 0, 0, 0},
-    {8, KindOptionButton, L"rdo32Bit", L"32-bit", 9, 8, 17, 62, 15, 0x54004009, L"Tahoma", 8,
-     0x80000012, 1, 1, 0},
-    {0, KindPushButton, L"btnOk", L"IDS_OK", 0, 179, 182, 92, 28, 0x54004300, L"Arial", 9,
-     0x80000012, 0, 1, 0},
-};
-
-TEST(SettingsTemplate, IsTwelveEntriesOf292Bytes) {
-    EXPECT_EQ(3504u, sizeof SettingsWindowTemplate);
+// The entry index of each entry's parent (-1 for the window), from the
+// Children counts of the entries in pre-order.
+std::vector<int> ParentEntries() {
+    std::vector<int> parents(SettingsTemplateEntries, -1), open, left;
     for (int i = 0; i < SettingsTemplateEntries; ++i) {
-        const WindowObject &e = SettingsWindowTemplate[i];
-        const EntryValues &x = Expected[i];
-        SCOPED_TRACE(testing::Message() << "entry " << i);
-        EXPECT_EQ(x.Kind, e.Kind);
-        EXPECT_STREQ(x.Name, e.Name);
-        EXPECT_STREQ(x.Text, (const wchar_t *)e.TextBuffer);
-        EXPECT_EQ(x.Index, e.Index);
-        EXPECT_EQ(x.Left, e.Left);
-        EXPECT_EQ(x.Top, e.Top);
-        EXPECT_EQ(x.Width, e.Width);
-        EXPECT_EQ(x.Height, e.Height);
-        EXPECT_EQ(x.Style, e.Style);
-        EXPECT_STREQ(x.Font, (const wchar_t *)e.FontName);
-        EXPECT_EQ(x.Size, e.FontSize);
-        EXPECT_EQ(x.Fore, (uint32_t)e.ForeColorSetting);
-        EXPECT_EQ(x.Value, e.Value);
-        EXPECT_EQ(x.TabStop, e.TabStop);
-        EXPECT_EQ(x.Children, e.ChildCount);
-        EXPECT_EQ(0x8000000Fu, (uint32_t)e.BackColorSetting);
-        EXPECT_EQ(1, e.Enabled);
-        EXPECT_EQ(1, e.Visible);
-        EXPECT_EQ(-1, e.PictureType);
-        EXPECT_EQ(0, e.ScaleMode);
-        EXPECT_EQ(0u, e.MouseIcon);
-        EXPECT_EQ(0u, e.Picture);
-        if (i > 0) {
-            EXPECT_EQ(nullptr, e.EventProcedure);
-            EXPECT_STREQ(L"", (const wchar_t *)e.ToolTipText);
+        while (!left.empty() && left.back() == 0) {
+            open.pop_back();
+            left.pop_back();
+        }
+        if (!open.empty()) {
+            parents[i] = open.back();
+            --left.back();
+        }
+        if (SettingsWindowTemplate[i].ChildCount) {
+            open.push_back(i);
+            left.push_back(SettingsWindowTemplate[i].ChildCount);
         }
     }
-}
-
-TEST(SettingsTemplate, WindowAndBoxValues) {
-    const WindowObject &w = SettingsWindowTemplate[0];
-    EXPECT_EQ(2, w.StartUpPosition);
-    EXPECT_EQ(1, w.PenWidth);
-    EXPECT_EQ(100u, w.Icon);
-    EXPECT_EQ(0u, w.SmallIcon);
-    EXPECT_EQ(1, w.FixedFontScale);
-    EXPECT_EQ(1, w.IsMainWindow);
-    EXPECT_EQ(1, w.RedrawOnResize);
-    EXPECT_EQ(0x00140101u, w.ExStyle);
-    EXPECT_EQ((WNDPROC)SettingsWindowProc, w.EventProcedure);
-    EXPECT_EQ(&SettingsWindowTemplate[0], w.TemplateStart);
-    EXPECT_EQ(1, SettingsWindowTemplate[3].ShowFrame);
-    EXPECT_EQ(1, SettingsWindowTemplate[8].ShowFrame);
-    EXPECT_EQ(1, SettingsWindowTemplate[11].ShowFocus);
+    return parents;
 }
 
 // The Settings window as the template alone makes it, without the
@@ -150,8 +79,9 @@ TEST_F(SettingsWindowFromTemplate, EveryControlExistsAsTheTemplateSays) {
     LOGFONTA windowFont = {};
     GetObjectA(ObjectFromHandle(Window)->Font, sizeof windowFont, &windowFont);
     EXPECT_STREQ("MS Sans Serif", windowFont.lfFaceName);
+    const std::vector<int> parents = ParentEntries();
     for (int i = 1; i < SettingsTemplateEntries; ++i) {
-        const EntryValues &x = Expected[i];
+        const WindowObject &x = SettingsWindowTemplate[i];
         SCOPED_TRACE(testing::Message() << "entry " << i);
         HWND control = (HWND)GetControlHandle(Window, 1000 + x.Index);
         ASSERT_NE(nullptr, control);
@@ -164,14 +94,15 @@ TEST_F(SettingsWindowFromTemplate, EveryControlExistsAsTheTemplateSays) {
         if (x.Kind == KindOptionButton && x.Value) style |= WS_TABSTOP;
         if (x.Kind == KindPushButton) style |= BS_DEFPUSHBUTTON;
         EXPECT_EQ(style, (DWORD)GetWindowLongA(control, GWL_STYLE));
-        std::string text(x.Text, x.Text + wcslen(x.Text));
-        EXPECT_EQ(text, TextOf(control));
-        std::string face(x.Font, x.Font + wcslen(x.Font));
-        EXPECT_EQ(face, FontFaceOf(control));
-        HWND parent = x.Parent == 0
-                          ? Window
-                          : (HWND)GetControlHandle(Window, 1000 + Expected[x.Parent].Index);
-        EXPECT_EQ(parent, GetParent(control));
+        const wchar_t *text = (const wchar_t *)x.TextBuffer;
+        EXPECT_EQ(std::string(text, text + wcslen(text)), TextOf(control));
+        const wchar_t *font = (const wchar_t *)x.FontName;
+        EXPECT_EQ(std::string(font, font + wcslen(font)), FontFaceOf(control));
+        const int parent = parents[i];
+        EXPECT_EQ(parent == 0
+                      ? Window
+                      : (HWND)GetControlHandle(Window, 1000 + SettingsWindowTemplate[parent].Index),
+                  GetParent(control));
         if (x.Kind == KindCheckBox || x.Kind == KindOptionButton) {
             EXPECT_EQ(x.Value, (int)SendMessageA(control, BM_GETCHECK, 0, 0));
         }

@@ -1,13 +1,26 @@
 // A program whose main window's EventProcedure makes an access violation once
-// the window runs, so that a test sees the unhandled-exception report.
+// the window runs, so that a test sees the unhandled-exception report. The
+// window writes "destroyed" to the file QN_PROBE_OUT names when it is
+// destroyed.
 #include "runtime/startup/startup.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/window_object.h"
 
 static const UINT Crash = WM_APP + 1;
 
+static void Report(const char *text) {
+    char path[MAX_PATH];
+    if (!GetEnvironmentVariableA("QN_PROBE_OUT", path, MAX_PATH)) return;
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written;
+    WriteFile(file, text, lstrlenA(text), &written, nullptr);
+    CloseHandle(file);
+}
+
 static LRESULT CALLBACK CrashingWindowProc(HWND window, UINT message, WPARAM, LPARAM) {
     if (message == RTM_CREATED) PostMessageA(window, Crash, 0, 0);
+    if (message == WM_DESTROY) Report("destroyed");
     if (message == Crash) *(volatile int *)nullptr = 1;
     return 0;
 }

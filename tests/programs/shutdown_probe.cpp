@@ -1,6 +1,9 @@
 // Runs a main window from a template the way a program does and reports what
 // the runtime holds after its end: QN_PROBE_OUT names the report file. With
-// the argument "refuse" the window refuses its creation.
+// the argument "refuse" the window refuses its creation; with "quit" it ends
+// the loop with PostQuitMessage(42) and stays open; with "thread" its
+// template starts a thread that never returns, and the report tells whether
+// that thread still runs after the runtime's end.
 #include <windows.h>
 #include <commctrl.h>
 #include <stdio.h>
@@ -14,16 +17,30 @@
 #include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"
 
-static bool Refuse;
+static bool Refuse, Quit;
+static HANDLE Worker;
+
+static DWORD WINAPI WaitForever(void *) {
+    Sleep(INFINITE);
+    return 0;
+}
 
 static LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM, LPARAM) {
     if (message == WM_CREATE && Refuse) return -1;
-    if (message == RTM_CREATED) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (message != RTM_CREATED) return 0;
+    if (ThreadTable && ThreadTable[0].Thread)
+        DuplicateHandle(GetCurrentProcess(), ThreadTable[0].Thread, GetCurrentProcess(), &Worker,
+                        SYNCHRONIZE, FALSE, 0);
+    if (Quit)
+        PostQuitMessage(42);
+    else
+        PostMessageA(window, WM_CLOSE, 0, 0);
     return 0;
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     Refuse = strstr(commandLine, "refuse") != nullptr;
+    Quit = strstr(commandLine, "quit") != nullptr;
     static AppRecord app;
     static ErrorTrapRecord trap;
     app.Instance = instance;
@@ -31,9 +48,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     InitCommonControlsEx(&controls);
     RuntimeInitialize(L"Probe", L"shutdown_probe.exe", L" Probe", 3, 0, &app, &trap, 1252);
 
-    static WindowObject entries[4] = {
+    static WindowObject entries[5] = {
         WindowEntry(KindWindow, L"Probe", 2), ControlEntry(KindGroupBox, L"grp", 0, 1),
-        ControlEntry(KindCheckBox, L"chk", 1), ControlEntry(KindPushButton, L"btn", 2)};
+        ControlEntry(KindCheckBox, L"chk", 1), ControlEntry(KindPushButton, L"btn", 2),
+        ControlEntry(KindThread, L"thr", 3)};
+    if (strstr(commandLine, "thread")) {
+        entries[0].ChildCount = 3;
+        entries[4].EventProcedure = reinterpret_cast<WNDPROC>(WaitForever);
+    }
     entries[0].IsMainWindow = 1;
     entries[0].EventProcedure = ProbeWindowProc;
     entries[0].TemplateStart = entries;
@@ -60,6 +82,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
             fprintf(report, "code=%d classes=%d table=%d work=%d texts=%d blocks=%ld pens=%d\n",
                     code, registered, ObjectTable != nullptr, WorkBlock != nullptr,
                     app.CommandLine != nullptr, LiveBlocks(), FramePenUses);
+            if (Worker)
+                fprintf(report, "thread=%s\n",
+                        WaitForSingleObject(Worker, 5000) == WAIT_OBJECT_0 ? "ended" : "running");
             fclose(report);
         }
     }

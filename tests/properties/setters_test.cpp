@@ -5,10 +5,13 @@
 #include <commctrl.h>
 
 #include "runtime/properties/properties.h"
+#include "runtime/templates/creation.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/repaint.h"
 #include "runtime/base/window_object.h"
+#include "tests/support/event_recorder.h"
 #include "tests/support/object_windows.h"
+#include "tests/support/template_builder.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -210,6 +213,23 @@ TEST(Repaint, RefreshPaintsBeforeReturning) {
     RedrawAll(frame);
     EXPECT_FALSE(GetUpdateRect(frame, &update, FALSE));
     ShowWindow(frame, SW_HIDE);
+}
+
+TEST(Refresh, WindowIsRepaintedBeforeTheCallReturns) {
+    TemplateBuilder builder(0);
+    builder.Window().Visible = 1;
+    builder.Window().EventProcedure = RecordingEventProcedure;
+    const WindowTemplate *entries = builder.Finish();
+    ASSERT_NE(nullptr, entries);
+    HWND window = (HWND)CreateFromTemplate(entries, nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindowVisible(window));
+    UpdateWindow(window);
+    ResetRecorder();
+    RefreshWindow(window, 1);
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "nothing is left to paint";
+    EXPECT_EQ(1, TimesHeard(WM_PAINT, window));
+    DestroyWindow(window);
+    ResetRecorder();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "runtime/startup/startup.h"
 #include "runtime/winproc/creation_knot.h"
+#include "runtime/templates/appearance.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
@@ -31,16 +32,25 @@ TEST(Dpi, ValuesAtCommonResolutions) {
     DpiValues uneven = ComputeDpiValues(96, 144);
     EXPECT_EQ(15u, uneven.TwipsPerPixelX);
     EXPECT_EQ(10u, uneven.TwipsPerPixelY);
+
+    // A screen that tells no resolution counts as 96 dpi.
+    EXPECT_EQ(15u, ComputeDpiValues(0, 0).TwipsPerPixelX);
 }
 
-TEST(RuntimeInitialize, ScreenValuesMatchTheDisplay) {
+TEST(RuntimeInitialize, ScreenValuesFitTheDisplay) {
     HDC screen = GetDC(nullptr);
-    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    const unsigned dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    const unsigned dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    EXPECT_EQ(1440u / dpiX, TwipsPerPixelX);
-    EXPECT_EQ(1440u / dpiY, TwipsPerPixelY);
-    EXPECT_EQ(ComputeDpiValues(dpiX, dpiY).FontScaleDivisor, FontScaleDivisor);
+    // A pixel is a whole number of twips, rounded down: an inch of pixels is
+    // at most 1440 twips and less than a pixel short of it.
+    EXPECT_LE(TwipsPerPixelX * dpiX, 1440u);
+    EXPECT_GT((TwipsPerPixelX + 1) * dpiX, 1440u);
+    EXPECT_LE(TwipsPerPixelY * dpiY, 1440u);
+    EXPECT_GT((TwipsPerPixelY + 1) * dpiY, 1440u);
+    // Fonts of a fixed scale are as many pixels high as on a 96-dpi screen.
+    EXPECT_EQ(-11, FontHeightForSize(dpiY, 8, FontScaleDivisor));
+    EXPECT_EQ(-16, FontHeightForSize(dpiY, 12, FontScaleDivisor));
 }
 
 TEST(RuntimeInitialize, WorkAreasAreSplitInOrder) {

@@ -9,20 +9,33 @@
 
 namespace {
 
-// Runs a probe program, which writes its report to the file QN_PROBE_OUT
-// names, and returns the report.
+// A report file for a probe program, named to it by QN_PROBE_OUT for as
+// long as this lives.
+class ProbeReport {
+  public:
+    ProbeReport() : Folder(MakeTempFolder(L"qnprobe")), Path(Folder + L"\\report.txt") {
+        SetEnvironmentVariableW(L"QN_PROBE_OUT", Path.c_str());
+    }
+    ~ProbeReport() {
+        SetEnvironmentVariableW(L"QN_PROBE_OUT", nullptr);
+        RemoveFolderTree(Folder);
+    }
+    std::string Text() const {
+        std::ifstream in(std::string(Path.begin(), Path.end()));
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+  private:
+    std::wstring Folder, Path;
+};
+
+// Runs a probe program to its end and returns its report.
 std::string RunProbe(const wchar_t *program, const wchar_t *arguments, DWORD *exitCode) {
-    std::wstring folder = MakeTempFolder(L"qnprobe");
-    std::wstring report = folder + L"\\report.txt";
-    SetEnvironmentVariableW(L"QN_PROBE_OUT", report.c_str());
+    ProbeReport report;
     *exitCode = RunProgram(L"\"" + TestProgramPath(program) + L"\" " + arguments);
-    SetEnvironmentVariableW(L"QN_PROBE_OUT", nullptr);
-    std::ifstream in(std::string(report.begin(), report.end()));
-    std::stringstream text;
-    text << in.rdbuf();
-    in.close();
-    RemoveFolderTree(folder);
-    return text.str();
+    return report.Text();
 }
 
 TEST(Shutdown, ClosingTheMainWindowReleasesTheRuntime) {
@@ -39,6 +52,20 @@ TEST(Shutdown, RefusedMainWindowStillReleasesTheRuntime) {
     EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0\n", report);
 }
 
+TEST(Shutdown, TheLoopEndsWithTheQuitCode) {
+    DWORD code = 0;
+    std::string report = RunProbe(L"shutdown_probe.exe", L"quit", &code);
+    EXPECT_EQ(42u, code);
+    EXPECT_EQ(0u, report.rfind("code=42 ", 0)) << report;
+}
+
+TEST(Shutdown, ThreadsOfTheTemplateAreStoppedWithTheRuntime) {
+    DWORD code = 1;
+    std::string report = RunProbe(L"shutdown_probe.exe", L"thread", &code);
+    EXPECT_EQ(0u, code);
+    EXPECT_NE(std::string::npos, report.find("\nthread=ended\n")) << report;
+}
+
 TEST(Shutdown, SettingsWindowClosesWithExitCodeZero) {
     HANDLE process = StartProgram(L"\"" + SettingsExePath() + L"\"");
     ASSERT_NE(nullptr, process);
@@ -50,6 +77,7 @@ TEST(Shutdown, SettingsWindowClosesWithExitCodeZero) {
 }
 
 TEST(ExceptionReport, AccessViolationIsReportedAndEndsTheProcess) {
+    ProbeReport report;
     HANDLE process = StartProgram(L"\"" + TestProgramPath(L"crash_probe.exe") + L"\"");
     ASSERT_NE(nullptr, process);
     HWND box = WaitForProcessWindow(process, "#32770");
@@ -59,6 +87,7 @@ TEST(ExceptionReport, AccessViolationIsReportedAndEndsTheProcess) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0xC0000005u, WaitForExitCode(process));
     CloseHandle(process);
+    EXPECT_EQ("destroyed", report.Text()) << "the main window is destroyed before the end";
 }
 
 TEST(WideApplication, TextsStayUtf16ThroughTheRuntime) {

@@ -38,6 +38,19 @@ TEST(Units, TwipsConvertToPixelsAndBackLosingTheRemainder) {
     EXPECT_EQ(ToPixelsX(4500, 1), 375);
 }
 
+TEST(Units, MissingTwipsFactorsCountOnePixelAsOneTwip) {
+    TwipsFactors none(0, 0);
+    EXPECT_EQ(ToPixelsX(300, 1), 300);
+    EXPECT_EQ(ToPixelsY(-7, 1), -7);
+    EXPECT_EQ(FromPixelsX(25, 1), 25);
+    ObjectWindows windows;
+    WindowObject *frame = windows.Make(RecorderClass, KindWindow, WS_POPUP, 0, 0, 120, 80);
+    frame->ScaleMode = 1;
+    RecordSize(frame, SIZE_RESTORED);
+    EXPECT_EQ(frame->Width, 120);
+    EXPECT_EQ(frame->Height, 80);
+}
+
 TEST(Units, RectangleOfAControlIsRelativeToItsParentsClientArea) {
     ObjectWindows windows;
     WindowObject *frame =

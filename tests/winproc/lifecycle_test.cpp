@@ -5,6 +5,7 @@
 #include "runtime/winproc/message_runs.h"
 #include "runtime/templates/creation.h"
 #include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/event_recorder.h"
@@ -145,6 +146,23 @@ TEST_F(Lifecycle, EndModalOfAnOrdinaryWindowDoesNothing) {
     ASSERT_TRUE(Create(false));
     EXPECT_EQ(0, EndModal(Window, 3));
     EXPECT_TRUE(IsWindow(Window));
+}
+
+// A window of a runtime class that no object was waiting for: the window
+// procedure leaves its messages alone, but its WM_NCDESTROY still goes to
+// the system, which frees the title it keeps.
+TEST(UnknownWindow, NonClientDestroyFreesWhatTheSystemKeeps) {
+    ASSERT_EQ(nullptr, PendingObject);
+    HWND window = CreateWindowExW(0, L"QN2RUNWINDOWTests", L"Unbound", WS_POPUP, 0, 0, 50, 50,
+                                  nullptr, nullptr, App->Instance, nullptr);
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ(nullptr, ObjectFromHandle(window));
+    wchar_t title[16] = {};
+    ASSERT_EQ(7, InternalGetWindowText(window, title, 16));
+    SendMessageW(window, WM_NCDESTROY, 0, 0);
+    EXPECT_EQ(0, InternalGetWindowText(window, title, 16));
+    EXPECT_TRUE(DestroyWindow(window));
+    EXPECT_FALSE(IsWindow(window));
 }
 
 } // namespace
