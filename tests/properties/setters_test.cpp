@@ -7,16 +7,11 @@
 #include "runtime/properties/properties.h"
 #include "runtime/templates/templates.h"
 #include "runtime/winproc/winproc.h"
+#include "tests/support/canvas.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/test_support.h"
 
 namespace {
-
-COLORREF BrushColour(HBRUSH brush) {
-    LOGBRUSH info = {};
-    GetObjectW(brush, sizeof info, &info);
-    return info.lbColor;
-}
 
 LOGPEN PenOf(HPEN pen) {
     LOGPEN info = {};
