@@ -87,11 +87,13 @@ TEST(Hyperlink, LabelTakesItsHoverColourWhileTheMouseIsOverIt) {
     EXPECT_EQ(Blue, textColour());
 }
 
+// The option buttons of one window or box are one group, whatever their
+// WS_GROUP styles say: the button class alone would uncheck none of these.
 TEST(OptionButtons, CheckingOneUnchecksItsSiblings) {
     TemplateBuilder builder(3);
     for (int i = 0; i < 3; ++i)
         builder.Add(KindOptionButton, i, L"optChoice", L"Choice").Style |=
-            BS_AUTORADIOBUTTON | (i == 2 ? WS_GROUP : 0);
+            BS_AUTORADIOBUTTON | WS_GROUP;
     BuiltWindow window(builder);
     ASSERT_TRUE(IsWindow(window.Handle));
     auto checked = [&](int index) {
