@@ -201,6 +201,8 @@ TEST(Docking, ControlsFollowTheWindowResizedOrShownAndEachOtherHidden) {
     ExpectRect(topBox, 0, 0, client.right, 30);
     ExpectRect(leftBox, 0, 30, 100, client.bottom);
 
+    ShowWindow(window, SW_SHOWNOACTIVATE); // the first showing brings a WM_SIZE
+    ShowWindow(window, SW_HIDE);
     ObjectFromHandle(topBox)->Height = 50; // changed while the window is hidden
     ShowWindow(window, SW_SHOWNOACTIVATE);
     ExpectRect(topBox, 0, 0, client.right, 50);
