@@ -50,7 +50,7 @@ void MeasureGroupCaption(WindowObject *object) {
     }
 }
 
-void PaintGroupCaption(WindowObject *object) {
+void PaintGroupCaption(WindowObject *object, HDC dc) {
     HWND group = object->Handle;
     RECT client;
     GetClientRect(group, &client);
@@ -71,9 +71,12 @@ void PaintGroupCaption(WindowObject *object) {
     caption.top = 0;
     caption.bottom = object->CaptionHeight + 2;
 
-    InvalidateRect(group, &caption, FALSE);
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(group, &paint);
+    const bool began = dc == nullptr;
+    if (began) {
+        InvalidateRect(group, &caption, FALSE);
+        dc = BeginPaint(group, &paint);
+    }
     if (object->ShowFrame && OsLevel > 4 && object->TextLength != 0) {
         HGDIOBJ oldBrush = SelectObject(dc, object->BackBrush);
         PatBlt(dc, caption.left, caption.top, caption.right - caption.left,
@@ -97,6 +100,6 @@ void PaintGroupCaption(WindowObject *object) {
         }
         if (oldFont) SelectObject(dc, oldFont);
     }
-    EndPaint(group, &paint);
+    if (began) EndPaint(group, &paint);
     EraseSiblingsOver(group);
 }

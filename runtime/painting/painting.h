@@ -23,5 +23,6 @@ void EraseSiblingsOver(HWND window);
 // CaptionHeight.
 void MeasureGroupCaption(WindowObject *object);
 // Paints a group's caption again in the runtime's font and colours, over
-// what the button class drew.
-void PaintGroupCaption(WindowObject *object);
+// what the button class drew, into dc or, without one, between BeginPaint
+// and EndPaint.
+void PaintGroupCaption(WindowObject *object, HDC dc);

@@ -73,7 +73,7 @@ LRESULT OnPaint(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam)
         // The button class draws the frame; the caption is drawn again in
         // the group's own font and colours.
         if (object->ShowFrame) DefaultProcessing(object, window, WM_PAINT, wParam, lParam);
-        PaintGroupCaption(object);
+        PaintGroupCaption(object, nullptr);
         return 0;
     }
     DefaultProcessing(object, window, WM_PAINT, wParam, lParam);

@@ -10,17 +10,12 @@
 #include "runtime/base/repaint.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/event_recorder.h"
+#include "tests/support/canvas.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/template_builder.h"
 #include "tests/support/test_support.h"
 
 namespace {
-
-COLORREF BrushColour(HBRUSH brush) {
-    LOGBRUSH info = {};
-    GetObjectW(brush, sizeof info, &info);
-    return info.lbColor;
-}
 
 LOGPEN PenOf(HPEN pen) {
     LOGPEN info = {};

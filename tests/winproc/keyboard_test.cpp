@@ -104,4 +104,68 @@ TEST_F(Keyboard, MnemonicsClickButtonsWhateverTheCaseTyped) {
     EXPECT_EQ(BST_CHECKED, SendMessageA(Control(1001), BM_GETCHECK, 0, 0));
 }
 
+TEST_F(Keyboard, ShiftTabAndUpOrLeftArrowsMoveBackwards) {
+    SetFocus(Control(1002));
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    Key(Control(1002), VK_TAB);
+    HWND afterShiftTab = GetFocus();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(Control(1001), afterShiftTab);
+    Key(Control(1001), VK_UP);
+    EXPECT_EQ(Control(1000), GetFocus());
+    SetFocus(Control(1003));
+    Key(Control(1003), VK_LEFT);
+    EXPECT_EQ(Control(1002), GetFocus()) << "the text box before the button";
+}
+
+TEST_F(Keyboard, KeyPreviewWindowHearsItsControlsKeysFirst) {
+    HWND text = Control(1002);
+    SendMessageA(text, WM_KEYDOWN, 'X', 0);
+    SendMessageA(text, WM_CHAR, 'x', 0);
+    EXPECT_EQ(0, TimesHeard(WM_KEYDOWN, text) + TimesHeard(WM_CHAR, text))
+        << "controls' keys are the window's only when it previews them";
+
+    ObjectFromHandle(Window)->KeyPreview = 1;
+    EventAnswer = [](HWND, UINT m, WPARAM w, LPARAM) -> LRESULT {
+        return m == WM_CHAR && w == 'x';
+    };
+    SetWindowTextA(text, "abc");
+    SendMessageA(text, EM_SETSEL, 3, 3);
+    SendMessageA(text, WM_KEYDOWN, 'X', 0);
+    SendMessageA(text, WM_CHAR, 'x', 0);
+    SendMessageA(text, WM_CHAR, 'y', 0);
+    EXPECT_EQ(1, TimesHeard(WM_KEYDOWN, text));
+    EXPECT_EQ(2, TimesHeard(WM_CHAR, text));
+    char typed[16] = {};
+    GetWindowTextA(text, typed, sizeof typed);
+    EXPECT_STREQ("abcy", typed) << "a key the window answers is kept from the control";
+}
+
+TEST_F(Keyboard, DefaultLookGoesWithDeactivationAndComesBack) {
+    auto looksDefault = [&](int id) {
+        return (GetWindowLongA(Control(id), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
+    };
+    SendMessageA(Window, DM_SETDEFID, 1003, 0);
+    SetFocus(Control(1002));
+    ASSERT_TRUE(looksDefault(1003));
+    SendMessageA(Window, WM_NCACTIVATE, FALSE, 0);
+    EXPECT_FALSE(looksDefault(1003));
+    SendMessageA(Window, WM_NCACTIVATE, TRUE, 0);
+    EXPECT_TRUE(looksDefault(1003));
+    EXPECT_EQ(Control(1002), GetFocus());
+
+    SetFocus(Control(1000)); // a focused push button has the look itself
+    ASSERT_TRUE(looksDefault(1000));
+    SendMessageA(Window, WM_NCACTIVATE, FALSE, 0);
+    EXPECT_FALSE(looksDefault(1000));
+    EXPECT_FALSE(looksDefault(1003));
+    SendMessageA(Window, WM_NCACTIVATE, TRUE, 0);
+    EXPECT_TRUE(looksDefault(1000));
+    EXPECT_EQ(1003, LOWORD(SendMessageA(Window, DM_GETDEFID, 0, 0))) << "the default is kept";
+}
+
 } // namespace

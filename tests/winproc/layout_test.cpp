@@ -5,11 +5,13 @@
 
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/layout.h"
+#include "runtime/templates/creation.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/object_windows.h"
+#include "tests/support/template_builder.h"
 
 namespace {
 
@@ -197,6 +199,38 @@ TEST(Docking, TwoTopBarsStackInZOrderAndARightPictureTakesTheRightEdge) {
     ExpectRect(w.Toolbar->Handle, 0, 0, 400, 30);
     ExpectRect(w.Status->Handle, 0, 30, 400, 50);
     ExpectRect(w.Picture->Handle, 350, 50, 400, 300);
+}
+
+// A runtime window lays its docked controls out again when it is resized,
+// when it is shown, and when one of them is hidden or shown.
+TEST(Docking, ControlsFollowTheWindowResizedOrShownAndEachOtherHidden) {
+    TemplateBuilder builder(2);
+    WindowObject &top = builder.Add(KindPictureBox, 0, L"picTop", L"");
+    top.Align = 1;
+    top.Height = 30;
+    builder.Add(KindPictureBox, 1, L"picLeft", L"").Align = 3;
+    HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(window));
+    HWND topBox = GetDlgItem(window, 1000), leftBox = GetDlgItem(window, 1001);
+    SetWindowPos(window, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(window, &client);
+    ExpectRect(topBox, 0, 0, client.right, 30);
+    ExpectRect(leftBox, 0, 30, 100, client.bottom);
+
+    ShowWindow(window, SW_SHOWNOACTIVATE); // the first showing brings a WM_SIZE
+    ShowWindow(window, SW_HIDE);
+    ObjectFromHandle(topBox)->Height = 50; // changed while the window is hidden
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    ExpectRect(topBox, 0, 0, client.right, 50);
+    ExpectRect(leftBox, 0, 50, 100, client.bottom);
+
+    ShowWindow(topBox, SW_HIDE);
+    ExpectRect(leftBox, 0, 0, 100, client.bottom);
+    ShowWindow(topBox, SW_SHOW);
+    ExpectRect(leftBox, 0, 50, 100, client.bottom);
+    ShowWindow(window, SW_HIDE);
+    DestroyWindow(window);
 }
 
 TEST(AutoSize, LabelAlignedRightGrowsToTheLeft) {

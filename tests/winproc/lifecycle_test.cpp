@@ -124,6 +124,30 @@ TEST_F(Lifecycle, ClosingAModalWindowEndsItsRun) {
     EXPECT_TRUE(IsWindowEnabled(Owner));
 }
 
+TEST_F(Lifecycle, ModalWindowGivesItsActiveControlTheFocusBackOnClicks) {
+    ASSERT_TRUE(CreateOwner());
+    HWND focusAfterClick = nullptr, focusAfterSwitch = nullptr, button = nullptr;
+    EventAnswer = [&](HWND w, UINT m, WPARAM step, LPARAM) -> LRESULT {
+        if (m == RTM_CREATED) PostMessageA(w, Probe, 0, 0);
+        if (m != Probe) return 0;
+        if (step == 0) button = GetFocus();
+        if (step == 1) focusAfterClick = GetFocus();
+        if (step == 2) {
+            focusAfterSwitch = GetFocus();
+            EndModal(w, 1);
+            return 0;
+        }
+        SetFocus(nullptr); // the focus goes elsewhere, then the window is clicked
+        PostMessageA(w, step == 0 ? WM_LBUTTONDOWN : WM_ACTIVATEAPP, step == 0 ? 0 : TRUE, 0);
+        PostMessageA(w, Probe, step + 1, 0);
+        return 0;
+    };
+    Create(false, Owner, 1);
+    ASSERT_NE(nullptr, button);
+    EXPECT_EQ(button, focusAfterClick);
+    EXPECT_EQ(button, focusAfterSwitch);
+}
+
 TEST_F(Lifecycle, ModalWindowRefusedAtCreationReturnsAtOnce) {
     ASSERT_TRUE(CreateOwner());
     ModalResult = 31;

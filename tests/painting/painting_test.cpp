@@ -1,0 +1,126 @@
+// Painting of picture boxes, window backgrounds and group captions, read
+// back pixel by pixel from memory device contexts and from the screen.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "runtime/templates/creation.h"
+#include "runtime/painting/painting.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/window_object.h"
+#include "tests/support/canvas.h"
+#include "tests/support/template_builder.h"
+
+namespace {
+
+const COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255),
+               Yellow = RGB(255, 255, 0), White = RGB(255, 255, 255);
+
+// A hidden runtime window of the builder's template, destroyed at the end.
+struct BuiltWindow {
+    HWND Handle;
+    explicit BuiltWindow(TemplateBuilder &builder)
+        : Handle((HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr)) {}
+    ~BuiltWindow() {
+        ShowWindow(Handle, SW_HIDE);
+        DestroyWindow(Handle);
+    }
+    WindowObject *Control(int index) const {
+        return ObjectFromHandle(GetDlgItem(Handle, 1000 + index));
+    }
+};
+
+// The three 16-pixel squares of bitmap 201 (red, green, blue) at the top left.
+void ExpectStripAtOrigin(const Canvas &canvas) {
+    EXPECT_EQ(Red, canvas.Pixel(8, 8));
+    EXPECT_EQ(Green, canvas.Pixel(24, 8));
+    EXPECT_EQ(Blue, canvas.Pixel(40, 8));
+}
+
+TEST(PictureBox, PaintsItsBackColourThenItsPicture) {
+    TemplateBuilder builder(1);
+    WindowObject &box = builder.Add(KindPictureBox, 0, L"picStrip", L"");
+    box.BackColorSetting = Yellow;
+    box.Picture = 201;
+    box.Width = 80;
+    box.Height = 24;
+    BuiltWindow window(builder);
+    ASSERT_NE(nullptr, window.Control(0));
+    Canvas canvas(80, 24);
+    PaintPicture(window.Control(0), canvas.Dc(), 1, 0);
+    ExpectStripAtOrigin(canvas);
+    EXPECT_EQ(Yellow, canvas.Pixel(8, 20)) << "below the picture";
+    EXPECT_EQ(Yellow, canvas.Pixel(79, 4)) << "right of the picture";
+    EXPECT_EQ(0, canvas.Count(White));
+}
+
+TEST(WindowBackground, BackColourAroundThePictureAtTheTopLeft) {
+    TemplateBuilder builder(0);
+    builder.Window().BackColorSetting = Yellow;
+    builder.Window().Picture = 201;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    Canvas canvas(100, 40);
+    EXPECT_EQ(1,
+              EraseWindowBackground(ObjectFromHandle(window.Handle), window.Handle, canvas.Dc()));
+    ExpectStripAtOrigin(canvas);
+    EXPECT_EQ(Yellow, canvas.Pixel(60, 8));
+    EXPECT_EQ(Yellow, canvas.Pixel(8, 30));
+    EXPECT_EQ(Yellow, canvas.Pixel(99, 39));
+    EXPECT_EQ(0, canvas.Count(White));
+}
+
+// A framed group with a large bold caption in red on blue.
+void AddCaptionedGroup(TemplateBuilder &builder) {
+    WindowObject &group = builder.Add(KindGroupBox, 0, L"fraOptions", L"&Options");
+    group.ShowFrame = 1;
+    group.ForeColorSetting = Red;
+    group.BackColorSetting = Blue;
+    group.FontSize = 20;
+    group.FontBold = 1;
+    group.Width = 200;
+    group.Height = 80;
+}
+
+// The caption's text is red, taller than any text of the default font.
+void ExpectLargeRedCaption(const Canvas &canvas, const WindowObject *group) {
+    TEXTMETRICW standard;
+    GetTextMetricsW(canvas.Dc(), &standard); // the context's default font
+    const RECT text = canvas.Extent(Red);
+    ASSERT_FALSE(IsRectEmpty(&text)) << "no caption in the group's colour";
+    EXPECT_GT(text.bottom - text.top, standard.tmHeight) << "not in the group's font";
+    EXPECT_LE(text.bottom, group->CaptionHeight + 2);
+}
+
+TEST(GroupCaption, PaintedInTheGroupsColoursAndFontOverTheFrame) {
+    TemplateBuilder builder(1);
+    AddCaptionedGroup(builder);
+    BuiltWindow window(builder);
+    WindowObject *group = window.Control(0);
+    ASSERT_NE(nullptr, group);
+    Canvas canvas(200, 80);
+    PaintGroupCaption(group, canvas.Dc());
+    ExpectLargeRedCaption(canvas, group);
+    const RECT caption = {group->CaptionLeft - 2, 0, group->CaptionLeft + group->CaptionWidth,
+                          group->CaptionHeight + 2};
+    EXPECT_EQ(0, canvas.Count(White, caption)) << "the caption's box is filled";
+    EXPECT_GT(canvas.Count(Blue, caption), 0);
+    EXPECT_EQ(canvas.Count(White),
+              200 * 80 - (caption.right - caption.left) * (caption.bottom - caption.top))
+        << "nothing is painted outside the caption";
+}
+
+TEST(GroupCaption, RepaintedOnScreenInTheGroupsColoursAndFont) {
+    TemplateBuilder builder(1);
+    AddCaptionedGroup(builder);
+    BuiltWindow window(builder);
+    WindowObject *group = window.Control(0);
+    ASSERT_NE(nullptr, group);
+    ShowWindow(window.Handle, SW_SHOWNOACTIVATE);
+    RedrawWindow(window.Handle, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Canvas canvas(200, 80);
+    canvas.CopyFrom(group->Handle);
+    ExpectLargeRedCaption(canvas, group);
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// What controls ask of their window and what they show: colours answered to
+// colour requests, mouse cursors, hyperlink hover colours and the check
+// states of option buttons.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "runtime/templates/creation.h"
+#include "runtime/base/window_object.h"
+#include "tests/support/canvas.h"
+#include "tests/support/template_builder.h"
+
+namespace {
+
+const COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 160, 0), Blue = RGB(0, 0, 255);
+
+// A hidden runtime window of the builder's template, destroyed at the end.
+struct BuiltWindow {
+    HWND Handle;
+    explicit BuiltWindow(TemplateBuilder &builder)
+        : Handle((HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr)) {}
+    ~BuiltWindow() { DestroyWindow(Handle); }
+    HWND Control(int index) const { return GetDlgItem(Handle, 1000 + index); }
+};
+
+TEST(ColourRequests, ControlsGetTheirBrushAndTextColour) {
+    TemplateBuilder builder(3);
+    builder.Window().BackColorSetting = Green;
+    WindowObject &label = builder.Add(KindLabel, 0, L"lblInfo", L"Info");
+    label.BackColorSetting = Red;
+    label.ForeColorSetting = Blue;
+    WindowObject &text = builder.Add(KindTextBox, 1, L"txtName", L"abc");
+    text.BackColorSetting = Blue;
+    text.ForeColorSetting = Red;
+    builder.Add(KindCheckBox, 2, L"chkOn", L"On").ForeColorSetting = Red;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    Canvas canvas(4, 4);
+    auto ask = [&](UINT message, int index) {
+        return BrushColour((HBRUSH)SendMessageA(window.Handle, message, (WPARAM)canvas.Dc(),
+                                                (LPARAM)window.Control(index)));
+    };
+    EXPECT_EQ(Red, ask(WM_CTLCOLORSTATIC, 0));
+    EXPECT_EQ(Blue, GetTextColor(canvas.Dc()));
+    EXPECT_EQ(TRANSPARENT, GetBkMode(canvas.Dc()));
+    EXPECT_EQ(Blue, ask(WM_CTLCOLOREDIT, 1));
+    EXPECT_EQ(Red, GetTextColor(canvas.Dc()));
+    EXPECT_EQ(Blue, GetBkColor(canvas.Dc())) << "text boxes paint their text on their colour";
+    EXPECT_EQ(Green, ask(WM_CTLCOLORBTN, 2)) << "a button stands on its window's colour";
+    EXPECT_EQ(Red, GetTextColor(canvas.Dc()));
+}
+
+TEST(Cursors, ControlsShowTheirMousePointer) {
+    TemplateBuilder builder(3);
+    builder.Add(KindLabel, 0, L"lblCross", L"Cross").MousePointer = 4;
+    builder.Add(KindTextBox, 1, L"txtName", L"");
+    builder.Add(KindTextBox, 2, L"txtNo", L"").MousePointer = 11;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    auto cursorOver = [](HWND control) {
+        SetCursor(nullptr);
+        SendMessageA(control, WM_SETCURSOR, (WPARAM)control, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_CROSS), cursorOver(window.Control(0)));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_IBEAM), cursorOver(window.Control(1)));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_NO), cursorOver(window.Control(2)));
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), cursorOver(window.Handle));
+}
+
+TEST(Hyperlink, LabelTakesItsHoverColourWhileTheMouseIsOverIt) {
+    TemplateBuilder builder(1);
+    WindowObject &link = builder.Add(KindLabel, 0, L"lblLink", L"example.com");
+    link.Hyperlink = 1;
+    link.HoverColor = Red;
+    link.ForeColorSetting = Blue;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    Canvas canvas(4, 4);
+    auto textColour = [&] {
+        SendMessageA(window.Handle, WM_CTLCOLORSTATIC, (WPARAM)canvas.Dc(),
+                     (LPARAM)window.Control(0));
+        return GetTextColor(canvas.Dc());
+    };
+    EXPECT_EQ(Blue, textColour());
+    SendMessageA(window.Control(0), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(Red, textColour());
+    SendMessageA(window.Control(0), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(Blue, textColour());
+}
+
+// The option buttons of one window or box are one group, whatever their
+// WS_GROUP styles say: the button class alone would uncheck none of these.
+TEST(OptionButtons, CheckingOneUnchecksItsSiblings) {
+    TemplateBuilder builder(3);
+    for (int i = 0; i < 3; ++i)
+        builder.Add(KindOptionButton, i, L"optChoice", L"Choice").Style |=
+            BS_AUTORADIOBUTTON | WS_GROUP;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    auto checked = [&](int index) {
+        return SendMessageA(window.Control(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+    ASSERT_TRUE(checked(0)) << "the first is chosen at creation";
+    SendMessageA(window.Control(2), BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_TRUE(checked(2));
+    EXPECT_FALSE(checked(0));
+    EXPECT_FALSE(checked(1));
+    SendMessageA(window.Control(1), BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_TRUE(checked(1));
+    EXPECT_FALSE(checked(2));
+    SendMessageA(window.Control(1), BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_FALSE(checked(0) || checked(1) || checked(2)) << "unchecking touches no sibling";
+}
+
+} // namespace
