@@ -1,10 +1,18 @@
 // A program whose main window's EventProcedure makes an access violation once
 // the window runs, so that a test sees the unhandled-exception report. The
 // window writes "destroyed" to the file QN_PROBE_OUT names when it is
-// destroyed.
+// destroyed. The process also loads the exception-filter probe, which sees
+// what the report leaves behind.
 #include "runtime/startup/startup.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/window_object.h"
+
+extern "C" __declspec(dllimport) int WINAPI ProbeLoaded();
+
+// Never called: it only keeps the probe DLL among the program's imports.
+int KeepProbeImported() {
+    return ProbeLoaded();
+}
 
 static const UINT Crash = WM_APP + 1;
 

@@ -2,6 +2,8 @@
 // filter of its own when the process starts, before the program's entry
 // runs, and at the process's end writes "restored" to the file named by
 // QN_FILTER_PROBE_OUT when that filter is in force again, else "changed".
+// With QN_FILTER_PROBE_CLASS naming a window class of the program, it adds
+// " registered" or " unregistered": whether the class outlived the program.
 #include <windows.h>
 
 static LONG WINAPI ProbeFilter(EXCEPTION_POINTERS *) {
@@ -12,13 +14,14 @@ extern "C" __declspec(dllexport) int WINAPI ProbeLoaded() {
     return 1;
 }
 
-static void Report(const char *text) {
+static void Report(const char *text, const char *more) {
     char path[MAX_PATH];
     if (!GetEnvironmentVariableA("QN_FILTER_PROBE_OUT", path, MAX_PATH)) return;
     HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written;
     WriteFile(file, text, lstrlenA(text), &written, nullptr);
+    WriteFile(file, more, lstrlenA(more), &written, nullptr);
     CloseHandle(file);
 }
 
@@ -26,7 +29,14 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) SetUnhandledExceptionFilter(ProbeFilter);
     if (reason == DLL_PROCESS_DETACH) {
         LPTOP_LEVEL_EXCEPTION_FILTER current = SetUnhandledExceptionFilter(ProbeFilter);
-        Report(current == ProbeFilter ? "restored" : "changed");
+        wchar_t name[64];
+        const char *classState = "";
+        if (GetEnvironmentVariableW(L"QN_FILTER_PROBE_CLASS", name, 64)) {
+            WNDCLASSEXW info = {sizeof info};
+            classState = GetClassInfoExW(GetModuleHandleW(nullptr), name, &info) ? " registered"
+                                                                                 : " unregistered";
+        }
+        Report(current == ProbeFilter ? "restored" : "changed", classState);
     }
     return TRUE;
 }

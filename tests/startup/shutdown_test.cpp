@@ -9,26 +9,28 @@
 
 namespace {
 
-// A report file for a probe program, named to it by QN_PROBE_OUT for as
-// long as this lives.
+// A folder for the reports of a probe program: report.txt is named to it by
+// QN_PROBE_OUT for as long as this lives.
 class ProbeReport {
   public:
-    ProbeReport() : Folder(MakeTempFolder(L"qnprobe")), Path(Folder + L"\\report.txt") {
-        SetEnvironmentVariableW(L"QN_PROBE_OUT", Path.c_str());
+    ProbeReport() : Folder(MakeTempFolder(L"qnprobe")) {
+        SetEnvironmentVariableW(L"QN_PROBE_OUT", PathOf(L"report.txt").c_str());
     }
     ~ProbeReport() {
         SetEnvironmentVariableW(L"QN_PROBE_OUT", nullptr);
         RemoveFolderTree(Folder);
     }
-    std::string Text() const {
-        std::ifstream in(std::string(Path.begin(), Path.end()));
+    std::wstring PathOf(const wchar_t *name) const { return Folder + L"\\" + name; }
+    std::string Text(const wchar_t *name = L"report.txt") const {
+        const std::wstring path = PathOf(name);
+        std::ifstream in(std::string(path.begin(), path.end()));
         std::stringstream text;
         text << in.rdbuf();
         return text.str();
     }
 
   private:
-    std::wstring Folder, Path;
+    std::wstring Folder;
 };
 
 // Runs a probe program to its end and returns its report.
@@ -78,6 +80,10 @@ TEST(Shutdown, SettingsWindowClosesWithExitCodeZero) {
 
 TEST(ExceptionReport, AccessViolationIsReportedAndEndsTheProcess) {
     ProbeReport report;
+    // The DLL the probe imports sees, at the very end, the filter and the
+    // runtime's classes as the report left them.
+    SetEnvironmentVariableW(L"QN_FILTER_PROBE_OUT", report.PathOf(L"filter.txt").c_str());
+    SetEnvironmentVariableW(L"QN_FILTER_PROBE_CLASS", L"QN2RUNWINDOWCrash");
     HANDLE process = StartProgram(L"\"" + TestProgramPath(L"crash_probe.exe") + L"\"");
     ASSERT_NE(nullptr, process);
     HWND box = WaitForProcessWindow(process, "#32770");
@@ -87,7 +93,11 @@ TEST(ExceptionReport, AccessViolationIsReportedAndEndsTheProcess) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0xC0000005u, WaitForExitCode(process));
     CloseHandle(process);
+    SetEnvironmentVariableW(L"QN_FILTER_PROBE_OUT", nullptr);
+    SetEnvironmentVariableW(L"QN_FILTER_PROBE_CLASS", nullptr);
     EXPECT_EQ("destroyed", report.Text()) << "the main window is destroyed before the end";
+    EXPECT_EQ("restored unregistered", report.Text(L"filter.txt"))
+        << "the report puts the previous filter back and releases the runtime";
 }
 
 TEST(WideApplication, TextsStayUtf16ThroughTheRuntime) {
