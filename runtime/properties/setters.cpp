@@ -5,37 +5,31 @@
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"
 
+// The object's change, or 0 for a window without an object.
+template <class Value>
+static int ChangeOf(HWND window, int (*change)(WindowObject *, HWND, Value), Value value) {
+    WindowObject *object = ObjectFromHandle(window);
+    return object ? change(object, window, value) : 0;
+}
+
 int SetBackColor(HWND window, int32_t colourCode) {
-    WindowObject *object = ObjectFromHandle(window);
-    return object ? ChangeBackColor(object, window, colourCode) : 0;
+    return ChangeOf(window, ChangeBackColor, colourCode);
 }
-
 int SetForeColor(HWND window, int32_t colourCode) {
-    WindowObject *object = ObjectFromHandle(window);
-    return object ? ChangeForeColor(object, window, colourCode) : 0;
+    return ChangeOf(window, ChangeForeColor, colourCode);
 }
-
 int SetPenStyle(HWND window, int32_t style) {
-    WindowObject *object = ObjectFromHandle(window);
-    return object ? ChangePenStyle(object, window, style) : 0;
+    return ChangeOf(window, ChangePenStyle, style);
 }
-
 int SetPicture(HWND window, uintptr_t image) {
-    WindowObject *object = ObjectFromHandle(window);
-    return object ? ChangePicture(object, window, image) : 0;
+    return ChangeOf(window, ChangePicture, image);
 }
-
 int SetTimerInterval(HWND window, int32_t milliseconds) {
-    WindowObject *object = ObjectFromHandle(window);
-    return object ? ChangeTimerInterval(object, window, milliseconds) : 0;
+    return ChangeOf(window, ChangeTimerInterval, milliseconds);
 }
-
 int SetWindowState(HWND window, int32_t state) {
-    WindowObject *object = ObjectFromHandle(window);
-    return object ? ChangeWindowState(object, window, state) : 0;
+    return ChangeOf(window, ChangeWindowState, state);
 }
-
 int SetEnabled(HWND window, int32_t enabled) {
-    WindowObject *object = ObjectFromHandle(window);
-    return object ? ChangeEnabled(object, window, enabled) : 0;
+    return ChangeOf(window, ChangeEnabled, enabled);
 }

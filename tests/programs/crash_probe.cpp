@@ -6,6 +6,7 @@
 #include "runtime/startup/startup.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/window_object.h"
+#include "tests/programs/probe_report.h"
 
 extern "C" __declspec(dllimport) int WINAPI ProbeLoaded();
 
@@ -16,19 +17,9 @@ int KeepProbeImported() {
 
 static const UINT Crash = WM_APP + 1;
 
-static void Report(const char *text) {
-    char path[MAX_PATH];
-    if (!GetEnvironmentVariableA("QN_PROBE_OUT", path, MAX_PATH)) return;
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written;
-    WriteFile(file, text, lstrlenA(text), &written, nullptr);
-    CloseHandle(file);
-}
-
 static LRESULT CALLBACK CrashingWindowProc(HWND window, UINT message, WPARAM, LPARAM) {
     if (message == RTM_CREATED) PostMessageA(window, Crash, 0, 0);
-    if (message == WM_DESTROY) Report("destroyed");
+    if (message == WM_DESTROY) WriteProbeReport("QN_PROBE_OUT", "destroyed");
     if (message == Crash) *(volatile int *)nullptr = 1;
     return 0;
 }

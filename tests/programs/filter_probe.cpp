@@ -6,23 +6,14 @@
 // " registered" or " unregistered": whether the class outlived the program.
 #include <windows.h>
 
+#include "tests/programs/probe_report.h"
+
 static LONG WINAPI ProbeFilter(EXCEPTION_POINTERS *) {
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
 extern "C" __declspec(dllexport) int WINAPI ProbeLoaded() {
     return 1;
-}
-
-static void Report(const char *text, const char *more) {
-    char path[MAX_PATH];
-    if (!GetEnvironmentVariableA("QN_FILTER_PROBE_OUT", path, MAX_PATH)) return;
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written;
-    WriteFile(file, text, lstrlenA(text), &written, nullptr);
-    WriteFile(file, more, lstrlenA(more), &written, nullptr);
-    CloseHandle(file);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
@@ -36,7 +27,8 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
             classState = GetClassInfoExW(GetModuleHandleW(nullptr), name, &info) ? " registered"
                                                                                  : " unregistered";
         }
-        Report(current == ProbeFilter ? "restored" : "changed", classState);
+        WriteProbeReport("QN_FILTER_PROBE_OUT", current == ProbeFilter ? "restored" : "changed",
+                         classState);
     }
     return TRUE;
 }

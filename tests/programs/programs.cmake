@@ -11,5 +11,4 @@ endforeach()
 # The probes that build their windows with the tests' template helpers.
 foreach(name shutdown_probe wide_probe)
   target_sources(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support/template_builder.cpp)
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
 endforeach()
