@@ -35,11 +35,9 @@ LRESULT WindowDefaultProcessing(WindowObject *object, HWND window, UINT message,
                                 LPARAM lParam) {
     if (object) {
         if (object->Kind == KindMdiFrame)
-            return UnicodeFlag ? DefFrameProcW(window, object->MdiClient, message, wParam, lParam)
-                               : DefFrameProcA(window, object->MdiClient, message, wParam, lParam);
+            return DefFrameProcAW(window, object->MdiClient, message, wParam, lParam);
         if (object->Kind == KindWindow && object->MdiChild)
-            return UnicodeFlag ? DefMDIChildProcW(window, message, wParam, lParam)
-                               : DefMDIChildProcA(window, message, wParam, lParam);
+            return DefMDIChildProcAW(window, message, wParam, lParam);
         if (object->Kind == KindGroupBox)
             return CallWindowProcAW(object->PreviousProcedure, window, message, wParam, lParam);
     }

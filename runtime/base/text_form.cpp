@@ -1,5 +1,5 @@
 // Conversion of the runtime's UTF-16 literals and the A/W choice of the
-// message and window calls.
+// system calls made in the active form.
 #include "runtime/base/text_form.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
@@ -37,6 +37,30 @@ int ConvertLiteral(const wchar_t *text, void *buffer, int bufferBytes) {
 void *LiteralToConversionBuffer(const wchar_t *text) {
     ConvertLiteral(text, ConversionBuffer, ConversionBufferBytes);
     return ConversionBuffer;
+}
+
+BOOL ApiGetTextExtentPoint32(HDC dc, const char *text, int length, SIZE *size) {
+    BOOL done = FALSE;
+    HMODULE gdi = LoadLibraryA("gdi32.dll");
+    if (!gdi) return FALSE;
+    typedef BOOL(WINAPI * MeasureFunction)(HDC, const char *, int, SIZE *);
+    MeasureFunction measure = (MeasureFunction)GetProcAddress(gdi, "GetTextExtentPoint32A");
+    if (measure) done = measure(dc, text, length, size);
+    FreeLibrary(gdi);
+    return done;
+}
+
+UINT TextMessageAW(UINT ansi, UINT wide) {
+    return UnicodeFlag ? wide : ansi;
+}
+
+int TextLengthAW(const void *text) {
+    return UnicodeFlag ? lstrlenW((const wchar_t *)text) : lstrlenA((const char *)text);
+}
+
+bool IsEmptyTextAW(const void *text) {
+    if (!text) return true;
+    return UnicodeFlag ? *(const wchar_t *)text == 0 : *(const char *)text == 0;
 }
 
 LRESULT SendMessageAW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -96,4 +120,79 @@ LRESULT DispatchMessageAW(const MSG *msg) {
 HACCEL LoadAcceleratorsAW(HINSTANCE instance, int resource) {
     return UnicodeFlag ? LoadAcceleratorsW(instance, MAKEINTRESOURCEW(resource))
                        : LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resource));
+}
+
+int GetWindowTextAW(HWND window, void *buffer, int chars) {
+    return UnicodeFlag ? GetWindowTextW(window, (wchar_t *)buffer, chars)
+                       : GetWindowTextA(window, (char *)buffer, chars);
+}
+
+BOOL SetWindowTextAW(HWND window, const void *text) {
+    return UnicodeFlag ? SetWindowTextW(window, (const wchar_t *)text)
+                       : SetWindowTextA(window, (const char *)text);
+}
+
+HWND CreateWindowExAW(DWORD exStyle, const void *className, const void *windowName, DWORD style,
+                      int x, int y, int width, int height, HWND parent, HMENU menuOrId,
+                      HINSTANCE instance, void *parameter) {
+    if (UnicodeFlag)
+        return CreateWindowExW(exStyle, (const wchar_t *)className, (const wchar_t *)windowName,
+                               style, x, y, width, height, parent, menuOrId, instance, parameter);
+    return CreateWindowExA(exStyle, (const char *)className, (const char *)windowName, style, x, y,
+                           width, height, parent, menuOrId, instance, parameter);
+}
+
+HWND CreateDialogParamAW(HINSTANCE instance, int resource, HWND owner, DLGPROC procedure,
+                         LPARAM parameter) {
+    return UnicodeFlag ? CreateDialogParamW(instance, MAKEINTRESOURCEW(resource), owner, procedure,
+                                            parameter)
+                       : CreateDialogParamA(instance, MAKEINTRESOURCEA(resource), owner, procedure,
+                                            parameter);
+}
+
+LRESULT DefFrameProcAW(HWND window, HWND client, UINT message, WPARAM wParam, LPARAM lParam) {
+    return UnicodeFlag ? DefFrameProcW(window, client, message, wParam, lParam)
+                       : DefFrameProcA(window, client, message, wParam, lParam);
+}
+
+LRESULT DefMDIChildProcAW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return UnicodeFlag ? DefMDIChildProcW(window, message, wParam, lParam)
+                       : DefMDIChildProcA(window, message, wParam, lParam);
+}
+
+HMENU LoadMenuAW(HINSTANCE instance, int resource) {
+    return UnicodeFlag ? LoadMenuW(instance, MAKEINTRESOURCEW(resource))
+                       : LoadMenuA(instance, MAKEINTRESOURCEA(resource));
+}
+
+HMODULE LoadLibraryAW(const void *name) {
+    return UnicodeFlag ? LoadLibraryW((const wchar_t *)name) : LoadLibraryA((const char *)name);
+}
+
+int DrawTextAW(HDC dc, const void *text, int length, RECT *rect, UINT format) {
+    return UnicodeFlag ? DrawTextW(dc, (const wchar_t *)text, length, rect, format)
+                       : DrawTextA(dc, (const char *)text, length, rect, format);
+}
+
+BOOL TextOutAW(HDC dc, int x, int y, const void *text, int length) {
+    return UnicodeFlag ? TextOutW(dc, x, y, (const wchar_t *)text, length)
+                       : TextOutA(dc, x, y, (const char *)text, length);
+}
+
+BOOL DrawStateAW(HDC dc, HBRUSH brush, DRAWSTATEPROC output, LPARAM data, WPARAM dataSize, int x,
+                 int y, int width, int height, UINT flags) {
+    return UnicodeFlag ? DrawStateW(dc, brush, output, data, dataSize, x, y, width, height, flags)
+                       : DrawStateA(dc, brush, output, data, dataSize, x, y, width, height, flags);
+}
+
+HFONT CreateFontAW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                   DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                   DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, const void *face) {
+    if (UnicodeFlag)
+        return CreateFontW(height, width, escapement, orientation, weight, italic, underline,
+                           strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
+                           (const wchar_t *)face);
+    return CreateFontA(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                       charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
+                       (const char *)face);
 }

@@ -1,6 +1,11 @@
 // The active text form: thin A/W overloads of system calls, so that a text
 // routine is written once as a template over the character type, and the
 // conversion of the runtime's UTF-16 literals into the active form.
+//
+// …T    a template over the character type (char or wchar_t).
+// …A/…W the two instantiations of a runtime routine, one per character type.
+// …AW   a system call or runtime routine in the active form, chosen by UnicodeFlag.
+// Api…  a thin overload of one system call per character type.
 #pragma once
 
 #include <windows.h>
@@ -71,6 +76,21 @@ inline BOOL ApiSetWindowText(HWND w, const wchar_t *t) {
     return SetWindowTextW(w, t);
 }
 
+// GetTextExtentPoint32 per character type. The ANSI form is looked up by
+// name: not every system exports it.
+BOOL ApiGetTextExtentPoint32(HDC dc, const char *text, int length, SIZE *size);
+inline BOOL ApiGetTextExtentPoint32(HDC dc, const wchar_t *text, int length, SIZE *size) {
+    return GetTextExtentPoint32W(dc, text, length, size);
+}
+
+// The message of the active form: the ANSI or the wide one.
+UINT TextMessageAW(UINT ansi, UINT wide);
+
+// Texts in the active form: the length in characters, and whether there is
+// none (a null text counts as empty).
+int TextLengthAW(const void *text);
+bool IsEmptyTextAW(const void *text);
+
 // Message and window calls of the active form, chosen by UnicodeFlag.
 LRESULT SendMessageAW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL PostMessageAW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -87,3 +107,26 @@ BOOL PeekMessageAW(MSG *msg, UINT remove);
 int TranslateAcceleratorAW(HWND window, HACCEL table, MSG *msg);
 LRESULT DispatchMessageAW(const MSG *msg);
 HACCEL LoadAcceleratorsAW(HINSTANCE instance, int resource);
+
+// Window texts, windows and resources of the active form; resources are
+// given by number.
+int GetWindowTextAW(HWND window, void *buffer, int chars);
+BOOL SetWindowTextAW(HWND window, const void *text);
+HWND CreateWindowExAW(DWORD exStyle, const void *className, const void *windowName, DWORD style,
+                      int x, int y, int width, int height, HWND parent, HMENU menuOrId,
+                      HINSTANCE instance, void *parameter);
+HWND CreateDialogParamAW(HINSTANCE instance, int resource, HWND owner, DLGPROC procedure,
+                         LPARAM parameter);
+LRESULT DefFrameProcAW(HWND window, HWND client, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT DefMDIChildProcAW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+HMENU LoadMenuAW(HINSTANCE instance, int resource);
+HMODULE LoadLibraryAW(const void *name);
+
+// Drawing and fonts of the active form.
+int DrawTextAW(HDC dc, const void *text, int length, RECT *rect, UINT format);
+BOOL TextOutAW(HDC dc, int x, int y, const void *text, int length);
+BOOL DrawStateAW(HDC dc, HBRUSH brush, DRAWSTATEPROC output, LPARAM data, WPARAM dataSize, int x,
+                 int y, int width, int height, UINT flags);
+HFONT CreateFontAW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                   DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                   DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, const void *face);

@@ -2,6 +2,7 @@
 // font, colours and alignment.
 #include "runtime/painting/painting.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 
 // The caption without its "&" prefix marks, into a 260-character buffer.
@@ -14,30 +15,22 @@ static int CaptionWithoutPrefixes(const Ch *text, Ch *copy, bool keepAmpersands)
     return n;
 }
 
+template <class Ch> static SIZE MeasureCaptionT(HDC dc, const WindowObject *object) {
+    Ch copy[260];
+    const int n = CaptionWithoutPrefixes((const Ch *)object->TextBuffer, copy, object->NoPrefix);
+    SIZE extent = {0, 0};
+    ApiGetTextExtentPoint32(dc, copy, n, &extent);
+    return extent;
+}
+
 void MeasureGroupCaption(WindowObject *object) {
     HWND group = object->Handle;
     HDC dc = GetDC(group);
     HGDIOBJ oldFont = object->Font ? SelectObject(dc, object->Font) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, object->ForeColor);
-    SIZE extent = {0, 0};
-    if (UnicodeFlag) {
-        wchar_t copy[260];
-        const int n =
-            CaptionWithoutPrefixes((const wchar_t *)object->TextBuffer, copy, object->NoPrefix);
-        GetTextExtentPoint32W(dc, copy, n, &extent);
-    } else {
-        char copy[260];
-        const int n =
-            CaptionWithoutPrefixes((const char *)object->TextBuffer, copy, object->NoPrefix);
-        // Looked up by name: not every system exports the ANSI form.
-        HMODULE gdi = LoadLibraryA("gdi32.dll");
-        typedef BOOL(WINAPI * MeasureFunction)(HDC, const char *, int, SIZE *);
-        MeasureFunction measure =
-            gdi ? (MeasureFunction)GetProcAddress(gdi, "GetTextExtentPoint32A") : nullptr;
-        if (measure) measure(dc, copy, n, &extent);
-        if (gdi) FreeLibrary(gdi);
-    }
+    const SIZE extent =
+        UnicodeFlag ? MeasureCaptionT<wchar_t>(dc, object) : MeasureCaptionT<char>(dc, object);
     if (oldFont) SelectObject(dc, oldFont);
     ReleaseDC(group, dc);
     object->CaptionHeight = extent.cy;
@@ -87,16 +80,10 @@ void PaintGroupCaption(WindowObject *object, HDC dc) {
         HGDIOBJ oldFont = object->Font ? SelectObject(dc, object->Font) : nullptr;
         if (object->Enabled) {
             SetTextColor(dc, object->ForeColor);
-            if (UnicodeFlag)
-                DrawTextW(dc, (const wchar_t *)object->TextBuffer, -1, &caption, DT_SINGLELINE);
-            else
-                DrawTextA(dc, (const char *)object->TextBuffer, -1, &caption, DT_SINGLELINE);
-        } else if (UnicodeFlag) {
-            DrawStateW(dc, nullptr, nullptr, (LPARAM)object->TextBuffer, 0, caption.left,
-                       caption.top, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);
+            DrawTextAW(dc, object->TextBuffer, -1, &caption, DT_SINGLELINE);
         } else {
-            DrawStateA(dc, nullptr, nullptr, (LPARAM)object->TextBuffer, 0, caption.left,
-                       caption.top, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);
+            DrawStateAW(dc, nullptr, nullptr, (LPARAM)object->TextBuffer, 0, caption.left,
+                        caption.top, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);
         }
         if (oldFont) SelectObject(dc, oldFont);
     }

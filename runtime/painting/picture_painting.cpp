@@ -3,21 +3,8 @@
 #include "runtime/painting/painting.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
-
-static int DrawTextAW(HDC dc, const void *text, int length, RECT *rect, UINT format) {
-    return UnicodeFlag ? DrawTextW(dc, (const wchar_t *)text, length, rect, format)
-                       : DrawTextA(dc, (const char *)text, length, rect, format);
-}
-
-static int TextLengthAW(const void *text) {
-    return UnicodeFlag ? lstrlenW((const wchar_t *)text) : lstrlenA((const char *)text);
-}
-
-static bool IsEmptyText(const void *text) {
-    if (!text) return true;
-    return UnicodeFlag ? *(const wchar_t *)text == 0 : *(const char *)text == 0;
-}
 
 void DrawBitmapAtOrigin(HDC source, HDC target, HBITMAP bitmap, int width, int height) {
     HDC memory = CreateCompatibleDC(source);
@@ -76,17 +63,12 @@ void PaintPicture(WindowObject *object, HDC dc, int paintBackground, int drawTex
         SetBkMode(target, TRANSPARENT);
         if (object->TextBuffer && (object->Style & 0x200))
             object->TextFormat |= DT_VCENTER | DT_SINGLELINE;
-        if (!IsEmptyText(object->TextBuffer) || object->PrintedText) {
+        if (!IsEmptyTextAW(object->TextBuffer) || object->PrintedText) {
             SetTextColor(target, object->Enabled ? object->ForeColor : 0x808080);
             HGDIOBJ oldFont = object->Font ? SelectObject(target, object->Font) : nullptr;
             if (object->PrintedText) {
                 const int length = TextLengthAW(object->PrintedText);
-                if (UnicodeFlag)
-                    TextOutW(target, object->TextX, object->TextY,
-                             (const wchar_t *)object->PrintedText, length);
-                else
-                    TextOutA(target, object->TextX, object->TextY,
-                             (const char *)object->PrintedText, length);
+                TextOutAW(target, object->TextX, object->TextY, object->PrintedText, length);
             } else if (object->TextLength) {
                 DrawTextAW(target, object->TextBuffer, object->TextLength, &client,
                            (UINT)object->TextFormat);

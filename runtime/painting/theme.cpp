@@ -21,8 +21,7 @@ void LoadThemeLibrary() {
     if (ThemeTable.Library) ReleaseThemeLibrary();
     wchar_t name[16];
     ConvertLiteral(L"UXTHEME.DLL", name, sizeof name);
-    ThemeTable.Library =
-        UnicodeFlag ? LoadLibraryW(name) : LoadLibraryA((const char *)(const void *)name);
+    ThemeTable.Library = LoadLibraryAW(name);
     if (!ThemeTable.Library) return;
     BOOL(WINAPI * isThemeActive)();
     Find(&isThemeActive, "IsThemeActive");

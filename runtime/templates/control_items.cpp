@@ -100,7 +100,7 @@ static void SendItemText(HWND window, UINT message, WPARAM wParam, const void *t
 }
 
 void SetUpStatusBar(HWND window, WindowObject *object) {
-    const UINT setText = UnicodeFlag ? SB_SETTEXTW : SB_SETTEXTA;
+    const UINT setText = TextMessageAW(SB_SETTEXTA, SB_SETTEXTW);
     SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
     SendMessageAW(window, SB_SIMPLE, object->SimpleMode, 0);
     SendMessageAW(window, setText, SB_SIMPLEID | (object->ReadingOrder ? SBT_RTLREADING : 0),
@@ -124,7 +124,7 @@ void SetUpTabs(HWND window, WindowObject *object) {
         TCITEMW tab = {};
         tab.mask = TCIF_TEXT;
         tab.pszText = (wchar_t *)CopyText(nullptr, tabs[i].Text, 0);
-        SendMessageAW(window, UnicodeFlag ? TCM_INSERTITEMW : TCM_INSERTITEMA, i, (LPARAM)&tab);
+        SendMessageAW(window, TextMessageAW(TCM_INSERTITEMA, TCM_INSERTITEMW), i, (LPARAM)&tab);
         FreeBlock(tab.pszText);
     }
     SendMessageAW(window, TCM_SETCURSEL, 0, 0);
@@ -201,7 +201,7 @@ void SetUpHeader(HWND window, WindowObject *object) {
             column.iImage = columns[i].Image - 1;
         }
         column.pszText = (wchar_t *)CopyText(nullptr, columns[i].Text, 0);
-        SendMessageAW(window, UnicodeFlag ? HDM_INSERTITEMW : HDM_INSERTITEMA, i, (LPARAM)&column);
+        SendMessageAW(window, TextMessageAW(HDM_INSERTITEMA, HDM_INSERTITEMW), i, (LPARAM)&column);
         FreeBlock(column.pszText);
     }
     object->Picture = 0;

@@ -136,8 +136,7 @@ static HWND CreateControlWindow(HWND parent, WindowObject *object, const PixelRe
 
 static void AddFirstItem(HWND window, const WindowObject *object, UINT message) {
     const void *text = object->TextBuffer;
-    if (!text) return;
-    if (UnicodeFlag ? !*(const wchar_t *)text : !*(const char *)text) return;
+    if (IsEmptyTextAW(text)) return;
     SendMessageAW(window, message, 0, (LPARAM)text);
 }
 

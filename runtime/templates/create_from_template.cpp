@@ -58,10 +58,8 @@ static void ReleaseUnboundObject(WindowObject *object) {
 static HWND CreateDialogWindow(WindowObject *object, HWND owner) {
     PendingObject = object;
     const LPARAM noParameter = 0;
-    HWND window = UnicodeFlag ? CreateDialogParamW(App->Instance, MAKEINTRESOURCEW(object->Id),
-                                                   owner, (DLGPROC)RuntimeWindowProc, noParameter)
-                              : CreateDialogParamA(App->Instance, MAKEINTRESOURCEA(object->Id),
-                                                   owner, (DLGPROC)RuntimeWindowProc, noParameter);
+    HWND window = CreateDialogParamAW(App->Instance, object->Id, owner, (DLGPROC)RuntimeWindowProc,
+                                      noParameter);
     if (window && !object->IsMainWindow) {
         StartPosition at;
         ComputeStartPosition(object, owner, &at);

@@ -9,10 +9,6 @@ HWND CreateRuntimeWindow(DWORD exStyle, const wchar_t *className, const void *wi
     // Layout mirroring and no-inherit-layout do not exist before Windows 2000.
     if (OsLevel <= 3) exStyle &= ~(0x00400000u | 0x00100000u);
     const void *activeClass = LiteralToConversionBuffer(className);
-    if (UnicodeFlag)
-        return CreateWindowExW(exStyle, (const wchar_t *)activeClass, (const wchar_t *)windowName,
-                               style, x, y, width, height, parent, menuOrId, App->Instance,
-                               parameter);
-    return CreateWindowExA(exStyle, (const char *)activeClass, (const char *)windowName, style, x,
-                           y, width, height, parent, menuOrId, App->Instance, parameter);
+    return CreateWindowExAW(exStyle, activeClass, windowName, style, x, y, width, height, parent,
+                            menuOrId, App->Instance, parameter);
 }

@@ -17,17 +17,6 @@ int FontHeightForSize(int dotsPerInch, int size, int divisor) {
     return -height;
 }
 
-static HFONT CreateFontT(int height, int weight, int italic, int underline, int strikeOut,
-                         BYTE charSet, const char *face) {
-    return CreateFontA(height, 0, 0, 0, weight, italic, underline, strikeOut, charSet, 0, 0, 0, 0,
-                       face);
-}
-static HFONT CreateFontT(int height, int weight, int italic, int underline, int strikeOut,
-                         BYTE charSet, const wchar_t *face) {
-    return CreateFontW(height, 0, 0, 0, weight, italic, underline, strikeOut, charSet, 0, 0, 0, 0,
-                       face);
-}
-
 HFONT CreateFontFromFields(HWND window, int size, int bold, int italic, int underline,
                            int strikeOut, const void *faceName, int fixedScale) {
     HDC dc = window ? GetDC(window) : CreateCompatibleDC(nullptr);
@@ -39,11 +28,9 @@ HFONT CreateFontFromFields(HWND window, int size, int bold, int italic, int unde
     else
         DeleteDC(dc);
     const int weight = bold ? FW_BOLD : FW_NORMAL;
-    if (UnicodeFlag)
-        return CreateFontT(height, weight, italic, underline, strikeOut, DEFAULT_CHARSET,
-                           (const wchar_t *)faceName);
-    return CreateFontT(height, weight, italic, underline, strikeOut, ANSI_CHARSET,
-                       (const char *)faceName);
+    const DWORD charSet = UnicodeFlag ? DEFAULT_CHARSET : ANSI_CHARSET;
+    return CreateFontAW(height, 0, 0, 0, weight, italic, underline, strikeOut, charSet, 0, 0, 0, 0,
+                        faceName);
 }
 
 void RebuildFont(WindowObject *object, int fixedScale, int redraw) {

@@ -50,7 +50,7 @@ static void InsertBand(HWND rebar, int index, RebarItem *band) {
     HWND child = band->Child;
     if (!child && band->ChildName) child = FindBandChild(rebar, band->ChildName);
     void *text = CopyText(nullptr, band->Text, 0);
-    if (text && (UnicodeFlag ? *(wchar_t *)text : *(char *)text)) {
+    if (!IsEmptyTextAW(text)) {
         info.fMask |= RBBIM_TEXT;
         info.lpText = (wchar_t *)text;
     }
@@ -76,13 +76,13 @@ static void InsertBand(HWND rebar, int index, RebarItem *band) {
     info.cyChild = childHeight;
     info.cyMaxChild = childHeight;
     info.cyIntegral = 1;
-    SendMessageAW(rebar, UnicodeFlag ? RB_INSERTBANDW : RB_INSERTBANDA, index, (LPARAM)&info);
+    SendMessageAW(rebar, TextMessageAW(RB_INSERTBANDA, RB_INSERTBANDW), index, (LPARAM)&info);
     if (band->BandStyle & LateBandStyle) {
         REBARBANDINFOW style = {};
         style.cbSize = BandInfoBytes;
         style.fMask = RBBIM_STYLE;
         style.fStyle = info.fStyle | LateBandStyle;
-        SendMessageAW(rebar, UnicodeFlag ? RB_SETBANDINFOW : RB_SETBANDINFOA, index,
+        SendMessageAW(rebar, TextMessageAW(RB_SETBANDINFOA, RB_SETBANDINFOW), index,
                       (LPARAM)&style);
     }
     if (placeholder) DestroyWindow(placeholder);

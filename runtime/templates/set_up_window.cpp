@@ -1,6 +1,7 @@
 // SetUpWindow: a window finished at its WM_CREATE or WM_INITDIALOG, from its
 // menu and tooltips to its controls.
 #include "runtime/templates/appearance.h"
+#include "runtime/templates/control_parts.h"
 #include "runtime/templates/creation.h"
 #include "runtime/templates/resources.h"
 #include "runtime/winproc/creation_knot.h"
@@ -16,8 +17,7 @@
 
 static void AttachMenu(WindowObject *object, HWND window) {
     if (object->Menu && object->Menu < 65536) {
-        HMENU loaded = UnicodeFlag ? LoadMenuW(App->Instance, MAKEINTRESOURCEW(object->Menu))
-                                   : LoadMenuA(App->Instance, MAKEINTRESOURCEA(object->Menu));
+        HMENU loaded = LoadMenuAW(App->Instance, (int)object->Menu);
         if (loaded) object->Menu = (uintptr_t)loaded;
     }
     if (!object->Menu && object->Kind == KindMdiFrame) object->Menu = (uintptr_t)CreateMenu();
@@ -50,12 +50,7 @@ template <class Ch> static void AddToolT(HWND toolTip, HWND owner, HWND control,
     info.hwnd = owner;
     info.uId = (UINT_PTR)control;
     info.lpszText = (Ch *)text;
-    SendMessageAW(toolTip, UnicodeFlag ? TTM_ADDTOOLW : TTM_ADDTOOLA, 0, (LPARAM)&info);
-}
-
-static bool HasText(const void *text) {
-    if (!text) return false;
-    return UnicodeFlag ? *(const wchar_t *)text != 0 : *(const char *)text != 0;
+    SendMessageAW(toolTip, TextMessage<Ch>(TTM_ADDTOOLA, TTM_ADDTOOLW), 0, (LPARAM)&info);
 }
 
 // Every control with a tooltip text becomes a tool of the window's tooltip,
@@ -65,7 +60,7 @@ static void RegisterToolTips(WindowObject *window, HWND parent) {
         if (child == window->MdiClient) continue;
         WindowObject *control = ObjectFromHandle(child);
         if (!control) continue;
-        if (HasText(control->ToolTipCopy)) {
+        if (!IsEmptyTextAW(control->ToolTipCopy)) {
             if (UnicodeFlag)
                 AddToolT<wchar_t>(window->ToolTip, window->Handle, child, control->ToolTipCopy);
             else
@@ -124,10 +119,7 @@ void SetUpWindow(WindowObject *object) {
 
     SendMessageAW(window, WM_SETICON, ICON_BIG, (LPARAM)object->Icon);
     SendMessageAW(window, WM_SETICON, ICON_SMALL, (LPARAM)object->SmallIcon);
-    if (UnicodeFlag)
-        SetWindowTextW(window, (const wchar_t *)object->TextBuffer);
-    else
-        SetWindowTextA(window, (const char *)object->TextBuffer);
+    SetWindowTextAW(window, object->TextBuffer);
 
     if (WindowRectInParent(window, &rect) == 1) {
         object->Left = FromPixelsX(rect.left, object->ScaleMode);

@@ -20,21 +20,6 @@ void NudgeSize(HWND window) {
         MoveWindow(window, rect.left, rect.top, width, height, TRUE);
 }
 
-typedef BOOL(WINAPI *TextExtentA)(HDC, LPCSTR, int, LPSIZE);
-
-static BOOL MeasureText(HDC dc, const char *text, int length, SIZE *size) {
-    BOOL done = FALSE;
-    HMODULE gdi = LoadLibraryA("gdi32.dll");
-    if (!gdi) return FALSE;
-    TextExtentA measure = (TextExtentA)GetProcAddress(gdi, "GetTextExtentPoint32A");
-    if (measure) done = measure(dc, text, length, size);
-    FreeLibrary(gdi);
-    return done;
-}
-static BOOL MeasureText(HDC dc, const wchar_t *text, int length, SIZE *size) {
-    return GetTextExtentPoint32W(dc, text, length, size);
-}
-
 // "&" marks the mnemonic and is not drawn; "&&" draws one "&".
 template <class Ch> static int DropPrefixMarks(const Ch *text, Ch *copy) {
     int n = 0;
@@ -63,7 +48,7 @@ template <class Ch> static SIZE MeasureLabelCaptionT(WindowObject *object) {
     HDC dc = GetDC(object->Handle);
     if (dc) {
         HGDIOBJ previous = object->Font ? SelectObject(dc, object->Font) : nullptr;
-        if (!MeasureText(dc, copy, n, &size)) size.cx = size.cy = 0;
+        if (!ApiGetTextExtentPoint32(dc, copy, n, &size)) size.cx = size.cy = 0;
         if (previous) SelectObject(dc, previous);
         ReleaseDC(object->Handle, dc);
     }

@@ -96,10 +96,7 @@ template <class Ch> static void OpenTarget(const Ch *text) {
 }
 
 static void OpenHyperlink(WindowObject *label, HWND window, WPARAM keys) {
-    if (UnicodeFlag)
-        GetWindowTextW(window, (wchar_t *)ConversionBuffer, 257);
-    else
-        GetWindowTextA(window, (char *)ConversionBuffer, 257);
+    GetWindowTextAW(window, ConversionBuffer, 257);
     if (CallEventProcedure(label, window, RTM_LINKCLICKED, keys, (LPARAM)ConversionBuffer)) return;
     if (!IsWindow(window)) return;
     BeginBusy(label->ParentHandle);

@@ -292,9 +292,8 @@ static HWND SelectTabByMnemonic(WindowObject *tabs, HWND window, unsigned typed)
         item.pszText = text;
         item.cchTextMax = 66;
         // The item text comes back in the form of the message sent.
-        const bool found = UnicodeFlag
-                               ? SendMessageW(tabs->Handle, TCM_GETITEMW, tab, (LPARAM)&item)
-                               : SendMessageA(tabs->Handle, TCM_GETITEMA, tab, (LPARAM)&item);
+        const bool found = SendMessageAW(tabs->Handle, TextMessageAW(TCM_GETITEMA, TCM_GETITEMW),
+                                         tab, (LPARAM)&item);
         if (!found || !CaptionHasMnemonic(text, typed)) continue;
         SetFocus(tabs->Handle);
         if (!IsWindow(window)) return tabs->Handle;
