@@ -85,6 +85,10 @@ inline BOOL ApiGetTextExtentPoint32(HDC dc, const wchar_t *text, int length, SIZ
 
 // The message of the active form: the ANSI or the wide one.
 UINT TextMessageAW(UINT ansi, UINT wide);
+// The same for code written over the character type.
+template <class Ch> constexpr UINT TextMessageT(UINT ansi, UINT wide) {
+    return sizeof(Ch) == 1 ? ansi : wide;
+}
 
 // Texts in the active form: the length in characters, and whether there is
 // none (a null text counts as empty).

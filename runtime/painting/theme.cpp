@@ -1,6 +1,5 @@
 // The theme table: "UXTHEME.DLL" loaded by name and its functions looked up.
 #include "runtime/painting/theme.h"
-#include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 
 #include <string.h>

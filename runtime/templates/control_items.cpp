@@ -60,13 +60,13 @@ template <class Ch> static void AddToolbarButtons(HWND window, WindowObject *obj
         buttons[i].Text = text;
         if (text && IsShownText(text)) shown = true;
     }
-    SendMessageAW(window, TextMessage<Ch>(TB_ADDBUTTONSA, TB_ADDBUTTONSW), count, (LPARAM)buttons);
+    SendMessageAW(window, TextMessageT<Ch>(TB_ADDBUTTONSA, TB_ADDBUTTONSW), count, (LPARAM)buttons);
     if (!shown) return;
     for (int i = 0; i < count; ++i) {
         Ch *text = (Ch *)buttons[i].Text;
         if (!text) continue;
         if (!text[0]) text[0] = ' ';
-        SendMessageAW(window, TextMessage<Ch>(TB_ADDSTRINGA, TB_ADDSTRINGW), 0, (LPARAM)text);
+        SendMessageAW(window, TextMessageT<Ch>(TB_ADDSTRINGA, TB_ADDSTRINGW), 0, (LPARAM)text);
     }
 }
 

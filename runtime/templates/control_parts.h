@@ -5,11 +5,6 @@
 
 #include "runtime/base/window_object.h"
 
-// The message of the active text form: the ANSI or the wide one.
-template <class Ch> constexpr UINT TextMessage(UINT ansi, UINT wide) {
-    return sizeof(Ch) == 1 ? ansi : wide;
-}
-
 // Item-bearing kinds, set up right after their window exists.
 void SetUpToolbar(HWND window, WindowObject *object);
 void SetUpStatusBar(HWND window, WindowObject *object);

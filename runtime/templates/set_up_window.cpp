@@ -1,7 +1,6 @@
 // SetUpWindow: a window finished at its WM_CREATE or WM_INITDIALOG, from its
 // menu and tooltips to its controls.
 #include "runtime/templates/appearance.h"
-#include "runtime/templates/control_parts.h"
 #include "runtime/templates/creation.h"
 #include "runtime/templates/resources.h"
 #include "runtime/winproc/creation_knot.h"
@@ -50,7 +49,7 @@ template <class Ch> static void AddToolT(HWND toolTip, HWND owner, HWND control,
     info.hwnd = owner;
     info.uId = (UINT_PTR)control;
     info.lpszText = (Ch *)text;
-    SendMessageAW(toolTip, TextMessage<Ch>(TTM_ADDTOOLA, TTM_ADDTOOLW), 0, (LPARAM)&info);
+    SendMessageAW(toolTip, TextMessageT<Ch>(TTM_ADDTOOLA, TTM_ADDTOOLW), 0, (LPARAM)&info);
 }
 
 // Every control with a tooltip text becomes a tool of the window's tooltip,
