@@ -97,7 +97,7 @@ template <class Ch> static void OpenTarget(const Ch *text) {
     FreeLibrary(shell);
 }
 
-static void OpenHyperlink(WindowObject *label, HWND window, WPARAM keys) {
+void OpenHyperlink(WindowObject *label, HWND window, WPARAM keys) {
     if (UnicodeFlag)
         GetWindowTextW(window, (wchar_t *)ConversionBuffer, 257);
     else
@@ -110,27 +110,6 @@ static void OpenHyperlink(WindowObject *label, HWND window, WPARAM keys) {
     else
         OpenTarget((const char *)ConversionBuffer);
     EndBusy();
-}
-
-LRESULT OnLeftButtonUp(WindowObject *object, const WindowMessage &m) {
-    HWND window = m.Window;
-    const WPARAM keys = m.WParam;
-    const POINT at = {(short)LOWORD(m.LParam), (short)HIWORD(m.LParam)};
-    const int kind = object->Kind;
-    if (GetCapture() == window &&
-        (IsWindowKind(kind) || kind == KindLabel || kind == KindPictureBox ||
-         kind == KindGroupBox || kind == KindImage))
-        ReleaseCapture();
-    if (kind == KindLabel && LinkPressed) {
-        LinkPressed = 0;
-        RECT client;
-        GetClientRect(window, &client);
-        if (PtInRect(&client, at) && object->Hyperlink) {
-            OpenHyperlink(object, window, keys);
-            if (!IsWindow(window)) return 0;
-        }
-    }
-    return EventThenDefault(object, m);
 }
 
 // The system cursors of the cursor codes 0 to 13 (IDC_ARROW to IDC_HELP).

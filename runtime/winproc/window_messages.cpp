@@ -1,6 +1,6 @@
 // The rows of the window procedure that it handles itself: binding at the
-// first message, mouse buttons, activation, commands of containers, system
-// commands, check states and style and font changes.
+// first message, mouse buttons, control state, commands, window state and
+// the runtime's answers about itself.
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/cursors.h"
 #include "runtime/winproc/handlers.h"
@@ -12,6 +12,8 @@
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
+
+// Binding a window to its object at its first message.
 
 LRESULT OnNcCreate(const WindowMessage &m) {
     HWND window = m.Window;
@@ -49,26 +51,13 @@ static bool IsMinimised(WindowObject *object) {
     return IsIconic(object->Handle) != 0;
 }
 
+// Mouse: hit tests, buttons and scroll bars.
+
 LRESULT OnNcButtonDown(WindowObject *object, const WindowMessage &m) {
     HWND window = m.Window;
     const WPARAM hitTest = m.WParam;
     if (IsWindowKind(object->Kind) && !IsMinimised(object) && hitTest != HTNOWHERE)
         SetActiveWindow(window);
-    return EventThenDefault(object, m);
-}
-
-LRESULT OnNcActivate(WindowObject *object, const WindowMessage &m) {
-    HWND window = m.Window;
-    const BOOL active = (BOOL)m.WParam;
-    if (IsWindowKind(object->Kind) && !IsMinimised(object)) {
-        if (active) {
-            UpdateWindow(window);
-            SetFocus(window);
-            UpdateWindow(window);
-        } else {
-            DropDefaultLook(object);
-        }
-    }
     return EventThenDefault(object, m);
 }
 
@@ -83,47 +72,6 @@ LRESULT OnNcHitTest(WindowObject *object, const WindowMessage &m) {
         return DefWindowProcAW(m.Window, m.Code, m.WParam, m.LParam);
     default: return EventThenDefault(object, m);
     }
-}
-
-LRESULT OnMdiActivate(WindowObject *object, const WindowMessage &m) {
-    if (object->Kind != KindWindow || !object->MdiChild) return EventThenDefault(object, m);
-    HWND window = m.Window;
-    HWND activated = (HWND)m.LParam;
-    if (!CallEventProcedure(object, m)) {
-        HWND client = GetParent(window);
-        HWND frame = GetParent(client);
-        WindowObject *frameObject = ObjectFromHandle(frame);
-        if (activated == window) {
-            uintptr_t menu = object->Menu ? object->Menu : frameObject ? frameObject->Menu : 0;
-            SendMessageAW(client, WM_MDISETMENU, (WPARAM)menu, 0);
-        }
-        DrawMenuBar(frame);
-    }
-    return WindowDefaultProcessing(object, m);
-}
-
-LRESULT OnCommand(WindowObject *object, const WindowMessage &m) {
-    const int kind = object->Kind;
-    if (IsWindowKind(kind)) return OnWindowCommand(object, m);
-    if (IsContainerKind(kind)) return OnContainerCommand(object, m);
-    return PreviousProcessing(object, m);
-}
-
-LRESULT OnContainerCommand(WindowObject *object, const WindowMessage &m) {
-    LRESULT result = CallEventProcedure(object, m);
-    if (result) return result;
-    return SendMessageAW(GetParent(m.Window), m.Code, m.WParam, m.LParam);
-}
-
-LRESULT OnSysCommand(WindowObject *object, const WindowMessage &m) {
-    const WPARAM command = m.WParam & 0xFFF0;
-    if (command == SC_KEYMENU) return OnKeyMenu(object, m);
-    switch (command) {
-    case SC_MINIMIZE: object->WindowState = 1; break;
-    case SC_MAXIMIZE: object->WindowState = 2; break;
-    case SC_RESTORE: object->WindowState = 0; break;
-    }
-    return EventThenDefault(object, m);
 }
 
 LRESULT OnLeftButtonDown(WindowObject *object, const WindowMessage &m) {
@@ -147,6 +95,27 @@ LRESULT OnLeftButtonDown(WindowObject *object, const WindowMessage &m) {
         if (GetCapture() != window) SetCapture(window);
         break;
     default: break;
+    }
+    return EventThenDefault(object, m);
+}
+
+LRESULT OnLeftButtonUp(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const WPARAM keys = m.WParam;
+    const POINT at = {(short)LOWORD(m.LParam), (short)HIWORD(m.LParam)};
+    const int kind = object->Kind;
+    if (GetCapture() == window &&
+        (IsWindowKind(kind) || kind == KindLabel || kind == KindPictureBox ||
+         kind == KindGroupBox || kind == KindImage))
+        ReleaseCapture();
+    if (kind == KindLabel && LinkPressed) {
+        LinkPressed = 0;
+        RECT client;
+        GetClientRect(window, &client);
+        if (PtInRect(&client, at) && object->Hyperlink) {
+            OpenHyperlink(object, window, keys);
+            if (!IsWindow(window)) return 0;
+        }
     }
     return EventThenDefault(object, m);
 }
@@ -197,6 +166,8 @@ LRESULT OnScroll(WindowObject *object, const WindowMessage &m) {
         InvalidateRect(window, nullptr, FALSE);
     return result;
 }
+
+// Control state: check marks, enabling, fonts, images and styles.
 
 LRESULT OnSetCheck(WindowObject *object, const WindowMessage &m) {
     const int kind = object->Kind;
@@ -262,6 +233,66 @@ LRESULT OnStyleChanged(WindowObject *object, const WindowMessage &m) {
     return EventThenDefault(object, m);
 }
 
+// Commands: WM_COMMAND and WM_NOTIFY by the receiver's kind, system commands.
+
+LRESULT OnCommand(WindowObject *object, const WindowMessage &m) {
+    const int kind = object->Kind;
+    if (IsWindowKind(kind)) return OnWindowCommand(object, m);
+    if (IsContainerKind(kind)) return OnContainerCommand(object, m);
+    return PreviousProcessing(object, m);
+}
+
+LRESULT OnContainerCommand(WindowObject *object, const WindowMessage &m) {
+    LRESULT result = CallEventProcedure(object, m);
+    if (result) return result;
+    return SendMessageAW(GetParent(m.Window), m.Code, m.WParam, m.LParam);
+}
+
+LRESULT OnSysCommand(WindowObject *object, const WindowMessage &m) {
+    const WPARAM command = m.WParam & 0xFFF0;
+    if (command == SC_KEYMENU) return OnKeyMenu(object, m);
+    switch (command) {
+    case SC_MINIMIZE: object->WindowState = 1; break;
+    case SC_MAXIMIZE: object->WindowState = 2; break;
+    case SC_RESTORE: object->WindowState = 0; break;
+    }
+    return EventThenDefault(object, m);
+}
+
+// Window state: activation and monitor changes.
+
+LRESULT OnNcActivate(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const BOOL active = (BOOL)m.WParam;
+    if (IsWindowKind(object->Kind) && !IsMinimised(object)) {
+        if (active) {
+            UpdateWindow(window);
+            SetFocus(window);
+            UpdateWindow(window);
+        } else {
+            DropDefaultLook(object);
+        }
+    }
+    return EventThenDefault(object, m);
+}
+
+LRESULT OnMdiActivate(WindowObject *object, const WindowMessage &m) {
+    if (object->Kind != KindWindow || !object->MdiChild) return EventThenDefault(object, m);
+    HWND window = m.Window;
+    HWND activated = (HWND)m.LParam;
+    if (!CallEventProcedure(object, m)) {
+        HWND client = GetParent(window);
+        HWND frame = GetParent(client);
+        WindowObject *frameObject = ObjectFromHandle(frame);
+        if (activated == window) {
+            uintptr_t menu = object->Menu ? object->Menu : frameObject ? frameObject->Menu : 0;
+            SendMessageAW(client, WM_MDISETMENU, (WPARAM)menu, 0);
+        }
+        DrawMenuBar(frame);
+    }
+    return WindowDefaultProcessing(object, m);
+}
+
 LRESULT OnDpiChanged(WindowObject *object, const WindowMessage &m) {
     const RECT *suggested = (const RECT *)m.LParam;
     if (suggested)
@@ -270,6 +301,8 @@ LRESULT OnDpiChanged(WindowObject *object, const WindowMessage &m) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
     return EventThenDefault(object, m);
 }
+
+// Answers about an object and the runtime, for the floors above.
 
 LRESULT OnGetObject(WindowObject *object, const WindowMessage &) {
     return (LRESULT)object;
