@@ -24,7 +24,7 @@ static void RemoveTools(HWND toolTip, HWND parent, HWND mdiClient) {
 }
 
 LRESULT OnCloseWindow(WindowObject *object, const WindowMessage &m) {
-    // Only windows close; a control's WM_CLOSE is swallowed.
+    // DefWindowProc would destroy a control on WM_CLOSE; only windows close.
     if (!IsWindowKind(object->Kind)) return 0;
     HWND window = m.Window;
     LRESULT refused = CallEventProcedure(object, m);
