@@ -17,6 +17,31 @@ LRESULT WindowDefaultProcessing(WindowObject *object, HWND window, UINT message,
 LRESULT PreviousProcessing(WindowObject *object, HWND window, UINT message, WPARAM wParam,
                            LPARAM lParam);
 
+// A message as a window procedure received it. Handlers pass it on whole, so
+// the EventProcedure and the default processing see what the system sent.
+struct WindowMessage {
+    HWND Window;
+    UINT Code;
+    WPARAM WParam;
+    LPARAM LParam;
+};
+
+inline LRESULT CallEventProcedure(WindowObject *object, const WindowMessage &m) {
+    return CallEventProcedure(object, m.Window, m.Code, m.WParam, m.LParam);
+}
+inline LRESULT EventThenDefault(WindowObject *object, const WindowMessage &m) {
+    return EventThenDefault(object, m.Window, m.Code, m.WParam, m.LParam);
+}
+inline LRESULT DefaultProcessing(WindowObject *object, const WindowMessage &m) {
+    return DefaultProcessing(object, m.Window, m.Code, m.WParam, m.LParam);
+}
+inline LRESULT WindowDefaultProcessing(WindowObject *object, const WindowMessage &m) {
+    return WindowDefaultProcessing(object, m.Window, m.Code, m.WParam, m.LParam);
+}
+inline LRESULT PreviousProcessing(WindowObject *object, const WindowMessage &m) {
+    return PreviousProcessing(object, m.Window, m.Code, m.WParam, m.LParam);
+}
+
 // The runtime's default processing for an application that asks for it; -1
 // for a window that is not the runtime's.
 LRESULT DefaultProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -23,8 +23,11 @@ static void RemoveTools(HWND toolTip, HWND parent, HWND mdiClient) {
     }
 }
 
-LRESULT OnCloseWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
-    LRESULT refused = CallEventProcedure(object, window, WM_CLOSE, wParam, lParam);
+LRESULT OnCloseWindow(WindowObject *object, const WindowMessage &m) {
+    // DefWindowProc would destroy a control on WM_CLOSE; only windows close.
+    if (!IsWindowKind(object->Kind)) return 0;
+    HWND window = m.Window;
+    LRESULT refused = CallEventProcedure(object, m);
     if (!IsWindow(window)) return 0;
     if (refused) return 1;
     ShowWindow(window, SW_HIDE);
@@ -47,5 +50,5 @@ LRESULT OnCloseWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM l
         DestroyWindow(object->ToolTip);
         object->ToolTip = nullptr;
     }
-    return WindowDefaultProcessing(object, window, WM_CLOSE, wParam, lParam);
+    return WindowDefaultProcessing(object, m);
 }

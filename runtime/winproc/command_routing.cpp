@@ -37,19 +37,20 @@ static void RebarNotification(WindowObject *rebar, const NMHDR *header) {
     }
 }
 
-LRESULT OnWindowCommand(WindowObject *object, HWND window, UINT message, WPARAM wParam,
-                        LPARAM lParam) {
-    if (message == WM_COMMAND) {
-        WindowObject *control = ObjectFromHandle((HWND)lParam);
-        if (!control) return EventThenDefault(object, window, message, wParam, lParam);
-        const UINT code = HIWORD(wParam);
+LRESULT OnWindowCommand(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    if (m.Code == WM_COMMAND) {
+        HWND source = (HWND)m.LParam;
+        const UINT code = HIWORD(m.WParam);
+        WindowObject *control = ObjectFromHandle(source);
+        if (!control) return EventThenDefault(object, m);
         const int kind = control->Kind;
         if ((kind == KindTextBox || kind == KindRichTextBox) &&
             (code == EN_CHANGE || code == EN_UPDATE)) {
             // An EventProcedure that changes the text hears no nested notice.
             if (EditNotifyBusy) return 1;
             EditNotifyBusy = 1;
-            LRESULT result = EventThenDefault(object, window, message, wParam, lParam);
+            LRESULT result = EventThenDefault(object, m);
             EditNotifyBusy = 0;
             return result;
         }
@@ -62,13 +63,13 @@ LRESULT OnWindowCommand(WindowObject *object, HWND window, UINT message, WPARAM 
             PostMessageAW(control->Handle, WM_PAINT, 0, 0);
         }
     } else {
-        const NMHDR *header = (const NMHDR *)lParam;
+        const NMHDR *header = (const NMHDR *)m.LParam;
         WindowObject *control = header ? ObjectFromHandle(header->hwndFrom) : nullptr;
         if (control && control->Kind == KindRebar) RebarNotification(control, header);
     }
-    if ((HWND)lParam == object->MdiClient && object->MdiClient)
-        return EventThenDefault(object, window, message, wParam, lParam);
-    LRESULT result = CallEventProcedure(object, window, message, wParam, lParam);
+    if ((HWND)m.LParam == object->MdiClient && object->MdiClient)
+        return EventThenDefault(object, m);
+    LRESULT result = CallEventProcedure(object, m);
     if (result || !IsWindow(window)) return result;
-    return WindowDefaultProcessing(object, window, message, wParam, lParam);
+    return WindowDefaultProcessing(object, m);
 }

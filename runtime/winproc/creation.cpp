@@ -1,14 +1,17 @@
 // Creation of windows (WM_CREATE, and WM_INITDIALOG of dialog windows) and
-// of the runtime's own group and picture boxes.
+// of the runtime's own group and picture boxes, and the owner-draw type that
+// the control about to be created takes.
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/focus.h"
 #include "runtime/winproc/handlers.h"
 #include "runtime/winproc/layout.h"
+#include "runtime/winproc/window_proc.h"
 #include "runtime/templates/creation.h"
 #include "runtime/templates/resources.h"
 #include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
@@ -46,10 +49,22 @@ static void AbandonWindow(WindowObject *object, HWND window) {
     FreeBlock(object);
 }
 
-LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM wParam,
-                       LPARAM lParam) {
+LRESULT OnCreate(WindowObject *object, const WindowMessage &m) {
     const int kind = object->Kind;
-    const bool created = message == WM_CREATE;
+    if (IsWindowKind(kind)) return OnCreateWindow(object, m);
+    if (kind == KindGroupBox || kind == KindPictureBox) return OnCreateContainer(object, m);
+    return EventThenDefault(object, m);
+}
+
+LRESULT OnInitDialog(WindowObject *object, const WindowMessage &m) {
+    if (object->Kind == KindDialog) return OnCreateWindow(object, m);
+    return EventThenDefault(object, m);
+}
+
+LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const int kind = object->Kind;
+    const bool created = m.Code == WM_CREATE;
     if (created && (kind == KindWindow || kind == KindDialog) && object->RedrawOnResize)
         SetClassLongPtrW(window, GCL_STYLE,
                          GetClassLongPtrW(window, GCL_STYLE) | CS_HREDRAW | CS_VREDRAW);
@@ -87,9 +102,10 @@ LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM w
     if (kind == KindDialog) {
         const LPARAM parameter = (LPARAM)object->PreviousProcedure;
         object->PreviousProcedure = nullptr;
-        result = CallEventProcedure(object, window, WM_INITDIALOG, wParam, parameter);
+        const WindowMessage initDialog = {window, WM_INITDIALOG, m.WParam, parameter};
+        result = CallEventProcedure(object, initDialog);
     } else {
-        result = CallEventProcedure(object, window, WM_CREATE, wParam, lParam);
+        result = CallEventProcedure(object, m);
         if (result == -1) {
             if (IsWindow(window)) AbandonWindow(object, window);
             return -1;
@@ -118,14 +134,22 @@ LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM w
     return 0;
 }
 
-LRESULT OnCreateContainer(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnCreateContainer(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
     LRESULT result = 0;
     if (object->Kind == KindGroupBox)
-        result = CallWindowProcAW(ButtonProcedure, window, WM_CREATE, wParam, lParam);
+        result = CallWindowProcAW(ButtonProcedure, window, WM_CREATE, m.WParam, m.LParam);
     object->Handle = window;
     AcquireFramePens();
     ApplyControlAppearance(object->ParentHandle, object);
     if (object->Kind == KindGroupBox) MeasureGroupCaption(object);
     if (object->Kind == KindPictureBox) AutoSizeControl(object);
     return result;
+}
+
+LRESULT OnSetCreatingType(WindowObject *object, const WindowMessage &m) {
+    if (!IsWindowOrContainerKind(object->Kind)) return EventThenDefault(object, m);
+    const int ownerDrawType = (int)m.WParam;
+    CreatingOwnerDrawType = ownerDrawType;
+    return (LRESULT)m.WParam;
 }

@@ -4,7 +4,6 @@
 #include "runtime/templates/appearance.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
-#include "runtime/base/kinds.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
@@ -36,29 +35,31 @@ static bool IsHoverCandidate(WindowObject *object) {
     return object->Kind == KindLabel && object->Hyperlink;
 }
 
-LRESULT OnMouseMove(WindowObject *object, HWND window, WPARAM keys, LPARAM position) {
-    if (keys & MK_LBUTTON) return EventThenDefault(object, window, WM_MOUSEMOVE, keys, position);
+LRESULT OnMouseMove(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const WPARAM keys = m.WParam;
+    if (keys & MK_LBUTTON) return EventThenDefault(object, m);
     if (IsHoverCandidate(object) && HoverWindow != window) {
         StartLeaveTracking(window);
         if (object->Kind == KindLabel && object->Hyperlink) {
             object->ForeColor = (COLORREF)object->HoverColor;
             SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
         }
-        if (!object->TrackMouse)
-            return DefaultProcessing(object, window, WM_MOUSEMOVE, keys, position);
+        if (!object->TrackMouse) return DefaultProcessing(object, m);
     }
-    return EventThenDefault(object, window, WM_MOUSEMOVE, keys, position);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnMouseLeave(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMouseLeave(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
     InterlockedExchangePointer((void **)&HoverWindow, nullptr);
     if (object->Kind == KindLabel && object->Hyperlink &&
         object->ForeColor == (COLORREF)object->HoverColor) {
         object->ForeColor = (COLORREF)ResolveColour(object, object->ForeColorSetting, 0);
         SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
     }
-    if (object->TrackMouse) return EventThenDefault(object, window, WM_MOUSELEAVE, wParam, lParam);
-    return DefaultProcessing(object, window, WM_MOUSELEAVE, wParam, lParam);
+    if (object->TrackMouse) return EventThenDefault(object, m);
+    return DefaultProcessing(object, m);
 }
 
 template <class Ch> static void OpenTarget(const Ch *text) {
@@ -95,7 +96,7 @@ template <class Ch> static void OpenTarget(const Ch *text) {
     FreeLibrary(shell);
 }
 
-static void OpenHyperlink(WindowObject *label, HWND window, WPARAM keys) {
+void OpenHyperlink(WindowObject *label, HWND window, WPARAM keys) {
     GetWindowTextAW(window, ConversionBuffer, 257);
     if (CallEventProcedure(label, window, RTM_LINKCLICKED, keys, (LPARAM)ConversionBuffer)) return;
     if (!IsWindow(window)) return;
@@ -105,25 +106,6 @@ static void OpenHyperlink(WindowObject *label, HWND window, WPARAM keys) {
     else
         OpenTarget((const char *)ConversionBuffer);
     EndBusy();
-}
-
-LRESULT OnLeftButtonUp(WindowObject *object, HWND window, WPARAM keys, LPARAM position) {
-    const int kind = object->Kind;
-    if (GetCapture() == window &&
-        (IsWindowKind(kind) || kind == KindLabel || kind == KindPictureBox ||
-         kind == KindGroupBox || kind == KindImage))
-        ReleaseCapture();
-    if (kind == KindLabel && LinkPressed) {
-        LinkPressed = 0;
-        RECT client;
-        GetClientRect(window, &client);
-        POINT at = {(short)LOWORD(position), (short)HIWORD(position)};
-        if (PtInRect(&client, at) && object->Hyperlink) {
-            OpenHyperlink(object, window, keys);
-            if (!IsWindow(window)) return 0;
-        }
-    }
-    return EventThenDefault(object, window, WM_LBUTTONUP, keys, position);
 }
 
 // The system cursors of the cursor codes 0 to 13 (IDC_ARROW to IDC_HELP).
@@ -149,15 +131,15 @@ static bool IsKind(HWND window, int kind) {
     return object && object->Kind == kind;
 }
 
-LRESULT OnSetCursor(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
-    if (object->Kind == KindLink)
-        return EventThenDefault(object, window, WM_SETCURSOR, wParam, lParam);
+LRESULT OnSetCursor(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    HWND under = (HWND)m.WParam;
+    if (object->Kind == KindLink) return EventThenDefault(object, m);
     if (Busy) return 1;
-    LRESULT result = CallEventProcedure(object, window, WM_SETCURSOR, wParam, lParam);
+    LRESULT result = CallEventProcedure(object, m);
     if (result) return result;
     if (!IsWindow(window)) return 0;
 
-    HWND under = (HWND)wParam;
     WindowObject *applies = ObjectFromHandle(under);
     if (!applies) applies = ObjectFromHandle(GetParent(under));
     if (!applies) applies = object;
@@ -183,21 +165,23 @@ LRESULT OnSetCursor(WindowObject *object, HWND window, WPARAM wParam, LPARAM lPa
         }
     } else if (kind == KindRebar) {
         if (applies->LastHitTest == RBHT_GRABBER) {
-            if (applies->GripperPointer == 0)
-                return PreviousProcessing(applies, applies->Handle, WM_SETCURSOR, wParam, lParam);
+            if (applies->GripperPointer == 0) {
+                // The rebar's own procedure shows its sizing cursor over the grabber.
+                const WindowMessage toRebar = {applies->Handle, m.Code, m.WParam, m.LParam};
+                return PreviousProcessing(applies, toRebar);
+            }
             cursor = CursorForCode(applies->GripperPointer);
         } else {
             cursor = CursorForCode(code);
         }
     } else {
-        if (IsKind(under, KindRebar))
-            return DefaultProcessing(object, window, WM_SETCURSOR, wParam, lParam);
+        if (IsKind(under, KindRebar)) return DefaultProcessing(object, m);
         cursor = CursorForCode(code);
     }
 
     // The class cursor is the one DefWindowProc shows; it is ours for a moment.
     HCURSOR previous = (HCURSOR)SetClassLongPtrW(window, GCLP_HCURSOR, (LONG_PTR)cursor);
-    DefWindowProcAW(window, WM_SETCURSOR, wParam, lParam);
+    DefWindowProcAW(window, m.Code, m.WParam, m.LParam);
     SetClassLongPtrW(window, GCLP_HCURSOR, (LONG_PTR)previous);
     return 1;
 }

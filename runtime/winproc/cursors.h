@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "runtime/base/window_object.h"
+
 extern int Busy;
 extern HWND SavedCapture;
 extern HWND HoverWindow;
@@ -10,6 +12,10 @@ extern int LinkPressed;
 
 // Tracks the mouse leaving window (WM_MOUSELEAVE), which becomes HoverWindow.
 void StartLeaveTracking(HWND window);
+
+// Opens the target of a hyperlink label (a mail address or anything the shell
+// opens) unless its EventProcedure takes RTM_LINKCLICKED.
+void OpenHyperlink(WindowObject *label, HWND window, WPARAM keys);
 
 // Shows the wait cursor and captures the mouse for window.
 void BeginBusy(HWND window);

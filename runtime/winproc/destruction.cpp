@@ -67,10 +67,11 @@ static void EmptyControl(WindowObject *object, HWND control) {
     }
 }
 
-LRESULT OnDestroy(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnDestroy(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
     if (object->TimerId && KillTimer(window, object->TimerId)) object->TimerId = 0;
     SendMessageAW(window, WM_SETFONT, (WPARAM)object->InitialFont, TRUE);
-    CallEventProcedure(object, window, WM_DESTROY, wParam, lParam);
+    CallEventProcedure(object, m);
     const int kind = object->Kind;
 
     if (IsWindowKind(kind)) {
@@ -82,7 +83,7 @@ LRESULT OnDestroy(WindowObject *object, HWND window, WPARAM wParam, LPARAM lPara
             return 1;
         }
         ReleaseWindowResources(object);
-        LRESULT result = WindowDefaultProcessing(object, window, WM_DESTROY, wParam, lParam);
+        LRESULT result = WindowDefaultProcessing(object, m);
         if (object->IsMainWindow) PostQuitMessage(0);
         return result;
     }
@@ -95,9 +96,8 @@ LRESULT OnDestroy(WindowObject *object, HWND window, WPARAM wParam, LPARAM lPara
         DeleteObjectResources(object);
         // Group and picture boxes took a use of the frame pens at creation.
         if (kind != KindRebar) ReleaseFramePens();
-        LRESULT result = kind == KindRebar
-                             ? PreviousProcessing(object, window, WM_DESTROY, wParam, lParam)
-                             : WindowDefaultProcessing(object, window, WM_DESTROY, wParam, lParam);
+        LRESULT result =
+            kind == KindRebar ? PreviousProcessing(object, m) : WindowDefaultProcessing(object, m);
         RemoveObjectKeepingChildren(window, object);
         // The rest of a group's life (WM_NCDESTROY frees the button class's
         // own data) belongs to the button procedure again.
@@ -108,14 +108,16 @@ LRESULT OnDestroy(WindowObject *object, HWND window, WPARAM wParam, LPARAM lPara
     EmptyControl(object, window);
     DeleteObjectResources(object);
     SetWindowLongAW(window, GWLP_WNDPROC, (LONG_PTR)object->PreviousProcedure);
-    LRESULT result = PreviousProcessing(object, window, WM_DESTROY, wParam, lParam);
+    LRESULT result = PreviousProcessing(object, m);
     RemoveObject(window, object);
     return result;
 }
 
-LRESULT OnNcDestroyWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
-    CallEventProcedure(object, window, WM_NCDESTROY, wParam, lParam);
-    LRESULT result = WindowDefaultProcessing(object, window, WM_NCDESTROY, wParam, lParam);
+LRESULT OnNcDestroyWindow(WindowObject *object, const WindowMessage &m) {
+    if (!IsWindowKind(object->Kind)) return EventThenDefault(object, m);
+    HWND window = m.Window;
+    CallEventProcedure(object, m);
+    LRESULT result = WindowDefaultProcessing(object, m);
     if (object->IsMainWindow) ReleaseThemeLibrary();
     RemoveObject(window, object);
     FreeBlock(object);

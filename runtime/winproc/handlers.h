@@ -1,79 +1,93 @@
 // Handlers behind the rows of the runtime window procedure's message table,
-// each in the file of its area.
+// each in the file of its area. Every handler takes the message whole and
+// reads the parameters it needs from it.
 #pragma once
 
 #include <windows.h>
 
+#include "runtime/base/event_contract.h"
 #include "runtime/base/window_object.h"
 
+// Binding a window to its object, before the table is consulted.
+LRESULT OnNcCreate(const WindowMessage &m);
+LRESULT OnUnknownWindow(const WindowMessage &m);
+
 // Window life cycle.
-LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM wParam,
-                       LPARAM lParam);
-LRESULT OnCreateContainer(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnWindowCommand(WindowObject *object, HWND window, UINT message, WPARAM wParam,
-                        LPARAM lParam);
-LRESULT OnSetText(WindowObject *object, HWND window, WPARAM wParam, const void *text);
-LRESULT OnCloseWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnDestroy(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnNcDestroyWindow(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
+LRESULT OnCreate(WindowObject *object, const WindowMessage &m);
+LRESULT OnInitDialog(WindowObject *object, const WindowMessage &m);
+LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m);
+LRESULT OnCreateContainer(WindowObject *object, const WindowMessage &m);
+LRESULT OnSetCreatingType(WindowObject *object, const WindowMessage &m);
+LRESULT OnCloseWindow(WindowObject *object, const WindowMessage &m);
+LRESULT OnDestroy(WindowObject *object, const WindowMessage &m);
+LRESULT OnNcDestroyWindow(WindowObject *object, const WindowMessage &m);
 
-// Layout.
-LRESULT OnShowWindow(WindowObject *object, HWND window, BOOL show, LPARAM status);
-LRESULT OnMove(WindowObject *object, HWND window, LPARAM position);
-LRESULT OnWindowPosChanged(WindowObject *object, HWND window, WINDOWPOS *position);
-LRESULT OnSize(WindowObject *object, HWND window, WPARAM sizeType, LPARAM size);
-LRESULT OnRelayout(WindowObject *object, HWND window, WPARAM ofParent);
+// Colour and paint requests.
+LRESULT OnColourRequest(WindowObject *object, const WindowMessage &m);
+LRESULT OnEraseBackground(WindowObject *object, const WindowMessage &m);
+LRESULT OnPaint(WindowObject *object, const WindowMessage &m);
+LRESULT OnDrawItem(WindowObject *object, const WindowMessage &m);
+LRESULT OnMeasureItem(WindowObject *object, const WindowMessage &m);
+LRESULT OnThemeChanged(WindowObject *object, const WindowMessage &m);
+LRESULT OnSysColorChange(WindowObject *object, const WindowMessage &m);
+LRESULT OnRedrawArea(WindowObject *object, const WindowMessage &m);
 
-// Hover, hyperlinks and cursors.
-LRESULT OnSetCursor(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnMouseMove(WindowObject *object, HWND window, WPARAM keys, LPARAM position);
-LRESULT OnMouseLeave(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnLeftButtonUp(WindowObject *object, HWND window, WPARAM keys, LPARAM position);
+// Mouse: hit tests, buttons, hover, hyperlinks, cursors and scroll bars.
+LRESULT OnNcButtonDown(WindowObject *object, const WindowMessage &m);
+LRESULT OnNcHitTest(WindowObject *object, const WindowMessage &m);
+LRESULT OnSetCursor(WindowObject *object, const WindowMessage &m);
+LRESULT OnMouseMove(WindowObject *object, const WindowMessage &m);
+LRESULT OnMouseLeave(WindowObject *object, const WindowMessage &m);
+LRESULT OnLeftButtonDown(WindowObject *object, const WindowMessage &m);
+LRESULT OnLeftButtonUp(WindowObject *object, const WindowMessage &m);
+LRESULT OnLeftButtonDoubleClick(WindowObject *object, const WindowMessage &m);
+LRESULT OnRightButtonDown(WindowObject *object, const WindowMessage &m);
+LRESULT OnRightButtonDoubleClick(WindowObject *object, const WindowMessage &m);
+LRESULT OnScroll(WindowObject *object, const WindowMessage &m);
 
 // Keyboard navigation and default buttons.
-LRESULT OnKeyDown(WindowObject *object, HWND window, WPARAM key, LPARAM flags);
-LRESULT OnChar(WindowObject *object, HWND window, WPARAM character, LPARAM flags);
-LRESULT OnKeyUp(WindowObject *object, HWND window, WPARAM key, LPARAM flags);
-LRESULT OnSetFocus(WindowObject *object, HWND window, HWND previous);
-LRESULT OnKeyMenu(WindowObject *object, HWND window, WPARAM wParam, LPARAM character);
-LRESULT OnGetDefId(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnSetDefId(WindowObject *object, HWND window, WPARAM id, LPARAM lParam);
-LRESULT OnNavigate(WindowObject *object, HWND window, WPARAM key, HWND control);
-LRESULT OnControlFocused(WindowObject *object, HWND window, HWND control);
-LRESULT OnFocusNext(WindowObject *object, HWND window, HWND control);
+LRESULT OnKeyDown(WindowObject *object, const WindowMessage &m);
+LRESULT OnChar(WindowObject *object, const WindowMessage &m);
+LRESULT OnKeyUp(WindowObject *object, const WindowMessage &m);
+LRESULT OnSetFocus(WindowObject *object, const WindowMessage &m);
+LRESULT OnKeyMenu(WindowObject *object, const WindowMessage &m);
+LRESULT OnGetDefId(WindowObject *object, const WindowMessage &m);
+LRESULT OnSetDefId(WindowObject *object, const WindowMessage &m);
+LRESULT OnNavigate(WindowObject *object, const WindowMessage &m);
+LRESULT OnControlFocused(WindowObject *object, const WindowMessage &m);
+LRESULT OnFocusNext(WindowObject *object, const WindowMessage &m);
 // Takes the default-button look from the default button and the active
 // control when the window is deactivated, keeping DefaultButton.
 void DropDefaultLook(WindowObject *object);
 
-// Colour and paint requests.
-LRESULT OnColourRequest(WindowObject *object, HWND window, UINT message, HDC dc, HWND control);
-LRESULT OnEraseBackground(WindowObject *object, HWND window, HDC dc);
-LRESULT OnPaint(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnDrawItem(WindowObject *object, HWND window, WPARAM id, DRAWITEMSTRUCT *item);
-LRESULT OnMeasureItem(WindowObject *object, HWND window, WPARAM id, LPARAM item);
-LRESULT OnThemeChanged(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnSysColorChange(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnRedrawArea(WindowObject *object, HWND window);
+// Control state: check marks, enabling, fonts, captions, images and styles.
+LRESULT OnSetCheck(WindowObject *object, const WindowMessage &m);
+LRESULT OnEnable(WindowObject *object, const WindowMessage &m);
+LRESULT OnSetFont(WindowObject *object, const WindowMessage &m);
+LRESULT OnSetText(WindowObject *object, const WindowMessage &m);
+LRESULT OnSetImage(WindowObject *object, const WindowMessage &m);
+LRESULT OnSetImageList(WindowObject *object, const WindowMessage &m);
+LRESULT OnStyleChanged(WindowObject *object, const WindowMessage &m);
 
-// The rows the window procedure handles itself.
-LRESULT OnNcCreate(HWND window, WPARAM wParam, LPARAM lParam);
-LRESULT OnUnknownWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT OnNcButtonDown(WindowObject *object, HWND window, UINT message, WPARAM hitTest,
-                       LPARAM position);
-LRESULT OnNcActivate(WindowObject *object, HWND window, BOOL active, LPARAM lParam);
-LRESULT OnNcHitTest(WindowObject *object, HWND window, LPARAM position);
-LRESULT OnMdiActivate(WindowObject *object, HWND window, HWND deactivated, HWND activated);
-LRESULT OnContainerCommand(WindowObject *object, HWND window, UINT message, WPARAM wParam,
-                           LPARAM lParam);
-LRESULT OnSysCommand(WindowObject *object, HWND window, WPARAM command, LPARAM lParam);
-LRESULT OnLeftButtonDown(WindowObject *object, HWND window, WPARAM keys, LPARAM position);
-LRESULT OnLeftButtonDoubleClick(WindowObject *object, HWND window, WPARAM keys, LPARAM position);
-LRESULT OnRightButtonDown(WindowObject *object, HWND window, WPARAM keys, LPARAM position);
-LRESULT OnRightButtonDoubleClick(WindowObject *object, HWND window, WPARAM keys, LPARAM position);
-LRESULT OnScroll(WindowObject *object, HWND window, UINT message, WPARAM request, LPARAM scrollBar);
-LRESULT OnSetCheck(WindowObject *object, HWND window, WPARAM state, LPARAM lParam);
-LRESULT OnEnable(WindowObject *object, HWND window, BOOL enabled, LPARAM lParam);
-LRESULT OnSetFont(WindowObject *object, HWND window, WPARAM font, LPARAM redraw);
-LRESULT OnSetImage(WindowObject *object, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT OnStyleChanged(WindowObject *object, HWND window, WPARAM which, STYLESTRUCT *styles);
-LRESULT OnDpiChanged(WindowObject *object, HWND window, WPARAM dpi, const RECT *suggested);
+// Commands and notifications from controls, menus and the system menu.
+LRESULT OnCommand(WindowObject *object, const WindowMessage &m);
+LRESULT OnWindowCommand(WindowObject *object, const WindowMessage &m);
+LRESULT OnContainerCommand(WindowObject *object, const WindowMessage &m);
+LRESULT OnSysCommand(WindowObject *object, const WindowMessage &m);
+
+// Window state: activation and monitor changes.
+LRESULT OnNcActivate(WindowObject *object, const WindowMessage &m);
+LRESULT OnMdiActivate(WindowObject *object, const WindowMessage &m);
+LRESULT OnDpiChanged(WindowObject *object, const WindowMessage &m);
+
+// Layout.
+LRESULT OnShowWindow(WindowObject *object, const WindowMessage &m);
+LRESULT OnMove(WindowObject *object, const WindowMessage &m);
+LRESULT OnWindowPosChanged(WindowObject *object, const WindowMessage &m);
+LRESULT OnSize(WindowObject *object, const WindowMessage &m);
+LRESULT OnRelayout(WindowObject *object, const WindowMessage &m);
+
+// Questions other floors ask about an object or the runtime.
+LRESULT OnGetObject(WindowObject *object, const WindowMessage &m);
+LRESULT OnGetThemeLibrary(const WindowMessage &m);
+LRESULT OnHasManifest(const WindowMessage &m);

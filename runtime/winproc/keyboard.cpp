@@ -18,13 +18,12 @@ static bool IsArrowKey(WPARAM key) {
 
 // A window that previews its controls' keys sees them first; non-zero keeps
 // the key from the control.
-static LRESULT KeyPreview(WindowObject *control, HWND window, UINT message, WPARAM wParam,
-                          LPARAM lParam) {
+static LRESULT KeyPreview(WindowObject *control, const WindowMessage &m) {
     WindowObject *owner = ObjectFromHandle(control->ParentHandle);
     if (!owner || (owner->Kind != KindWindow && owner->Kind != KindDialog) || !owner->KeyPreview ||
         !owner->EventProcedure)
         return 0;
-    return CallEventProcedure(owner, window, message, wParam, lParam);
+    return CallEventProcedure(owner, m);
 }
 
 static LRESULT Navigate(HWND control, WPARAM key) {
@@ -33,19 +32,21 @@ static LRESULT Navigate(HWND control, WPARAM key) {
 
 // Navigation first, then the control's own processing of the key unless the
 // navigation closed the window.
-static LRESULT NavigateThenDefault(WindowObject *object, HWND window, WPARAM key, LPARAM flags) {
-    Navigate(window, key);
-    if (!IsWindow(window)) return 0;
-    return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+static LRESULT NavigateThenDefault(WindowObject *object, const WindowMessage &m) {
+    Navigate(m.Window, m.WParam);
+    if (!IsWindow(m.Window)) return 0;
+    return DefaultProcessing(object, m);
 }
 
-LRESULT OnKeyDown(WindowObject *object, HWND window, WPARAM key, LPARAM flags) {
+LRESULT OnKeyDown(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const WPARAM key = m.WParam;
     const int kind = object->Kind;
     if (!IsWindowKind(kind)) {
-        LRESULT preview = KeyPreview(object, window, WM_KEYDOWN, key, flags);
+        LRESULT preview = KeyPreview(object, m);
         if (preview) return preview;
     }
-    LRESULT result = CallEventProcedure(object, window, WM_KEYDOWN, key, flags);
+    LRESULT result = CallEventProcedure(object, m);
     if (result) return result;
     if (!IsWindow(window)) return 0;
 
@@ -58,59 +59,59 @@ LRESULT OnKeyDown(WindowObject *object, HWND window, WPARAM key, LPARAM flags) {
             SendMessageAW(window, RTM_NAVIGATE, VK_ESCAPE, (LPARAM)window);
             return 0;
         }
-        return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+        return DefaultProcessing(object, m);
     }
     if (IsArrowKey(key)) {
         if (IsButtonKind(kind)) return Navigate(window, key);
-        return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+        return DefaultProcessing(object, m);
     }
     switch (key) {
     case VK_TAB: Navigate(window, VK_TAB); return 0;
     case VK_ESCAPE:
         // An open drop-down list closes on Esc; the cancel button waits.
-        if (SendMessageAW(window, CB_GETDROPPEDSTATE, 0, 0))
-            return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+        if (SendMessageAW(window, CB_GETDROPPEDSTATE, 0, 0)) return DefaultProcessing(object, m);
         Navigate(window, VK_ESCAPE);
         return 0;
     case VK_RETURN:
         if (kind == KindComboBox) {
             if (SendMessageAW(window, CB_GETDROPPEDSTATE, 0, 0))
-                return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+                return DefaultProcessing(object, m);
             Navigate(window, VK_RETURN);
             return 0;
         }
         if (IsTextBoxKind(kind) && (object->Style & ES_WANTRETURN))
-            return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+            return DefaultProcessing(object, m);
         if (kind == KindLink && (object->Style & LWS_IGNORERETURN))
             return Navigate(window, VK_RETURN);
-        return NavigateThenDefault(object, window, key, flags);
-    default: return DefaultProcessing(object, window, WM_KEYDOWN, key, flags);
+        return NavigateThenDefault(object, m);
+    default: return DefaultProcessing(object, m);
     }
 }
 
-LRESULT OnChar(WindowObject *object, HWND window, WPARAM character, LPARAM flags) {
+LRESULT OnChar(WindowObject *object, const WindowMessage &m) {
+    const WPARAM character = m.WParam;
     const int kind = object->Kind;
     if (IsWindowKind(kind)) {
         if (character == '\t' && object->ActiveControl) {
             SetFocus(object->ActiveControl);
             return 0;
         }
-        return EventThenDefault(object, window, WM_CHAR, character, flags);
+        return EventThenDefault(object, m);
     }
-    LRESULT preview = KeyPreview(object, window, WM_CHAR, character, flags);
+    LRESULT preview = KeyPreview(object, m);
     if (preview) return preview;
     // Tab, Esc and Enter were handled as keys; their characters would beep.
     if (character == '\t' || character == 27) return 0;
     if (character == '\r' && !(IsTextBoxKind(kind) && (object->Style & ES_WANTRETURN))) return 0;
-    return EventThenDefault(object, window, WM_CHAR, character, flags);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnKeyUp(WindowObject *object, HWND window, WPARAM key, LPARAM flags) {
+LRESULT OnKeyUp(WindowObject *object, const WindowMessage &m) {
     if (!IsWindowKind(object->Kind)) {
-        LRESULT preview = KeyPreview(object, window, WM_KEYUP, key, flags);
+        LRESULT preview = KeyPreview(object, m);
         if (preview) return preview;
     }
-    return EventThenDefault(object, window, WM_KEYUP, key, flags);
+    return EventThenDefault(object, m);
 }
 
 static bool PassesFocusOn(int kind) {
@@ -127,18 +128,19 @@ static bool PassesFocusOn(int kind) {
     }
 }
 
-LRESULT OnSetFocus(WindowObject *object, HWND window, HWND previous) {
+LRESULT OnSetFocus(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
     const int kind = object->Kind;
     if (IsWindowKind(kind)) {
         if (kind == KindWindow && object->MdiChild)
             SendMessageAW(GetParent(window), RTM_CONTROLFOCUSED, 0, (LPARAM)window);
         RestoreFocus(window);
-        return EventThenDefault(object, window, WM_SETFOCUS, (WPARAM)previous, 0);
+        return EventThenDefault(object, m);
     }
     if (IsTextBoxKind(kind) && !object->MultiLine) SendMessageAW(window, EM_SETSEL, 0, -1);
     SendMessageAW(GetParent(window), RTM_CONTROLFOCUSED, 0, (LPARAM)window);
     if (PassesFocusOn(kind)) return Navigate(window, VK_TAB);
-    return EventThenDefault(object, window, WM_SETFOCUS, (WPARAM)previous, 0);
+    return EventThenDefault(object, m);
 }
 
 static void ClickCommand(WindowObject *window, HWND button) {
@@ -148,7 +150,10 @@ static void ClickCommand(WindowObject *window, HWND button) {
                        (LPARAM)button);
 }
 
-LRESULT OnNavigate(WindowObject *object, HWND window, WPARAM key, HWND control) {
+LRESULT OnNavigate(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const WPARAM key = m.WParam;
+    HWND control = (HWND)m.LParam;
     if (!IsWindowKind(object->Kind)) {
         Navigate(window, key);
         return 0;
@@ -183,7 +188,9 @@ static bool IsPushButton(HWND window) {
     return object && object->Kind == KindPushButton;
 }
 
-LRESULT OnControlFocused(WindowObject *object, HWND window, HWND control) {
+LRESULT OnControlFocused(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    HWND control = (HWND)m.LParam;
     if (!IsWindowKind(object->Kind)) {
         SendMessageAW(GetParent(window), RTM_CONTROLFOCUSED, 0, (LPARAM)control);
         return 0;
@@ -205,7 +212,9 @@ LRESULT OnControlFocused(WindowObject *object, HWND window, HWND control) {
     return 0;
 }
 
-LRESULT OnFocusNext(WindowObject *object, HWND window, HWND control) {
+LRESULT OnFocusNext(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    HWND control = (HWND)m.LParam;
     WindowObject *disabled = ObjectFromHandle(control);
     if (IsWindowKind(object->Kind) && control == object->ActiveControl && disabled &&
         !IsWindowKind(disabled->Kind))
@@ -213,20 +222,20 @@ LRESULT OnFocusNext(WindowObject *object, HWND window, HWND control) {
     return 0;
 }
 
-LRESULT OnGetDefId(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
-    if (!IsWindowKind(object->Kind))
-        return EventThenDefault(object, window, DM_GETDEFID, wParam, lParam);
-    LRESULT result = CallEventProcedure(object, window, DM_GETDEFID, wParam, lParam);
+LRESULT OnGetDefId(WindowObject *object, const WindowMessage &m) {
+    if (!IsWindowKind(object->Kind)) return EventThenDefault(object, m);
+    LRESULT result = CallEventProcedure(object, m);
     if (result) return result;
     WindowObject *button = ObjectFromHandle(object->DefaultButton);
     if (!button) return 0;
     return MAKELONG(button->Index + 1000, DC_HASDEFID);
 }
 
-LRESULT OnSetDefId(WindowObject *object, HWND window, WPARAM id, LPARAM lParam) {
-    if (!IsWindowKind(object->Kind))
-        return EventThenDefault(object, window, DM_SETDEFID, id, lParam);
-    LRESULT result = CallEventProcedure(object, window, DM_SETDEFID, id, lParam);
+LRESULT OnSetDefId(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const WPARAM id = m.WParam;
+    if (!IsWindowKind(object->Kind)) return EventThenDefault(object, m);
+    LRESULT result = CallEventProcedure(object, m);
     if (result) return result;
     if (id == 0) {
         HWND old = object->DefaultButton;
@@ -340,8 +349,9 @@ static HWND HandleMnemonic(WindowObject *receiver, unsigned typed) {
     return nullptr;
 }
 
-LRESULT OnKeyMenu(WindowObject *object, HWND window, WPARAM wParam, LPARAM character) {
-    if (HandleMnemonic(object, (unsigned)character)) return 0;
-    if (!IsWindow(window)) return 0;
-    return EventThenDefault(object, window, WM_SYSCOMMAND, wParam, character);
+LRESULT OnKeyMenu(WindowObject *object, const WindowMessage &m) {
+    const unsigned character = (unsigned)m.LParam;
+    if (HandleMnemonic(object, character)) return 0;
+    if (!IsWindow(m.Window)) return 0;
+    return EventThenDefault(object, m);
 }

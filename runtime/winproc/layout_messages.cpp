@@ -13,7 +13,10 @@ static void LayoutParentOf(HWND window) {
     LayoutDockedControls(ObjectFromHandle(GetParent(window)));
 }
 
-LRESULT OnShowWindow(WindowObject *object, HWND window, BOOL show, LPARAM status) {
+LRESULT OnShowWindow(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const BOOL show = (BOOL)m.WParam;
+    const LPARAM status = m.LParam;
     if (status == 0) {
         object->Visible = show ? 1 : 0;
         if (IsDockableKind(object->Kind) && object->Align > 0) LayoutParentOf(window);
@@ -21,15 +24,16 @@ LRESULT OnShowWindow(WindowObject *object, HWND window, BOOL show, LPARAM status
                      object->Kind == KindGroupBox))
             NudgeSize(window);
     }
-    return EventThenDefault(object, window, WM_SHOWWINDOW, show, status);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnMove(WindowObject *object, HWND window, LPARAM position) {
+LRESULT OnMove(WindowObject *object, const WindowMessage &m) {
     RecordPosition(object);
-    return EventThenDefault(object, window, WM_MOVE, 0, position);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnWindowPosChanged(WindowObject *object, HWND window, WINDOWPOS *position) {
+LRESULT OnWindowPosChanged(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
     const int kind = object->Kind;
     if (!IsWindowKind(kind)) {
         RecordSize(object, 0);
@@ -41,25 +45,27 @@ LRESULT OnWindowPosChanged(WindowObject *object, HWND window, WINDOWPOS *positio
             SendMessageAW(window, WM_PAINT, 0, 0);
         }
     }
-    return EventThenDefault(object, window, WM_WINDOWPOSCHANGED, 0, (LPARAM)position);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnSize(WindowObject *object, HWND window, WPARAM sizeType, LPARAM size) {
+LRESULT OnSize(WindowObject *object, const WindowMessage &m) {
+    const WPARAM sizeType = m.WParam;
     if (IsWindowKind(object->Kind) && sizeType != SIZE_MINIMIZED) {
         RecordSize(object, (int)sizeType);
         LayoutDockedControls(object);
         if (object->Kind == KindMdiFrame) {
             // DefFrameProc would size the MDI client over the docked bars.
-            CallEventProcedure(object, window, WM_SIZE, sizeType, size);
+            CallEventProcedure(object, m);
             return 0;
         }
     }
-    return EventThenDefault(object, window, WM_SIZE, sizeType, size);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnRelayout(WindowObject *object, HWND window, WPARAM ofParent) {
+LRESULT OnRelayout(WindowObject *object, const WindowMessage &m) {
+    const bool ofParent = m.WParam != 0;
     if (ofParent)
-        LayoutParentOf(window);
+        LayoutParentOf(m.Window);
     else
         LayoutDockedControls(object);
     return 0;

@@ -16,8 +16,10 @@ static bool TakesBackColour(int kind) {
     return kind == KindTextBox || kind == KindComboBox || kind == KindExtendedComboBox;
 }
 
-LRESULT OnColourRequest(WindowObject *object, HWND window, UINT message, HDC dc, HWND control) {
-    LRESULT brush = CallEventProcedure(object, window, message, (WPARAM)dc, (LPARAM)control);
+LRESULT OnColourRequest(WindowObject *object, const WindowMessage &m) {
+    HDC dc = (HDC)m.WParam;
+    HWND control = (HWND)m.LParam;
+    LRESULT brush = CallEventProcedure(object, m);
     if (brush) return brush;
     const int kind = object->Kind;
     WindowObject *colours = nullptr;
@@ -27,7 +29,7 @@ LRESULT OnColourRequest(WindowObject *object, HWND window, UINT message, HDC dc,
         colours = object; // a request of the control's own inner edit or list
     else if (kind == KindLabel || kind == KindImage)
         return (LRESULT)object->BackBrush;
-    if (!colours) return DefaultProcessing(object, window, message, (WPARAM)dc, (LPARAM)control);
+    if (!colours) return DefaultProcessing(object, m);
 
     if (TakesBackColour(colours->Kind))
         SetBkColor(dc, colours->BackColor);
@@ -36,12 +38,14 @@ LRESULT OnColourRequest(WindowObject *object, HWND window, UINT message, HDC dc,
     if (colours->Font) SelectObject(dc, colours->Font);
     SetTextColor(dc, colours->ForeColor);
     // A button's surroundings take the colour of the window or box it is in.
-    if (message == WM_CTLCOLORBTN) return (LRESULT)object->BackBrush;
+    if (m.Code == WM_CTLCOLORBTN) return (LRESULT)object->BackBrush;
     return (LRESULT)colours->BackBrush;
 }
 
-LRESULT OnEraseBackground(WindowObject *object, HWND window, HDC dc) {
-    if (CallEventProcedure(object, window, WM_ERASEBKGND, (WPARAM)dc, 0)) return 1;
+LRESULT OnEraseBackground(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    HDC dc = (HDC)m.WParam;
+    if (CallEventProcedure(object, m)) return 1;
     switch (object->Kind) {
     case KindLabel:
     case KindImage: return 1;
@@ -58,13 +62,13 @@ LRESULT OnEraseBackground(WindowObject *object, HWND window, HDC dc) {
         if (object->BackBrush) FillRect(dc, &client, object->BackBrush);
         return 1;
     }
-    default: return DefaultProcessing(object, window, WM_ERASEBKGND, (WPARAM)dc, 0);
+    default: return DefaultProcessing(object, m);
     }
 }
 
-LRESULT OnPaint(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
-    if (CallEventProcedure(object, window, WM_PAINT, wParam, lParam)) return 0;
-    if (!IsWindow(window)) return 0;
+LRESULT OnPaint(WindowObject *object, const WindowMessage &m) {
+    if (CallEventProcedure(object, m)) return 0;
+    if (!IsWindow(m.Window)) return 0;
     if (object->Kind == KindPictureBox) {
         PaintPicture(object, nullptr, 0, 1);
         return 0;
@@ -72,53 +76,55 @@ LRESULT OnPaint(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam)
     if (object->Kind == KindGroupBox) {
         // The button class draws the frame; the caption is drawn again in
         // the group's own font and colours.
-        if (object->ShowFrame) DefaultProcessing(object, window, WM_PAINT, wParam, lParam);
+        if (object->ShowFrame) DefaultProcessing(object, m);
         PaintGroupCaption(object, nullptr);
         return 0;
     }
-    DefaultProcessing(object, window, WM_PAINT, wParam, lParam);
+    DefaultProcessing(object, m);
     return 0;
 }
 
-LRESULT OnDrawItem(WindowObject *object, HWND window, WPARAM id, DRAWITEMSTRUCT *item) {
-    return EventThenDefault(object, window, WM_DRAWITEM, id, (LPARAM)item);
+LRESULT OnDrawItem(WindowObject *object, const WindowMessage &m) {
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnMeasureItem(WindowObject *object, HWND window, WPARAM id, LPARAM item) {
+LRESULT OnMeasureItem(WindowObject *object, const WindowMessage &m) {
     if (!IsWindowKind(object->Kind) && !IsContainerKind(object->Kind))
-        return EventThenDefault(object, window, WM_MEASUREITEM, id, item);
-    LRESULT result = CallEventProcedure(object, window, WM_MEASUREITEM, id, item);
-    if (result || !IsWindow(window)) return result;
-    return WindowDefaultProcessing(object, window, WM_MEASUREITEM, id, item);
+        return EventThenDefault(object, m);
+    LRESULT result = CallEventProcedure(object, m);
+    if (result || !IsWindow(m.Window)) return result;
+    return WindowDefaultProcessing(object, m);
 }
 
-LRESULT OnThemeChanged(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnThemeChanged(WindowObject *object, const WindowMessage &m) {
     if (IsWindowKind(object->Kind) && OsLevel >= 5 && HasManifest) {
         LoadThemeLibrary();
-        RedrawWindow(window, nullptr, nullptr,
+        RedrawWindow(m.Window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN |
                          RDW_UPDATENOW | RDW_FRAME);
     }
-    return EventThenDefault(object, window, WM_THEMECHANGED, wParam, lParam);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnSysColorChange(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnSysColorChange(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
     // System-colour codes are resolved again.
     ChangeBackColor(object, window, object->BackColorSetting);
     ChangeForeColor(object, window, object->ForeColorSetting);
     ChangePenStyle(object, window, object->PenStyle);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        SendMessageAW(child, WM_SYSCOLORCHANGE, wParam, lParam);
+        SendMessageAW(child, m.Code, m.WParam, m.LParam);
         InvalidateRect(child, nullptr, TRUE);
     }
     RefreshWindow(window, TRUE);
     if (IsWindowKind(object->Kind) || object->Kind == KindPictureBox ||
         object->Kind == KindGroupBox)
-        return CallEventProcedure(object, window, WM_SYSCOLORCHANGE, wParam, lParam);
-    return PreviousProcessing(object, window, WM_SYSCOLORCHANGE, wParam, lParam);
+        return CallEventProcedure(object, m);
+    return PreviousProcessing(object, m);
 }
 
-LRESULT OnRedrawArea(WindowObject *, HWND window) {
+LRESULT OnRedrawArea(WindowObject *, const WindowMessage &m) {
+    HWND window = m.Window;
     HWND parent = GetParent(window);
     RECT area;
     GetWindowRect(window, &area);

@@ -40,10 +40,12 @@ struct CaptionCall {
 };
 static CaptionCall *Innermost;
 
-LRESULT OnSetText(WindowObject *object, HWND window, WPARAM wParam, const void *text) {
+LRESULT OnSetText(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const void *text = (const void *)m.LParam;
     CaptionCall call = {window, false, Innermost};
     Innermost = &call;
-    LRESULT result = EventThenDefault(object, window, WM_SETTEXT, wParam, (LPARAM)text);
+    LRESULT result = EventThenDefault(object, m);
     Innermost = call.Outer;
     if (!IsWindow(window) || call.Superseded) return result;
     if (UnicodeFlag)

@@ -1,10 +1,11 @@
 // The rows of the window procedure that it handles itself: binding at the
-// first message, mouse buttons, activation, commands of containers, system
-// commands, check states and style and font changes.
+// first message, mouse buttons, control state, commands, window state and
+// the runtime's answers about itself.
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/cursors.h"
 #include "runtime/winproc/handlers.h"
 #include "runtime/templates/appearance.h"
+#include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/object_table.h"
@@ -12,9 +13,12 @@
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 
-LRESULT OnNcCreate(HWND window, WPARAM wParam, LPARAM lParam) {
+// Binding a window to its object at its first message.
+
+LRESULT OnNcCreate(const WindowMessage &m) {
+    HWND window = m.Window;
     WindowObject *object = PendingObject;
-    if (!object) return DefWindowProcAW(window, WM_NCCREATE, wParam, lParam);
+    if (!object) return DefWindowProcAW(window, m.Code, m.WParam, m.LParam);
     AddObject(window, object);
     PendingObject = nullptr;
     object->Handle = window;
@@ -27,46 +31,37 @@ LRESULT OnNcCreate(HWND window, WPARAM wParam, LPARAM lParam) {
             SetWindowPos(window, nullptr, at.X, at.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         }
     }
-    CallEventProcedure(object, window, WM_NCCREATE, wParam, lParam);
+    CallEventProcedure(object, m);
     if (object->Kind == KindGroupBox)
-        return CallWindowProcAW(ButtonProcedure, window, WM_NCCREATE, wParam, lParam);
+        return CallWindowProcAW(ButtonProcedure, window, m.Code, m.WParam, m.LParam);
     return 1;
 }
 
-LRESULT OnUnknownWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnUnknownWindow(const WindowMessage &m) {
+    HWND window = m.Window;
     // A window whose object is gone still frees what the system keeps for it.
-    if (message == WM_NCDESTROY) return DefWindowProcAW(window, message, wParam, lParam);
+    if (m.Code == WM_NCDESTROY) return DefWindowProcAW(window, m.Code, m.WParam, m.LParam);
     if (!PendingObject) return 0;
     if (PendingObject->Kind == KindGroupBox)
-        return CallWindowProcAW(ButtonProcedure, window, message, wParam, lParam);
-    return DefWindowProcAW(window, message, wParam, lParam);
+        return CallWindowProcAW(ButtonProcedure, window, m.Code, m.WParam, m.LParam);
+    return DefWindowProcAW(window, m.Code, m.WParam, m.LParam);
 }
 
 static bool IsMinimised(WindowObject *object) {
     return IsIconic(object->Handle) != 0;
 }
 
-LRESULT OnNcButtonDown(WindowObject *object, HWND window, UINT message, WPARAM hitTest,
-                       LPARAM position) {
+// Mouse: hit tests, buttons and scroll bars.
+
+LRESULT OnNcButtonDown(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const WPARAM hitTest = m.WParam;
     if (IsWindowKind(object->Kind) && !IsMinimised(object) && hitTest != HTNOWHERE)
         SetActiveWindow(window);
-    return EventThenDefault(object, window, message, hitTest, position);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnNcActivate(WindowObject *object, HWND window, BOOL active, LPARAM lParam) {
-    if (IsWindowKind(object->Kind) && !IsMinimised(object)) {
-        if (active) {
-            UpdateWindow(window);
-            SetFocus(window);
-            UpdateWindow(window);
-        } else {
-            DropDefaultLook(object);
-        }
-    }
-    return EventThenDefault(object, window, WM_NCACTIVATE, active, lParam);
-}
-
-LRESULT OnNcHitTest(WindowObject *object, HWND window, LPARAM position) {
+LRESULT OnNcHitTest(WindowObject *object, const WindowMessage &m) {
     switch (object->Kind) {
     case KindTabControl:
     case KindAnimation:
@@ -74,44 +69,13 @@ LRESULT OnNcHitTest(WindowObject *object, HWND window, LPARAM position) {
     case KindGroupBox:
         // The button class answers HTTRANSPARENT for group boxes; the runtime's
         // group receives its own mouse messages.
-        return DefWindowProcAW(window, WM_NCHITTEST, 0, position);
-    default: return EventThenDefault(object, window, WM_NCHITTEST, 0, position);
+        return DefWindowProcAW(m.Window, m.Code, m.WParam, m.LParam);
+    default: return EventThenDefault(object, m);
     }
 }
 
-LRESULT OnMdiActivate(WindowObject *object, HWND window, HWND deactivated, HWND activated) {
-    if (!CallEventProcedure(object, window, WM_MDIACTIVATE, (WPARAM)deactivated,
-                            (LPARAM)activated)) {
-        HWND client = GetParent(window);
-        HWND frame = GetParent(client);
-        WindowObject *frameObject = ObjectFromHandle(frame);
-        if (activated == window) {
-            uintptr_t menu = object->Menu ? object->Menu : frameObject ? frameObject->Menu : 0;
-            SendMessageAW(client, WM_MDISETMENU, (WPARAM)menu, 0);
-        }
-        DrawMenuBar(frame);
-    }
-    return WindowDefaultProcessing(object, window, WM_MDIACTIVATE, (WPARAM)deactivated,
-                                   (LPARAM)activated);
-}
-
-LRESULT OnContainerCommand(WindowObject *object, HWND window, UINT message, WPARAM wParam,
-                           LPARAM lParam) {
-    LRESULT result = CallEventProcedure(object, window, message, wParam, lParam);
-    if (result) return result;
-    return SendMessageAW(GetParent(window), message, wParam, lParam);
-}
-
-LRESULT OnSysCommand(WindowObject *object, HWND window, WPARAM command, LPARAM lParam) {
-    switch (command & 0xFFF0) {
-    case SC_MINIMIZE: object->WindowState = 1; break;
-    case SC_MAXIMIZE: object->WindowState = 2; break;
-    case SC_RESTORE: object->WindowState = 0; break;
-    }
-    return EventThenDefault(object, window, WM_SYSCOMMAND, command, lParam);
-}
-
-LRESULT OnLeftButtonDown(WindowObject *object, HWND window, WPARAM keys, LPARAM position) {
+LRESULT OnLeftButtonDown(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
     switch (object->Kind) {
     case KindHScrollBar:
     case KindVScrollBar:
@@ -132,11 +96,33 @@ LRESULT OnLeftButtonDown(WindowObject *object, HWND window, WPARAM keys, LPARAM 
         break;
     default: break;
     }
-    return EventThenDefault(object, window, WM_LBUTTONDOWN, keys, position);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnLeftButtonDoubleClick(WindowObject *object, HWND window, WPARAM keys, LPARAM position) {
-    LRESULT result = CallEventProcedure(object, window, WM_LBUTTONDBLCLK, keys, position);
+LRESULT OnLeftButtonUp(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const WPARAM keys = m.WParam;
+    const POINT at = {(short)LOWORD(m.LParam), (short)HIWORD(m.LParam)};
+    const int kind = object->Kind;
+    if (GetCapture() == window &&
+        (IsWindowKind(kind) || kind == KindLabel || kind == KindPictureBox ||
+         kind == KindGroupBox || kind == KindImage))
+        ReleaseCapture();
+    if (kind == KindLabel && LinkPressed) {
+        LinkPressed = 0;
+        RECT client;
+        GetClientRect(window, &client);
+        if (PtInRect(&client, at) && object->Hyperlink) {
+            OpenHyperlink(object, window, keys);
+            if (!IsWindow(window)) return 0;
+        }
+    }
+    return EventThenDefault(object, m);
+}
+
+LRESULT OnLeftButtonDoubleClick(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    LRESULT result = CallEventProcedure(object, m);
     if (result) return result;
     if (!IsWindow(window)) return 0;
     switch (object->Kind) {
@@ -147,41 +133,48 @@ LRESULT OnLeftButtonDoubleClick(WindowObject *object, HWND window, WPARAM keys, 
     case KindOptionButton:
     case KindHeader:
         // A double click is a second click for these.
-        PostMessageAW(window, WM_LBUTTONDOWN, keys, position);
+        PostMessageAW(window, WM_LBUTTONDOWN, m.WParam, m.LParam);
         break;
     default: break;
     }
-    return DefaultProcessing(object, window, WM_LBUTTONDBLCLK, keys, position);
+    return DefaultProcessing(object, m);
 }
 
-LRESULT OnRightButtonDown(WindowObject *object, HWND window, WPARAM keys, LPARAM position) {
+LRESULT OnRightButtonDown(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
     if (object->ParentHandle) {
         SetWindowPos(object->ParentHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         if (object->Kind == KindListView) SetFocus(window);
     }
-    return EventThenDefault(object, window, WM_RBUTTONDOWN, keys, position);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnRightButtonDoubleClick(WindowObject *object, HWND window, WPARAM keys, LPARAM position) {
-    if (object->Kind == KindPushButton) PostMessageAW(window, WM_RBUTTONDOWN, keys, position);
-    return EventThenDefault(object, window, WM_RBUTTONDBLCLK, keys, position);
+LRESULT OnRightButtonDoubleClick(WindowObject *object, const WindowMessage &m) {
+    if (object->Kind == KindPushButton) PostMessageAW(m.Window, WM_RBUTTONDOWN, m.WParam, m.LParam);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnScroll(WindowObject *object, HWND window, UINT message, WPARAM request,
-                 LPARAM scrollBar) {
+LRESULT OnScroll(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const int code = LOWORD(m.WParam);
     const int kind = object->Kind;
     if (IsWindowKind(kind) || kind == KindGroupBox || kind == KindPictureBox)
-        return EventThenDefault(object, window, message, request, scrollBar);
+        return EventThenDefault(object, m);
     SetFocus(window);
-    LRESULT result = EventThenDefault(object, window, message, request, scrollBar);
-    const int code = LOWORD(request);
+    LRESULT result = EventThenDefault(object, m);
     if (kind == KindListView && IsWindow(window) && (code == SB_LINEDOWN || code == SB_PAGEDOWN))
         InvalidateRect(window, nullptr, FALSE);
     return result;
 }
 
-LRESULT OnSetCheck(WindowObject *object, HWND window, WPARAM state, LPARAM lParam) {
-    if (object->Kind == KindOptionButton && state == BST_CHECKED && (object->Style & 9)) {
+// Control state: check marks, enabling, fonts, images and styles.
+
+LRESULT OnSetCheck(WindowObject *object, const WindowMessage &m) {
+    const int kind = object->Kind;
+    if (kind != KindCheckBox && kind != KindOptionButton) return EventThenDefault(object, m);
+    HWND window = m.Window;
+    const WPARAM state = m.WParam;
+    if (kind == KindOptionButton && state == BST_CHECKED && (object->Style & 9)) {
         HWND parent = GetParent(window);
         for (HWND sibling = GetWindow(parent, GW_CHILD); sibling;
              sibling = GetWindow(sibling, GW_HWNDNEXT)) {
@@ -191,46 +184,134 @@ LRESULT OnSetCheck(WindowObject *object, HWND window, WPARAM state, LPARAM lPara
                 SendMessageAW(sibling, BM_SETCHECK, BST_UNCHECKED, 0);
         }
     }
-    PreviousProcessing(object, window, BM_SETCHECK, state, lParam);
+    PreviousProcessing(object, m);
     object->Value = (int32_t)state;
     if (object->Kind == KindOptionButton) object->TabStop = (int32_t)(state & 1);
     return 0;
 }
 
-LRESULT OnEnable(WindowObject *object, HWND window, BOOL enabled, LPARAM lParam) {
-    ChangeEnabled(object, window, enabled ? 1 : 0);
-    return EventThenDefault(object, window, WM_ENABLE, enabled, lParam);
+LRESULT OnEnable(WindowObject *object, const WindowMessage &m) {
+    const BOOL enabled = (BOOL)m.WParam;
+    ChangeEnabled(object, m.Window, enabled ? 1 : 0);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnSetFont(WindowObject *object, HWND window, WPARAM font, LPARAM redraw) {
-    LRESULT result = EventThenDefault(object, window, WM_SETFONT, font, redraw);
-    if (object->Kind == KindLabel && IsWindow(window)) {
+LRESULT OnSetFont(WindowObject *object, const WindowMessage &m) {
+    LRESULT result = EventThenDefault(object, m);
+    if (object->Kind == KindLabel && IsWindow(m.Window)) {
         MeasureLabelCaption(object);
         AutoSizeControl(object);
     }
     return result;
 }
 
-LRESULT OnSetImage(WindowObject *object, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnSetImage(WindowObject *object, const WindowMessage &m) {
+    if (object->Kind != KindImage) return EventThenDefault(object, m);
+    // STM_SETICON carries the icon in wParam, STM_SETIMAGE the image in lParam.
+    const uintptr_t image = m.Code == STM_SETICON ? (uintptr_t)m.WParam : (uintptr_t)m.LParam;
     const ImageRef previous = object->Picture;
-    ChangePicture(object, window, message == STM_SETICON ? (uintptr_t)wParam : (uintptr_t)lParam);
+    ChangePicture(object, m.Window, image);
     return (LRESULT)previous;
 }
 
-LRESULT OnStyleChanged(WindowObject *object, HWND window, WPARAM which, STYLESTRUCT *styles) {
+LRESULT OnSetImageList(WindowObject *object, const WindowMessage &m) {
+    if (object->Kind != KindExtendedComboBox) return EventThenDefault(object, m);
+    LRESULT result = PreviousProcessing(object, m);
+    FitComboHeight(object, 1);
+    return result;
+}
+
+LRESULT OnStyleChanged(WindowObject *object, const WindowMessage &m) {
+    const WPARAM which = m.WParam;
+    const STYLESTRUCT *styles = (const STYLESTRUCT *)m.LParam;
     if (styles) {
         if (which == (WPARAM)GWL_STYLE)
             object->Style = styles->styleNew;
         else
             object->ExStyle = styles->styleNew;
     }
-    return EventThenDefault(object, window, WM_STYLECHANGED, which, (LPARAM)styles);
+    return EventThenDefault(object, m);
 }
 
-LRESULT OnDpiChanged(WindowObject *object, HWND window, WPARAM dpi, const RECT *suggested) {
+// Commands: WM_COMMAND and WM_NOTIFY by the receiver's kind, system commands.
+
+LRESULT OnCommand(WindowObject *object, const WindowMessage &m) {
+    const int kind = object->Kind;
+    if (IsWindowKind(kind)) return OnWindowCommand(object, m);
+    if (IsContainerKind(kind)) return OnContainerCommand(object, m);
+    return PreviousProcessing(object, m);
+}
+
+LRESULT OnContainerCommand(WindowObject *object, const WindowMessage &m) {
+    LRESULT result = CallEventProcedure(object, m);
+    if (result) return result;
+    return SendMessageAW(GetParent(m.Window), m.Code, m.WParam, m.LParam);
+}
+
+LRESULT OnSysCommand(WindowObject *object, const WindowMessage &m) {
+    const WPARAM command = m.WParam & 0xFFF0;
+    if (command == SC_KEYMENU) return OnKeyMenu(object, m);
+    switch (command) {
+    case SC_MINIMIZE: object->WindowState = 1; break;
+    case SC_MAXIMIZE: object->WindowState = 2; break;
+    case SC_RESTORE: object->WindowState = 0; break;
+    }
+    return EventThenDefault(object, m);
+}
+
+// Window state: activation and monitor changes.
+
+LRESULT OnNcActivate(WindowObject *object, const WindowMessage &m) {
+    HWND window = m.Window;
+    const BOOL active = (BOOL)m.WParam;
+    if (IsWindowKind(object->Kind) && !IsMinimised(object)) {
+        if (active) {
+            UpdateWindow(window);
+            SetFocus(window);
+            UpdateWindow(window);
+        } else {
+            DropDefaultLook(object);
+        }
+    }
+    return EventThenDefault(object, m);
+}
+
+LRESULT OnMdiActivate(WindowObject *object, const WindowMessage &m) {
+    if (object->Kind != KindWindow || !object->MdiChild) return EventThenDefault(object, m);
+    HWND window = m.Window;
+    HWND activated = (HWND)m.LParam;
+    if (!CallEventProcedure(object, m)) {
+        HWND client = GetParent(window);
+        HWND frame = GetParent(client);
+        WindowObject *frameObject = ObjectFromHandle(frame);
+        if (activated == window) {
+            uintptr_t menu = object->Menu ? object->Menu : frameObject ? frameObject->Menu : 0;
+            SendMessageAW(client, WM_MDISETMENU, (WPARAM)menu, 0);
+        }
+        DrawMenuBar(frame);
+    }
+    return WindowDefaultProcessing(object, m);
+}
+
+LRESULT OnDpiChanged(WindowObject *object, const WindowMessage &m) {
+    const RECT *suggested = (const RECT *)m.LParam;
     if (suggested)
-        SetWindowPos(window, nullptr, suggested->left, suggested->top,
+        SetWindowPos(m.Window, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    return EventThenDefault(object, window, WM_DPICHANGED, dpi, (LPARAM)suggested);
+    return EventThenDefault(object, m);
+}
+
+// Answers about an object and the runtime, for the floors above.
+
+LRESULT OnGetObject(WindowObject *object, const WindowMessage &) {
+    return (LRESULT)object;
+}
+
+LRESULT OnGetThemeLibrary(const WindowMessage &) {
+    return (LRESULT)ThemeTable.Library;
+}
+
+LRESULT OnHasManifest(const WindowMessage &) {
+    return HasManifest;
 }
