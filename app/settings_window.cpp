@@ -16,7 +16,7 @@ static const char Executable32[] = "Quenlo.exe";
 static const char Executable64[] = "Quenlo64.exe";
 
 int AdministratorGuardRefuses(int osLevel, int isAdministrator) {
-    return osLevel > 8 && !isAdministrator;
+    return osLevel >= Os81 && !isAdministrator; // 8.1, 10 and every server
 }
 
 void ReleaseSettingsResources() {

@@ -16,7 +16,7 @@ extern ErrorTrapRecord *ErrorTrap;
 
 extern int UnicodeFlag;
 extern UINT CodePage;
-extern int OsLevel;
+extern int OsLevel; // an OsCode
 extern int HasManifest;
 extern uint32_t TwipsPerPixelX;
 extern uint32_t TwipsPerPixelY;

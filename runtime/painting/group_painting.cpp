@@ -74,7 +74,7 @@ void PaintGroupCaption(WindowObject *object) {
     InvalidateRect(group, &caption, FALSE);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(group, &paint);
-    if (object->ShowFrame && OsLevel > 4 && object->TextLength != 0) {
+    if (object->ShowFrame && OsLevel >= OsXp && object->TextLength != 0) {
         HGDIOBJ oldBrush = SelectObject(dc, object->BackBrush);
         PatBlt(dc, caption.left, caption.top, caption.right - caption.left,
                caption.bottom - caption.top, PATCOPY);

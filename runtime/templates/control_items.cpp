@@ -131,7 +131,7 @@ void SetUpTabs(HWND window, WindowObject *object) {
 }
 
 static void AddBitmap(HIMAGELIST images, HBITMAP bitmap) {
-    if (OsLevel >= 3)
+    if (OsLevel >= OsNt)
         ImageList_Add(images, bitmap, nullptr);
     else
         ImageList_AddMasked(images, bitmap, CLR_NONE);

@@ -32,7 +32,7 @@ void ReleaseFramePens() {
 void DeleteGdiOrIcon(HANDLE handle) {
     if (!handle) return;
     if (DeleteObject((HGDIOBJ)handle)) return;
-    if (OsLevel > 2 && !DestroyIcon((HICON)handle)) DestroyCursor((HCURSOR)handle);
+    if (OsLevel >= OsNt && !DestroyIcon((HICON)handle)) DestroyCursor((HCURSOR)handle);
 }
 
 // Image fields may still hold a resource number that never loaded; those

@@ -56,7 +56,7 @@ LRESULT OnWindowCommand(WindowObject *object, HWND window, UINT message, WPARAM 
         if (kind == KindComboBox && code == CBN_DROPDOWN &&
             SendMessageAW(control->Handle, CB_GETCOUNT, 0, 0) == 0)
             FitComboHeight(control, 0);
-        if (kind == KindToolbar && OsLevel >= 5) {
+        if (kind == KindToolbar && OsLevel >= OsXp) {
             ProcessMessages();
             InvalidateRect(control->Handle, nullptr, FALSE);
             PostMessageAW(control->Handle, WM_PAINT, 0, 0);

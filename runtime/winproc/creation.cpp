@@ -58,7 +58,7 @@ LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM w
     if (created && kind == KindDialog) return 0;
 
     if (kind == KindMdiFrame) CreateMdiClient(object, window);
-    if (object->IsMainWindow && OsLevel >= 5 && HasManifest) LoadThemeLibrary();
+    if (object->IsMainWindow && OsLevel >= OsXp && HasManifest) LoadThemeLibrary();
 
     SetUpWindow(object);
     object->DefaultButton = FindCommandButton(window, 2);

@@ -93,7 +93,7 @@ LRESULT OnMeasureItem(WindowObject *object, HWND window, WPARAM id, LPARAM item)
 }
 
 LRESULT OnThemeChanged(WindowObject *object, HWND window, WPARAM wParam, LPARAM lParam) {
-    if (IsWindowKind(object->Kind) && OsLevel >= 5 && HasManifest) {
+    if (IsWindowKind(object->Kind) && OsLevel >= OsXp && HasManifest) {
         LoadThemeLibrary();
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN |
