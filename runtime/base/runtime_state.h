@@ -54,3 +54,10 @@ extern LPTOP_LEVEL_EXCEPTION_FILTER PreviousExceptionFilter;
 
 // The template of the application's main window, run by RunMainWindow.
 extern const WindowTemplate *MainWindowTemplate;
+
+// The extended style as the running system accepts it: layout mirroring and
+// no-inherit-layout exist only from Windows 2000 on and are dropped before.
+inline DWORD ExStyleForSystem(DWORD exStyle) {
+    if (OsLevel < Os2000) exStyle &= ~(DWORD)(WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT);
+    return exStyle;
+}

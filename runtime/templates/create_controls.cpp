@@ -154,8 +154,7 @@ static void SetUpScrollBar(HWND window, const WindowObject *object) {
 }
 
 static void SetUpProgressBar(HWND window, const WindowObject *object) {
-    DWORD exStyle = object->ExStyle;
-    if (OsLevel <= 3) exStyle &= ~0x00500000u;
+    DWORD exStyle = ExStyleForSystem(object->ExStyle);
     SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
     SetWindowLongAW(window, GWL_EXSTYLE, (LONG_PTR)exStyle);
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
