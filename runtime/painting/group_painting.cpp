@@ -57,10 +57,10 @@ void PaintGroupCaption(WindowObject *object) {
     const int width = client.right;
     RECT caption;
     int captionWidth;
-    if (object->Alignment == 1) {
+    if (object->Alignment == TextAlignCentre) {
         caption.left = width / 2 - object->CaptionWidth / 2;
         captionWidth = object->CaptionWidth + 1;
-    } else if (object->Alignment == 2) {
+    } else if (object->Alignment == TextAlignRight) {
         caption.left = width - object->CaptionWidth - 7;
         captionWidth = object->CaptionWidth;
     } else {

@@ -28,8 +28,8 @@ void DrawBitmapAtOrigin(HDC source, HDC target, HBITMAP bitmap, int width, int h
 }
 
 void DrawImageInRect(WindowObject *object, HDC source, HDC target, const RECT *rect) {
-    if (object->PictureType == -1 || !object->Picture) return;
-    if (object->PictureType == 0) {
+    if (object->PictureType == PictureNone || !object->Picture) return;
+    if (object->PictureType == PictureBitmap) {
         DrawBitmapAtOrigin(source, target, (HBITMAP)object->Picture, rect->right, rect->bottom);
         return;
     }

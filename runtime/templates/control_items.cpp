@@ -174,7 +174,9 @@ void SetUpImageListHolder(WindowObject *object) {
 }
 
 static int HeaderAlignment(int alignment) {
-    return alignment == 1 ? HDF_CENTER : alignment == 2 ? HDF_RIGHT : HDF_LEFT;
+    return alignment == TextAlignCentre  ? HDF_CENTER
+           : alignment == TextAlignRight ? HDF_RIGHT
+                                         : HDF_LEFT;
 }
 
 void SetUpHeader(HWND window, WindowObject *object) {

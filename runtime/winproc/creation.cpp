@@ -107,7 +107,7 @@ LRESULT OnCreateWindow(WindowObject *object, HWND window, UINT message, WPARAM w
             (HWND)SendMessageAW(GetParent(window), WM_MDIGETACTIVE, 0, (LPARAM)&maximised);
         if (active && maximised) {
             ShowWindow(active, SW_SHOWNORMAL);
-            object->WindowState = 2;
+            object->WindowState = WindowMaximised;
         }
     }
     if (created && object->Visible)

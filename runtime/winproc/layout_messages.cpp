@@ -16,7 +16,7 @@ static void LayoutParentOf(HWND window) {
 LRESULT OnShowWindow(WindowObject *object, HWND window, BOOL show, LPARAM status) {
     if (status == 0) {
         object->Visible = show ? 1 : 0;
-        if (IsDockableKind(object->Kind) && object->Align > 0) LayoutParentOf(window);
+        if (IsDockableKind(object->Kind) && object->Align > DockNone) LayoutParentOf(window);
         if (show && (IsWindowKind(object->Kind) || object->Kind == KindPictureBox ||
                      object->Kind == KindGroupBox))
             NudgeSize(window);

@@ -104,9 +104,9 @@ LRESULT OnContainerCommand(WindowObject *object, HWND window, UINT message, WPAR
 
 LRESULT OnSysCommand(WindowObject *object, HWND window, WPARAM command, LPARAM lParam) {
     switch (command & 0xFFF0) {
-    case SC_MINIMIZE: object->WindowState = 1; break;
-    case SC_MAXIMIZE: object->WindowState = 2; break;
-    case SC_RESTORE: object->WindowState = 0; break;
+    case SC_MINIMIZE: object->WindowState = WindowMinimised; break;
+    case SC_MAXIMIZE: object->WindowState = WindowMaximised; break;
+    case SC_RESTORE: object->WindowState = WindowNormal; break;
     }
     return EventThenDefault(object, window, WM_SYSCOMMAND, command, lParam);
 }
