@@ -5,6 +5,10 @@
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 
+// The picture class's own style for one line of text centred vertically; it
+// takes the bit that SS_CENTERIMAGE has for static controls.
+constexpr DWORD PictureCentreTextStyle = SS_CENTERIMAGE;
+
 static int DrawTextAW(HDC dc, const void *text, int length, RECT *rect, UINT format) {
     return UnicodeFlag ? DrawTextW(dc, (const wchar_t *)text, length, rect, format)
                        : DrawTextA(dc, (const char *)text, length, rect, format);
@@ -74,7 +78,7 @@ void PaintPicture(WindowObject *object, HDC dc, int paintBackground, int drawTex
     }
     if (drawText) {
         SetBkMode(target, TRANSPARENT);
-        if (object->TextBuffer && (object->Style & 0x200))
+        if (object->TextBuffer && (object->Style & PictureCentreTextStyle))
             object->TextFormat |= DT_VCENTER | DT_SINGLELINE;
         if (!IsEmptyText(object->TextBuffer) || object->PrintedText) {
             SetTextColor(target, object->Enabled ? object->ForeColor : 0x808080);

@@ -75,8 +75,8 @@ void SetUpToolbar(HWND window, WindowObject *object) {
     SendMessageAW(window, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     HIMAGELIST images = nullptr;
     if (object->Picture && object->Picture < 65536) {
-        const UINT flags =
-            LR_SHARED | LR_CREATEDIBSECTION | ((object->Style & 0x8000) ? LR_LOADTRANSPARENT : 0);
+        const UINT flags = LR_SHARED | LR_CREATEDIBSECTION |
+                           ((object->Style & TBSTYLE_TRANSPARENT) ? LR_LOADTRANSPARENT : 0);
         images = ImageList_LoadImageW(App->Instance, MAKEINTRESOURCEW(object->Picture),
                                       object->PictureWidth, 0, CLR_DEFAULT, IMAGE_BITMAP, flags);
     }

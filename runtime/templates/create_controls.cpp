@@ -279,7 +279,7 @@ static void FinishControl(HWND window, HWND ownerWindow, WindowObject *object) {
     SetWindowLongAW(window, GWLP_WNDPROC, (LONG_PTR)RuntimeWindowProc);
     // The first automatic option button of a group is selected by a click.
     if (object->Kind == KindOptionButton && object->Index == 0 &&
-        (object->Style & 0xF) == BS_AUTORADIOBUTTON) {
+        (object->Style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) {
         SendMessageAW(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         SendMessageAW(window, WM_LBUTTONUP, 0, 0);
     }

@@ -75,7 +75,8 @@ LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPA
             return OnContainerCommand(object, window, message, wParam, lParam);
         return PreviousProcessing(object, window, message, wParam, lParam);
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_KEYMENU) return OnKeyMenu(object, window, wParam, lParam);
+        if ((wParam & SystemCommandMask) == SC_KEYMENU)
+            return OnKeyMenu(object, window, wParam, lParam);
         return OnSysCommand(object, window, wParam, lParam);
     case WM_LBUTTONDOWN: return OnLeftButtonDown(object, window, wParam, lParam);
     case WM_LBUTTONDBLCLK: return OnLeftButtonDoubleClick(object, window, wParam, lParam);

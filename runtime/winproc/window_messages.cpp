@@ -103,7 +103,7 @@ LRESULT OnContainerCommand(WindowObject *object, HWND window, UINT message, WPAR
 }
 
 LRESULT OnSysCommand(WindowObject *object, HWND window, WPARAM command, LPARAM lParam) {
-    switch (command & 0xFFF0) {
+    switch (command & SystemCommandMask) {
     case SC_MINIMIZE: object->WindowState = WindowMinimised; break;
     case SC_MAXIMIZE: object->WindowState = WindowMaximised; break;
     case SC_RESTORE: object->WindowState = WindowNormal; break;
