@@ -5,6 +5,7 @@
 #include "runtime/library/strings.h"
 #include "runtime/library/sysinfo.h"
 #include "runtime/base/memory.h"
+#include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 
 #include <shlobj.h>
@@ -16,7 +17,7 @@ static const char ShellFoldersKey[] =
 // The desktop the shortcuts go to: all users' for a machine-wide run, the
 // user's own otherwise.
 static int ReadDesktopFolder(char *folder) {
-    if (OsLevel < 2) return ReadRegValue(HKEY_CURRENT_USER, ShellFoldersKey, "Desktop", folder);
+    if (OsLevel < Os98) return ReadRegValue(HKEY_CURRENT_USER, ShellFoldersKey, "Desktop", folder);
     if (RegistryScope == HKEY_LOCAL_MACHINE)
         return ReadRegValue(HKEY_LOCAL_MACHINE, ShellFoldersKey, "Common Desktop", folder);
     return ReadRegValue(RegistryScope, ShellFoldersKey, "Desktop", folder);

@@ -1,12 +1,27 @@
 // The Settings window template: the window, two groups and their controls.
 #include "app/settings.h"
 
+// Each entry names only the fields it sets; every other field is zero.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace {
 
 constexpr int32_t ButtonFace = SystemColour(COLOR_BTNFACE);
 constexpr int32_t ButtonText = SystemColour(COLOR_BTNTEXT);
 constexpr int32_t DarkBlue = 0x00A00000;
 constexpr const wchar_t *NoToolTip = L"";
+
+constexpr DWORD WindowStyle =
+    WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD WindowExStyle =
+    WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_APPWINDOW | WS_EX_NOINHERITLAYOUT;
+constexpr DWORD GroupStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD CheckBoxStyle =
+    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_NOTIFY | BS_AUTOCHECKBOX;
+constexpr DWORD OptionButtonStyle =
+    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_NOTIFY | BS_AUTORADIOBUTTON;
+constexpr DWORD OkButtonStyle =
+    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_NOTIFY | BS_PUSHBUTTON | BS_CENTER;
 
 struct Geometry {
     int32_t Left, Top, Width, Height;
@@ -16,73 +31,142 @@ struct FontSpec {
     int32_t Size;
 };
 
-// The fields every entry of this template shares.
-constexpr WindowObject Entry(ControlKind kind, const wchar_t *name, const wchar_t *text,
-                             int32_t index, Geometry at, DWORD style, FontSpec font,
-                             int32_t foreColour, int32_t value, int32_t tabStop, int32_t children) {
-    WindowObject e{};
-    e.Kind = kind;
-    e.Name = name;
-    e.TextBuffer = TextRef(text);
-    e.Index = index;
-    e.Left = at.Left;
-    e.Top = at.Top;
-    e.Width = at.Width;
-    e.Height = at.Height;
-    e.Style = style;
-    e.FontName = TextRef(font.Face);
-    e.FontSize = font.Size;
-    e.ForeColorSetting = foreColour;
-    e.Value = value;
-    e.TabStop = tabStop;
-    e.ChildCount = children;
-    e.BackColorSetting = ButtonFace;
-    e.Enabled = 1;
-    e.Visible = 1;
-    e.PictureType = -1;
-    if (kind >= KindLabel) e.ToolTipText = TextRef(NoToolTip);
-    return e;
-}
-
 constexpr WindowObject SettingsWindowEntry(const WindowObject *self) {
-    WindowObject e = Entry(KindWindow, L"Settings", L"IDS_SETTINGS", 0, {0, 0, 456, 248},
-                           0x16C80000, {L"MS Sans Serif", 8}, ButtonText, 0, 0, 4);
-    e.StartUpPosition = 2; // centred on the work area
-    e.PenWidth = 1;
-    e.Icon = 100;
-    e.FixedFontScale = 1;
-    e.IsMainWindow = 1;
-    e.RedrawOnResize = 1;
-    e.ExStyle = 0x00140101;
-    e.EventProcedure = SettingsWindowProc;
-    e.TemplateStart = self;
-    return e;
+    return {
+        .BackColorSetting = ButtonFace,
+        .StartUpPosition = 2, // centred on the work area
+        .PenWidth = 1,
+        .Enabled = 1,
+        .FontName = TextRef(L"MS Sans Serif"),
+        .FontSize = 8,
+        .ForeColorSetting = ButtonText,
+        .Height = 248,
+        .Icon = 100,
+        .PictureType = PictureNone,
+        .FixedFontScale = 1,
+        .Left = 0,
+        .IsMainWindow = 1,
+        .Name = L"Settings",
+        .RedrawOnResize = 1,
+        .Index = 0,
+        .TabStop = 0,
+        .TextBuffer = TextRef(L"IDS_SETTINGS"),
+        .Top = 0,
+        .Kind = KindWindow,
+        .Value = 0,
+        .Visible = 1,
+        .Width = 456,
+        .EventProcedure = SettingsWindowProc,
+        .ChildCount = 4,
+        .ExStyle = WindowExStyle,
+        .Style = WindowStyle,
+        .TemplateStart = self,
+    };
 }
 
 constexpr WindowObject Group(const wchar_t *name, const wchar_t *text, int32_t index, Geometry at,
                              FontSpec font, int32_t foreColour, int32_t children) {
-    WindowObject e =
-        Entry(KindGroupBox, name, text, index, at, 0x56000000, font, foreColour, 0, 0, children);
-    e.ShowFrame = 1;
-    return e;
+    return {
+        .BackColorSetting = ButtonFace,
+        .ShowFrame = 1,
+        .Enabled = 1,
+        .FontName = TextRef(font.Face),
+        .FontSize = font.Size,
+        .ForeColorSetting = foreColour,
+        .Height = at.Height,
+        .PictureType = PictureNone,
+        .Left = at.Left,
+        .ToolTipText = TextRef(NoToolTip),
+        .Name = name,
+        .Index = index,
+        .TabStop = 0,
+        .TextBuffer = TextRef(text),
+        .Top = at.Top,
+        .Kind = KindGroupBox,
+        .Value = 0,
+        .Visible = 1,
+        .Width = at.Width,
+        .ChildCount = children,
+        .Style = GroupStyle,
+    };
 }
 
 constexpr WindowObject CheckBox(const wchar_t *name, const wchar_t *text, int32_t index,
                                 Geometry at) {
-    return Entry(KindCheckBox, name, text, index, at, 0x54004003, {L"Arial", 9}, DarkBlue, 1, 1, 0);
+    return {
+        .BackColorSetting = ButtonFace,
+        .Enabled = 1,
+        .FontName = TextRef(L"Arial"),
+        .FontSize = 9,
+        .ForeColorSetting = DarkBlue,
+        .Height = at.Height,
+        .PictureType = PictureNone,
+        .Left = at.Left,
+        .ToolTipText = TextRef(NoToolTip),
+        .Name = name,
+        .Index = index,
+        .TabStop = 1,
+        .TextBuffer = TextRef(text),
+        .Top = at.Top,
+        .Kind = KindCheckBox,
+        .Value = 1,
+        .Visible = 1,
+        .Width = at.Width,
+        .ChildCount = 0,
+        .Style = CheckBoxStyle,
+    };
 }
 
 constexpr WindowObject OptionButton(const wchar_t *name, const wchar_t *text, int32_t index,
                                     Geometry at, int32_t checked) {
-    return Entry(KindOptionButton, name, text, index, at, 0x54004009, {L"Tahoma", 8}, ButtonText,
-                 checked, checked, 0);
+    return {
+        .BackColorSetting = ButtonFace,
+        .Enabled = 1,
+        .FontName = TextRef(L"Tahoma"),
+        .FontSize = 8,
+        .ForeColorSetting = ButtonText,
+        .Height = at.Height,
+        .PictureType = PictureNone,
+        .Left = at.Left,
+        .ToolTipText = TextRef(NoToolTip),
+        .Name = name,
+        .Index = index,
+        .TabStop = checked,
+        .TextBuffer = TextRef(text),
+        .Top = at.Top,
+        .Kind = KindOptionButton,
+        .Value = checked,
+        .Visible = 1,
+        .Width = at.Width,
+        .ChildCount = 0,
+        .Style = OptionButtonStyle,
+    };
 }
 
 constexpr WindowObject OkButton() {
-    WindowObject e = Entry(KindPushButton, L"btnOk", L"IDS_OK", 0, {179, 182, 92, 28}, 0x54004300,
-                           {L"Arial", 9}, ButtonText, 0, 1, 0);
-    e.ShowFocus = 1;
-    return e;
+    return {
+        .BackColorSetting = ButtonFace,
+        .Enabled = 1,
+        .FontName = TextRef(L"Arial"),
+        .FontSize = 9,
+        .ForeColorSetting = ButtonText,
+        .Height = 28,
+        .PictureType = PictureNone,
+        .Left = 179,
+        .ToolTipText = TextRef(NoToolTip),
+        .Name = L"btnOk",
+        .Index = 0,
+        .TabStop = 1,
+        .TextBuffer = TextRef(L"IDS_OK"),
+        .Top = 182,
+        .ShowFocus = 1,
+        .Kind = KindPushButton,
+        .Value = 0,
+        .Visible = 1,
+        .Width = 92,
+        .ChildCount = 0,
+        .Style = OkButtonStyle,
+    };
 }
 
 } // namespace

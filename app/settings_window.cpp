@@ -2,7 +2,9 @@
 // guards, the option buttons, and the OK sequence.
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
+#include "runtime/winproc/handlers.h"
 #include "runtime/base/memory.h"
+#include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 
 #include <shlobj.h>
@@ -16,7 +18,7 @@ static const char Executable32[] = "Quenlo.exe";
 static const char Executable64[] = "Quenlo64.exe";
 
 int AdministratorGuardRefuses(int osLevel, int isAdministrator) {
-    return osLevel > 8 && !isAdministrator;
+    return osLevel >= Os81 && !isAdministrator; // 8.1, 10 and every server
 }
 
 void ReleaseSettingsResources() {

@@ -1,5 +1,6 @@
 // The event contract: the application's EventProcedure answers 0 when it did
 // not handle a message; the runtime then does the kind's default processing.
+// Event procedures receive the runtime's private messages too (messages.h).
 #pragma once
 
 #include <windows.h>

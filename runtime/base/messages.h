@@ -1,4 +1,5 @@
-// The runtime's private window messages.
+// The runtime's private window messages, and the bits of the system's
+// message parameters that the runtime's procedures test.
 #pragma once
 
 #include <windows.h>
@@ -19,3 +20,10 @@ enum : UINT {
     RTM_REDRAWAREA = WM_USER + 0x41E,      // repaint what lies under a transparent control
 };
 static_assert(RTM_LINKCLICKED == 0x806 && RTM_REDRAWAREA == 0x81E);
+
+// WM_SYSCOMMAND: the system uses the low four bits of wParam itself; the
+// command is what remains.
+constexpr WPARAM SystemCommandMask = 0xFFF0;
+
+// GetKeyState: the high bit of the answer is set while the key is down.
+constexpr int KeyDownBit = 0x8000;

@@ -16,7 +16,7 @@ extern ErrorTrapRecord *ErrorTrap;
 
 extern int UnicodeFlag;
 extern UINT CodePage;
-extern int OsLevel;
+extern int OsLevel; // an OsCode
 extern int HasManifest;
 extern uint32_t TwipsPerPixelX;
 extern uint32_t TwipsPerPixelY;
@@ -54,3 +54,10 @@ extern LPTOP_LEVEL_EXCEPTION_FILTER PreviousExceptionFilter;
 
 // The template of the application's main window, run by RunMainWindow.
 extern const WindowTemplate *MainWindowTemplate;
+
+// The extended style as the running system accepts it: layout mirroring and
+// no-inherit-layout exist only from Windows 2000 on and are dropped before.
+inline DWORD ExStyleForSystem(DWORD exStyle) {
+    if (OsLevel < Os2000) exStyle &= ~(DWORD)(WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT);
+    return exStyle;
+}

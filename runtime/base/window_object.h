@@ -48,6 +48,41 @@ enum ControlKind : int32_t {
     KindLink = 36,
 };
 
+// Codes of the field Align: the edge of its window that a picture box,
+// toolbar, status bar or rebar is docked to.
+enum DockEdge : int32_t {
+    DockNone = 0,
+    DockTop = 1,
+    DockBottom = 2,
+    DockLeft = 3,
+    DockRight = 4,
+};
+
+// Codes of the field Alignment for group-box captions, picture-box and
+// label texts, and of HeaderItem::Alignment.
+enum TextAlignment : int32_t {
+    TextAlignLeft = 0,
+    TextAlignCentre = 1,
+    TextAlignRight = 2,
+};
+
+// Codes of the field PictureType: what the handle in Picture is.
+enum PictureKind : int32_t {
+    PictureNone = -1,
+    PictureBitmap = 0,
+    PictureIcon = 1,
+    PictureCursor = 2,
+};
+
+// Codes of the field WindowState; one more than each is the ShowWindow
+// command (SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED).
+enum WindowShowState : int32_t {
+    WindowHidden = -1,
+    WindowNormal = 0,
+    WindowMinimised = 1,
+    WindowMaximised = 2,
+};
+
 // Colour codes: bit 31 set names a system colour by its low byte; -1 is no
 // background; anything else is a COLORREF.
 constexpr int32_t NoColour = -1;
@@ -80,7 +115,7 @@ typedef WindowObject ControlTemplate;
 typedef WindowObject WindowTemplate; // the window entry, first of the array
 
 struct WindowObject {
-    int32_t Align; // 0
+    int32_t Align; // 0, a DockEdge
     union {
         int32_t AutoSize; // labels, picture boxes
         int32_t Cancel;   // push buttons
@@ -134,7 +169,7 @@ struct WindowObject {
         int32_t CaptionHeight; // labels, group boxes
         int32_t ItemHeight;    // combo boxes; image-list holders: image height
     };
-    int32_t PictureType; // -1 none, 0 bitmap, 1 icon, 2 cursor
+    int32_t PictureType; // a PictureKind
     union {
         int32_t PictureWidth; // also image-list holders and toolbars: image width
         int32_t CaptionWidth; // group boxes
@@ -188,7 +223,7 @@ struct WindowObject {
         int32_t StartSuspended; // threads
     };
     union {
-        int32_t WindowState;    // windows
+        int32_t WindowState;    // windows: a WindowShowState
         int32_t Min;            // range controls
         int32_t ThreadPriority; // threads
     };
@@ -205,7 +240,7 @@ struct WindowObject {
     int32_t TabStop;
     void *TextBuffer;
     union {
-        int32_t Alignment; // 208
+        int32_t Alignment; // 208, a TextAlignment
         int32_t ScrollPage;
         int32_t ListViewExStyle;
         int32_t ImageListFlags;
@@ -351,7 +386,7 @@ static_assert(sizeof(ImageListItem) == 8);
 struct HeaderItem {
     int32_t Image; // image index + 1, 0 none
     int32_t Width;
-    int32_t Alignment; // 1 centre, 2 right, other left
+    int32_t Alignment; // a TextAlignment
     void *Text;
 };
 static_assert(sizeof(HeaderItem) == 16);

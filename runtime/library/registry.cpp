@@ -20,7 +20,7 @@ static_assert(ReadWriteAccess == 0x2001F && ReadAccess == 0x20019);
 // HKEY_CLASSES_ROOT (0x80000000) to HKEY_DYN_DATA (0x80000006).
 inline bool IsAcceptedRoot(HKEY root) {
     uintptr_t value = (uintptr_t)root;
-    return value >= 0x80000000u && value <= 0x80000006u;
+    return value >= (uintptr_t)HKEY_CLASSES_ROOT && value <= (uintptr_t)HKEY_DYN_DATA;
 }
 
 inline LONG ApiRegOpenKeyEx(HKEY r, const char *s, REGSAM a, HKEY *k) {

@@ -447,7 +447,7 @@ template <class Ch> static uint32_t GetVersionStringT(Ch *buffer) {
     uint32_t major = App->VersionMajor;
     uint32_t minor = App->VersionMinor;
     uint32_t release = App->VersionRevision >> 16;
-    uint32_t build = App->VersionRevision & 0xFFFF;
+    uint32_t build = LOWORD(App->VersionRevision);
     if (buffer) PrintVersion(buffer, major, minor, release, build);
     return major << 24 | minor << 16 | release << 8 | build;
 }

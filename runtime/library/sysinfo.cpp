@@ -15,7 +15,7 @@
 
 // The Windows version, 64-bit systems and processes, and elevation.
 // Windows XP: the first level that can run on a 64-bit system.
-enum { FirstLevelWith64Bit = 5 };
+enum { FirstLevelWith64Bit = OsXp };
 
 static void CopyServicePack(char *target) {
     CopyTextBounded(target, ServicePackText, ServicePackTextBytes);

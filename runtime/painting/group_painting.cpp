@@ -1,6 +1,7 @@
 // Group boxes: the caption measured and painted again in the group's own
 // font, colours and alignment.
 #include "runtime/painting/painting.h"
+#include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
@@ -50,10 +51,10 @@ void PaintGroupCaption(WindowObject *object, HDC dc) {
     const int width = client.right;
     RECT caption;
     int captionWidth;
-    if (object->Alignment == 1) {
+    if (object->Alignment == TextAlignCentre) {
         caption.left = width / 2 - object->CaptionWidth / 2;
         captionWidth = object->CaptionWidth + 1;
-    } else if (object->Alignment == 2) {
+    } else if (object->Alignment == TextAlignRight) {
         caption.left = width - object->CaptionWidth - 7;
         captionWidth = object->CaptionWidth;
     } else {
@@ -70,7 +71,7 @@ void PaintGroupCaption(WindowObject *object, HDC dc) {
         InvalidateRect(group, &caption, FALSE);
         dc = BeginPaint(group, &paint);
     }
-    if (object->ShowFrame && OsLevel > 4 && object->TextLength != 0) {
+    if (object->ShowFrame && OsLevel >= OsXp && object->TextLength != 0) {
         HGDIOBJ oldBrush = SelectObject(dc, object->BackBrush);
         PatBlt(dc, caption.left, caption.top, caption.right - caption.left,
                caption.bottom - caption.top, PATCOPY);

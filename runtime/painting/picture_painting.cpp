@@ -2,9 +2,12 @@
 // and the transparent controls on top of them.
 #include "runtime/painting/painting.h"
 #include "runtime/base/object_table.h"
-#include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
+
+// The picture class's own style for one line of text centred vertically; it
+// takes the bit that SS_CENTERIMAGE has for static controls.
+constexpr DWORD PictureCentreTextStyle = SS_CENTERIMAGE;
 
 void DrawBitmapAtOrigin(HDC source, HDC target, HBITMAP bitmap, int width, int height) {
     HDC memory = CreateCompatibleDC(source);
@@ -15,8 +18,8 @@ void DrawBitmapAtOrigin(HDC source, HDC target, HBITMAP bitmap, int width, int h
 }
 
 void DrawImageInRect(WindowObject *object, HDC source, HDC target, const RECT *rect) {
-    if (object->PictureType == -1 || !object->Picture) return;
-    if (object->PictureType == 0) {
+    if (object->PictureType == PictureNone || !object->Picture) return;
+    if (object->PictureType == PictureBitmap) {
         DrawBitmapAtOrigin(source, target, (HBITMAP)object->Picture, rect->right, rect->bottom);
         return;
     }
@@ -61,7 +64,7 @@ void PaintPicture(WindowObject *object, HDC dc, int paintBackground, int drawTex
     }
     if (drawText) {
         SetBkMode(target, TRANSPARENT);
-        if (object->TextBuffer && (object->Style & 0x200))
+        if (object->TextBuffer && (object->Style & PictureCentreTextStyle))
             object->TextFormat |= DT_VCENTER | DT_SINGLELINE;
         if (!IsEmptyTextAW(object->TextBuffer) || object->PrintedText) {
             SetTextColor(target, object->Enabled ? object->ForeColor : 0x808080);

@@ -16,8 +16,8 @@ LRESULT EraseWindowBackground(WindowObject *object, HWND window, HDC dc) {
         PatBlt(dc, 0, object->PictureHeight, client.right, client.bottom - object->PictureHeight,
                PATCOPY);
     }
-    if (object->Picture && object->PictureType != -1) {
-        if (object->PictureType == 0) {
+    if (object->Picture && object->PictureType != PictureNone) {
+        if (object->PictureType == PictureBitmap) {
             DrawBitmapAtOrigin(dc, dc, (HBITMAP)object->Picture, object->PictureWidth,
                                object->PictureHeight);
         } else {

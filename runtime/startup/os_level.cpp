@@ -1,18 +1,19 @@
 // Classification of the operating system into the runtime's OsLevel codes.
 #include "runtime/startup/startup.h"
+#include "runtime/base/records.h"
 
 int ClassifyOsLevel(DWORD platform, DWORD major, DWORD minor, BYTE productType, WORD suiteMask) {
-    if (platform == VER_PLATFORM_WIN32_WINDOWS) return minor == 0 ? 1 : 2;
-    if (platform != VER_PLATFORM_WIN32_NT) return 0;
+    if (platform == VER_PLATFORM_WIN32_WINDOWS) return minor == 0 ? Os95 : Os98;
+    if (platform != VER_PLATFORM_WIN32_NT) return OsUnknown;
     const bool workstation = productType == VER_NT_WORKSTATION;
-    if (major < 5) return 3;
+    if (major < 5) return OsNt;
     if (major == 5) {
-        if (minor == 0) return 4;
-        if (suiteMask & 0x8000) return 12; // home server
-        return workstation ? 5 : 11;
+        if (minor == 0) return Os2000;
+        if (suiteMask & VER_SUITE_WH_SERVER) return OsHomeServer;
+        return workstation ? OsXp : OsServer2003;
     }
-    if (major == 6 && minor <= 3) return (workstation ? 6 : 13) + (int)minor;
-    return workstation ? 10 : 17;
+    if (major == 6 && minor <= 3) return (workstation ? OsVista : OsServer2008) + (int)minor;
+    return workstation ? Os10 : OsServer2016;
 }
 
 int CorrectVersionFromCrt(OSVERSIONINFOEXA *info, CrtVersionQuery getMajor,

@@ -17,7 +17,9 @@ extern "C" void WINAPI ProgramEntry() {
     ProgramApp.VersionRevision = start.VersionRevision;
 
     InitCommonControls();
-    INITCOMMONCONTROLSEX controls = {sizeof controls, 0x8FFF};
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                          ICC_USEREX_CLASSES | ICC_COOL_CLASSES |
+                                                          ICC_INTERNET_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&controls);
 
     RuntimeInitialize(start.ClassSuffix, start.ExeName, start.Title, start.MainKind,

@@ -34,7 +34,7 @@ static void DestroyHiddenListBoxes() {
 }
 
 static void DestroySharedCursor(HCURSOR *cursor) {
-    if (*cursor && OsLevel > 2 && !DestroyIcon(*cursor)) DestroyCursor(*cursor);
+    if (*cursor && OsLevel >= OsNt && !DestroyIcon(*cursor)) DestroyCursor(*cursor);
     *cursor = nullptr;
 }
 

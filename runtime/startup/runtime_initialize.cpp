@@ -139,7 +139,7 @@ void RuntimeInitialize(const wchar_t *classSuffix, const wchar_t *exeName, const
 
     char servicePack[264];
     DetermineOsLevel(servicePack);
-    UnicodeFlag = (wideRequest && OsLevel >= 3) ? 1 : 0;
+    UnicodeFlag = (wideRequest && OsLevel >= OsNt) ? 1 : 0;
     if (servicePack[0]) CopyTextBounded(ServicePackText, servicePack, ServicePackTextBytes);
 
     FillAppTexts(exeName, title);

@@ -4,6 +4,7 @@
 #include "runtime/templates/creation.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
@@ -75,8 +76,8 @@ void SetUpToolbar(HWND window, WindowObject *object) {
     SendMessageAW(window, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     HIMAGELIST images = nullptr;
     if (object->Picture && object->Picture < 65536) {
-        const UINT flags =
-            LR_SHARED | LR_CREATEDIBSECTION | ((object->Style & 0x8000) ? LR_LOADTRANSPARENT : 0);
+        const UINT flags = LR_SHARED | LR_CREATEDIBSECTION |
+                           ((object->Style & TBSTYLE_TRANSPARENT) ? LR_LOADTRANSPARENT : 0);
         images = ImageList_LoadImageW(App->Instance, MAKEINTRESOURCEW(object->Picture),
                                       object->PictureWidth, 0, CLR_DEFAULT, IMAGE_BITMAP, flags);
     }
@@ -131,7 +132,7 @@ void SetUpTabs(HWND window, WindowObject *object) {
 }
 
 static void AddBitmap(HIMAGELIST images, HBITMAP bitmap) {
-    if (OsLevel >= 3)
+    if (OsLevel >= OsNt)
         ImageList_Add(images, bitmap, nullptr);
     else
         ImageList_AddMasked(images, bitmap, CLR_NONE);
@@ -174,7 +175,9 @@ void SetUpImageListHolder(WindowObject *object) {
 }
 
 static int HeaderAlignment(int alignment) {
-    return alignment == 1 ? HDF_CENTER : alignment == 2 ? HDF_RIGHT : HDF_LEFT;
+    return alignment == TextAlignCentre  ? HDF_CENTER
+           : alignment == TextAlignRight ? HDF_RIGHT
+                                         : HDF_LEFT;
 }
 
 void SetUpHeader(HWND window, WindowObject *object) {

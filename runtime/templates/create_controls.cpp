@@ -65,7 +65,9 @@ static const KindClass *ClassOfKind(int kind) {
 }
 
 static DWORD GroupCaptionAlignment(int alignment) {
-    return alignment == 1 ? BS_CENTER : alignment == 2 ? BS_RIGHT : BS_LEFT;
+    return alignment == TextAlignCentre  ? BS_CENTER
+           : alignment == TextAlignRight ? BS_RIGHT
+                                         : BS_LEFT;
 }
 
 // The control's rectangle in pixels: x, y, width, height.
@@ -153,8 +155,7 @@ static void SetUpScrollBar(HWND window, const WindowObject *object) {
 }
 
 static void SetUpProgressBar(HWND window, const WindowObject *object) {
-    DWORD exStyle = object->ExStyle;
-    if (OsLevel <= 3) exStyle &= ~0x00500000u;
+    DWORD exStyle = ExStyleForSystem(object->ExStyle);
     SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
     SetWindowLongAW(window, GWL_EXSTYLE, (LONG_PTR)exStyle);
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
@@ -185,9 +186,9 @@ static void SetUpKind(HWND window, WindowObject *object, const PixelRect &rect) 
     case KindListBox: AddFirstItem(window, object, LB_ADDSTRING); break;
     case KindComboBox: AddFirstItem(window, object, CB_ADDSTRING); break;
     case KindPictureBox:
-        object->TextFormat = object->Alignment == 1   ? DT_CENTER
-                             : object->Alignment == 2 ? DT_RIGHT
-                                                      : DT_LEFT;
+        object->TextFormat = object->Alignment == TextAlignCentre  ? DT_CENTER
+                             : object->Alignment == TextAlignRight ? DT_RIGHT
+                                                                   : DT_LEFT;
         object->PrintedText = nullptr;
         break;
     case KindHScrollBar:
@@ -271,13 +272,13 @@ static void FinishControl(HWND window, HWND ownerWindow, WindowObject *object) {
     AddObject(window, object);
     ApplyControlAppearance(ownerWindow, object);
     if (object->Kind == KindLabel) MeasureLabelCaption(object);
-    if (object->Kind == KindToolbar && object->Align == 0) NudgeSize(window);
+    if (object->Kind == KindToolbar && object->Align == DockNone) NudgeSize(window);
     SubclassInnerWindows(window, object);
     object->PreviousProcedure = (WNDPROC)GetWindowLongAW(window, GWLP_WNDPROC);
     SetWindowLongAW(window, GWLP_WNDPROC, (LONG_PTR)RuntimeWindowProc);
     // The first automatic option button of a group is selected by a click.
     if (object->Kind == KindOptionButton && object->Index == 0 &&
-        (object->Style & 0xF) == BS_AUTORADIOBUTTON) {
+        (object->Style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) {
         SendMessageAW(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         SendMessageAW(window, WM_LBUTTONUP, 0, 0);
     }

@@ -6,8 +6,7 @@
 HWND CreateRuntimeWindow(DWORD exStyle, const wchar_t *className, const void *windowName,
                          DWORD style, int x, int y, int width, int height, HWND parent,
                          HMENU menuOrId, void *parameter) {
-    // Layout mirroring and no-inherit-layout do not exist before Windows 2000.
-    if (OsLevel <= 3) exStyle &= ~(0x00400000u | 0x00100000u);
+    exStyle = ExStyleForSystem(exStyle);
     const void *activeClass = LiteralToConversionBuffer(className);
     return CreateWindowExAW(exStyle, activeClass, windowName, style, x, y, width, height, parent,
                             menuOrId, App->Instance, parameter);

@@ -20,7 +20,8 @@ static HANDLE LoadShared(ImageRef number, UINT type) {
 ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) {
     if (value == 0 || value >= FirstHandleValue) return value;
     HANDLE image = nullptr;
-    const bool iconPicture = object && object->PictureType != 0 && object->PictureType != -1;
+    const bool iconPicture =
+        object && object->PictureType != PictureBitmap && object->PictureType != PictureNone;
     if (asPicture && !iconPicture) image = LoadShared(value, IMAGE_BITMAP);
     if (!image) image = LoadShared(value, IMAGE_ICON);
     if (!image) image = LoadShared(value, IMAGE_CURSOR);
@@ -29,7 +30,7 @@ ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) 
 
 static void RecordIconSize(WindowObject *object) {
     ICONINFO info;
-    object->PictureType = 1;
+    object->PictureType = PictureIcon;
     if (object->Picture >= FirstHandleValue && GetIconInfo((HICON)object->Picture, &info)) {
         // The hot spot of an icon is its centre.
         object->PictureWidth = (int)info.xHotspot * 2;
@@ -47,7 +48,7 @@ void RecordPictureSize(WindowObject *object) {
     if (!object->Picture) {
         object->PictureHeight = 0;
         object->PictureWidth = 0;
-        object->PictureType = -1;
+        object->PictureType = PictureNone;
         return;
     }
     BITMAP bitmap;
@@ -56,7 +57,7 @@ void RecordPictureSize(WindowObject *object) {
         bitmap.bmWidth && bitmap.bmHeight) {
         object->PictureWidth = bitmap.bmWidth;
         object->PictureHeight = bitmap.bmHeight;
-        object->PictureType = 0;
+        object->PictureType = PictureBitmap;
         return;
     }
     RecordIconSize(object);

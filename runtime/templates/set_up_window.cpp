@@ -86,8 +86,7 @@ void SetUpWindow(WindowObject *object) {
     CreateToolTipWindow(object, window);
 
     DWORD style = object->Style;
-    DWORD exStyle = object->ExStyle;
-    if (OsLevel <= 3) exStyle &= ~(0x00400000u | 0x00100000u);
+    DWORD exStyle = ExStyleForSystem(object->ExStyle);
     if (object->Kind == KindMdiFrame) {
         style &= ~(WS_HSCROLL | WS_VSCROLL);
         exStyle &= ~WS_EX_CLIENTEDGE;

@@ -1,6 +1,7 @@
 // What a window owns, released at its destruction, and the shared frame pens.
 #include "runtime/templates/resources.h"
 #include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
@@ -32,7 +33,7 @@ void ReleaseFramePens() {
 void DeleteGdiOrIcon(HANDLE handle) {
     if (!handle) return;
     if (DeleteObject((HGDIOBJ)handle)) return;
-    if (OsLevel > 2 && !DestroyIcon((HICON)handle)) DestroyCursor((HCURSOR)handle);
+    if (OsLevel >= OsNt && !DestroyIcon((HICON)handle)) DestroyCursor((HCURSOR)handle);
 }
 
 // Image fields may still hold a resource number that never loaded; those

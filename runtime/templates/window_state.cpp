@@ -25,7 +25,7 @@ int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds)
 
 int ChangeWindowState(WindowObject *object, HWND window, int32_t state) {
     if (!IsWindowKind(object->Kind)) return 0;
-    if (state < -1 || state > 2) return 0;
+    if (state < WindowHidden || state > WindowMaximised) return 0;
     object->WindowState = state;
     // -1..2 are SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED.
     ShowWindow(window, state + 1);

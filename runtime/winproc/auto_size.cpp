@@ -71,11 +71,11 @@ static void StoreRect(WindowObject *object, const RECT &rect) {
 static void AutoSizeLabel(WindowObject *object, RECT rect, int borderX, int borderY) {
     const SIZE text = MeasureLabelCaption(object);
     switch (object->Alignment) {
-    case 1:
+    case TextAlignCentre:
         rect.left = rect.left + ((rect.right - rect.left) >> 1) - (text.cx >> 1) - borderX;
         rect.right = rect.left + text.cx + borderX;
         break;
-    case 2: rect.left = rect.right - text.cx - borderX; break;
+    case TextAlignRight: rect.left = rect.right - text.cx - borderX; break;
     default: rect.right = rect.left + text.cx + borderX; break;
     }
     rect.bottom = rect.top + text.cy + borderY;

@@ -14,7 +14,7 @@ static void RemoveTools(HWND toolTip, HWND parent, HWND mdiClient) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (child == mdiClient) continue;
         TTTOOLINFOW info = {};
-        info.cbSize = 44; // the size every comctl32 version accepts
+        info.cbSize = TTTOOLINFOW_V2_SIZE; // the size every comctl32 version accepts
         info.hwnd = child;
         info.uId = (UINT_PTR)child;
         SendMessageW(toolTip, TTM_DELTOOLW, 0, (LPARAM)&info);

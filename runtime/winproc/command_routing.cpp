@@ -7,6 +7,7 @@
 #include "runtime/winproc/window_proc.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/units.h"
@@ -57,7 +58,7 @@ LRESULT OnWindowCommand(WindowObject *object, const WindowMessage &m) {
         if (kind == KindComboBox && code == CBN_DROPDOWN &&
             SendMessageAW(control->Handle, CB_GETCOUNT, 0, 0) == 0)
             FitComboHeight(control, 0);
-        if (kind == KindToolbar && OsLevel >= 5) {
+        if (kind == KindToolbar && OsLevel >= OsXp) {
             ProcessMessages();
             InvalidateRect(control->Handle, nullptr, FALSE);
             PostMessageAW(control->Handle, WM_PAINT, 0, 0);

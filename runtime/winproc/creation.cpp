@@ -14,6 +14,7 @@
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
@@ -73,7 +74,7 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
     if (created && kind == KindDialog) return 0;
 
     if (kind == KindMdiFrame) CreateMdiClient(object, window);
-    if (object->IsMainWindow && OsLevel >= 5 && HasManifest) LoadThemeLibrary();
+    if (object->IsMainWindow && OsLevel >= OsXp && HasManifest) LoadThemeLibrary();
 
     SetUpWindow(object);
     object->DefaultButton = FindCommandButton(window, 2);
@@ -123,7 +124,7 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
             (HWND)SendMessageAW(GetParent(window), WM_MDIGETACTIVE, 0, (LPARAM)&maximised);
         if (active && maximised) {
             ShowWindow(active, SW_SHOWNORMAL);
-            object->WindowState = 2;
+            object->WindowState = WindowMaximised;
         }
     }
     if (created && object->Visible)

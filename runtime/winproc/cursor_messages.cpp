@@ -29,7 +29,7 @@ void StartLeaveTracking(HWND window) {
 }
 
 static bool IsHoverCandidate(WindowObject *object) {
-    const bool themed = ThemeTable.Library && HasManifest && OsLevel >= 5;
+    const bool themed = ThemeTable.Library && HasManifest && OsLevel >= OsXp;
     if (object->Kind == KindPushButton && object->OwnerDrawn && themed) return true;
     if (object->TrackMouse) return true;
     return object->Kind == KindLabel && object->Hyperlink;

@@ -17,19 +17,19 @@ static void PlaceDocked(HWND child, const WindowObject *docked, RECT *free) {
     const int h = ToPixelsY(docked->Height, docked->ScaleMode);
     const int w = ToPixelsX(docked->Width, docked->ScaleMode);
     switch (docked->Align) {
-    case 1:
+    case DockTop:
         MoveWindow(child, 0, free->top, free->right, h, TRUE);
         free->top += h;
         break;
-    case 2:
+    case DockBottom:
         free->bottom -= h;
         MoveWindow(child, free->left, free->bottom, free->right - free->left, h, TRUE);
         break;
-    case 3:
+    case DockLeft:
         MoveWindow(child, free->left, free->top, w, free->bottom - free->top, TRUE);
         free->left += w;
         break;
-    case 4:
+    case DockRight:
         free->right -= w;
         MoveWindow(child, free->right, free->top, w, free->bottom - free->top, TRUE);
         break;
@@ -43,7 +43,7 @@ static void DockingPass(const WindowObject *container, int alignA, int alignB, R
         if (skip && child == skip) continue;
         const WindowObject *docked = ObjectFromHandle(child);
         if (!docked) continue;
-        if (docked->Align == 0) {
+        if (docked->Align == DockNone) {
             if (docked->Kind == KindToolbar) SetToolbarButtonSize(docked);
             continue;
         }
@@ -59,12 +59,12 @@ void LayoutDockedControls(WindowObject *object) {
     RECT free;
     GetClientRect(object->Handle, &free);
     if (IsWindowKind(object->Kind) && object->BottomDockLast) {
-        DockingPass(object, 1, 1, &free);
-        DockingPass(object, 3, 4, &free);
-        DockingPass(object, 2, 2, &free);
+        DockingPass(object, DockTop, DockTop, &free);
+        DockingPass(object, DockLeft, DockRight, &free);
+        DockingPass(object, DockBottom, DockBottom, &free);
     } else {
-        DockingPass(object, 1, 2, &free);
-        DockingPass(object, 3, 4, &free);
+        DockingPass(object, DockTop, DockBottom, &free);
+        DockingPass(object, DockLeft, DockRight, &free);
     }
     if (object->Kind == KindMdiFrame && object->MdiClient)
         MoveWindow(object->MdiClient, free.left, free.top, free.right - free.left,

@@ -122,7 +122,7 @@ void SetDefaultLook(HWND button, int on) {
     if (!object || object->Kind != KindPushButton) return;
     object->IsDefault = on ? 1 : 0;
     if (!object->OwnerDrawn) {
-        DWORD style = (DWORD)GetWindowLongAW(button, GWL_STYLE) & 0xFFFF;
+        DWORD style = LOWORD(GetWindowLongAW(button, GWL_STYLE));
         style = on ? (style | BS_DEFPUSHBUTTON) : (style & ~BS_DEFPUSHBUTTON);
         SendMessageAW(button, BM_SETSTYLE, style, TRUE);
     }

@@ -159,7 +159,7 @@ LRESULT OnNavigate(WindowObject *object, const WindowMessage &m) {
         return 0;
     }
     if (key == VK_TAB || IsArrowKey(key)) {
-        const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        const bool shift = (GetKeyState(VK_SHIFT) & KeyDownBit) != 0;
         const bool backwards = key == VK_UP || key == VK_LEFT || (key == VK_TAB && shift);
         WindowObject *active = ObjectFromHandle(object->ActiveControl);
         int index = active && !IsWindowKind(active->Kind) ? active->Index : (backwards ? 0 : -1);

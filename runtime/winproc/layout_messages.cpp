@@ -19,7 +19,7 @@ LRESULT OnShowWindow(WindowObject *object, const WindowMessage &m) {
     const LPARAM status = m.LParam;
     if (status == 0) {
         object->Visible = show ? 1 : 0;
-        if (IsDockableKind(object->Kind) && object->Align > 0) LayoutParentOf(window);
+        if (IsDockableKind(object->Kind) && object->Align > DockNone) LayoutParentOf(window);
         if (show && (IsWindowKind(object->Kind) || object->Kind == KindPictureBox ||
                      object->Kind == KindGroupBox))
             NudgeSize(window);

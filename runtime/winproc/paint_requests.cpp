@@ -7,6 +7,7 @@
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/object_table.h"
+#include "runtime/base/records.h"
 #include "runtime/base/repaint.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
@@ -97,7 +98,7 @@ LRESULT OnMeasureItem(WindowObject *object, const WindowMessage &m) {
 }
 
 LRESULT OnThemeChanged(WindowObject *object, const WindowMessage &m) {
-    if (IsWindowKind(object->Kind) && OsLevel >= 5 && HasManifest) {
+    if (IsWindowKind(object->Kind) && OsLevel >= OsXp && HasManifest) {
         LoadThemeLibrary();
         RedrawWindow(m.Window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN |

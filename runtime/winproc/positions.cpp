@@ -39,7 +39,7 @@ int CanSetDimension(WindowObject *object, int which) {
     if (!object) return 0;
     if (!IsDockableKind(object->Kind)) return 1;
     const int align = object->Align;
-    if (which == 1) return (align == 3 || align == 4) ? 0 : 1;
-    if (which == 0) return (align == 1 || align == 2) ? 0 : 1;
+    if (which == 1) return (align == DockLeft || align == DockRight) ? 0 : 1;
+    if (which == 0) return (align == DockTop || align == DockBottom) ? 0 : 1;
     return 1;
 }

@@ -8,6 +8,7 @@
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"
+#include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
@@ -249,12 +250,12 @@ LRESULT OnContainerCommand(WindowObject *object, const WindowMessage &m) {
 }
 
 LRESULT OnSysCommand(WindowObject *object, const WindowMessage &m) {
-    const WPARAM command = m.WParam & 0xFFF0;
+    const WPARAM command = m.WParam & SystemCommandMask;
     if (command == SC_KEYMENU) return OnKeyMenu(object, m);
     switch (command) {
-    case SC_MINIMIZE: object->WindowState = 1; break;
-    case SC_MAXIMIZE: object->WindowState = 2; break;
-    case SC_RESTORE: object->WindowState = 0; break;
+    case SC_MINIMIZE: object->WindowState = WindowMinimised; break;
+    case SC_MAXIMIZE: object->WindowState = WindowMaximised; break;
+    case SC_RESTORE: object->WindowState = WindowNormal; break;
     }
     return EventThenDefault(object, m);
 }
