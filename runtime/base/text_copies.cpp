@@ -10,10 +10,10 @@
 
 enum { StringTableChars = 260 };
 
-static int LoadStringT(UINT id, char *buffer, int chars) {
+static int ApiLoadString(UINT id, char *buffer, int chars) {
     return LoadStringA(App->Instance, id, buffer, chars);
 }
-static int LoadStringT(UINT id, wchar_t *buffer, int chars) {
+static int ApiLoadString(UINT id, wchar_t *buffer, int chars) {
     return LoadStringW(App->Instance, id, buffer, chars);
 }
 
@@ -26,7 +26,7 @@ template <class Ch> static void *CopyTextT(WindowObject *object, const void *tex
         length = ConvertLiteral((const wchar_t *)text, ConversionBuffer, ConversionBufferBytes);
         source = (const Ch *)ConversionBuffer;
     } else if (text) {
-        length = LoadStringT((UINT)(uintptr_t)text, loaded, StringTableChars + 1);
+        length = ApiLoadString((UINT)(uintptr_t)text, loaded, StringTableChars + 1);
         if (length < 0) length = 0;
         loaded[length] = 0;
         source = loaded;

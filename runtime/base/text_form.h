@@ -41,13 +41,6 @@ inline int ApiStringLength(const wchar_t *s) {
     return lstrlenW(s);
 }
 
-inline LPSTR ApiGetCommandLine(char *) {
-    return GetCommandLineA();
-}
-inline LPWSTR ApiGetCommandLine(wchar_t *) {
-    return GetCommandLineW();
-}
-
 inline DWORD ApiGetModuleFileName(HMODULE m, char *b, DWORD n) {
     return GetModuleFileNameA(m, b, n);
 }

@@ -1,5 +1,7 @@
 // RuntimeInitialize: the application record, text form, operating-system
-// level, screen resolution, work areas, tables and window classes.
+// level, screen resolution, work areas, tables and window classes, with
+// the pieces that depend only on their inputs: the operating-system code
+// and the command-line rule.
 #include "runtime/startup/startup.h"
 #include "runtime/library/registry.h"
 #include "runtime/library/strings.h"
@@ -67,29 +69,23 @@ static void DetermineOsLevel(char *servicePack) {
     servicePack[259] = 0;
 }
 
-static void CommandLineArgumentsT(const char *l, char *a, int n) {
-    CommandLineArgumentsA(l, a, n);
-}
-static void CommandLineArgumentsT(const wchar_t *l, wchar_t *a, int n) {
-    CommandLineArgumentsW(l, a, n);
-}
-static int FindLastCharT(const char *t, char c) {
-    return FindLastCharA(t, c);
-}
-static int FindLastCharT(const wchar_t *t, wchar_t c) {
-    return FindLastCharW(t, c);
-}
-
 template <class Ch> static void FillCommandLineAndPath() {
     Ch *arguments = (Ch *)App->CommandLine;
-    CommandLineArgumentsT(ApiGetCommandLine((Ch *)nullptr), arguments,
-                          AppTextFieldBytes / sizeof(Ch));
+    const int argumentChars = AppTextFieldBytes / sizeof(Ch);
+    if constexpr (sizeof(Ch) == 1)
+        CommandLineArgumentsA(GetCommandLineA(), arguments, argumentChars);
+    else
+        CommandLineArgumentsW(GetCommandLineW(), arguments, argumentChars);
     Ch *path = (Ch *)App->Path;
     const DWORD capacity = AppTextFieldBytes / sizeof(Ch);
     DWORD n = ApiGetModuleFileName(App->Instance, path, capacity);
     if (n >= capacity) n = capacity - 1;
     path[n] = 0;
-    int cut = FindLastCharT(path, (Ch)'\\');
+    int cut;
+    if constexpr (sizeof(Ch) == 1)
+        cut = FindLastCharA(path, '\\');
+    else
+        cut = FindLastCharW(path, L'\\');
     if (cut >= 0) path[cut] = 0;
 }
 
@@ -158,4 +154,80 @@ void RuntimeInitialize(const wchar_t *classSuffix, const wchar_t *exeName, const
 
     RegisterRuntimeClasses(classSuffix);
     App->PreviousInstance = FindPreviousInstance(mainKind);
+}
+
+// Classification of the operating system into the runtime's OsLevel codes.
+int ClassifyOsLevel(DWORD platform, DWORD major, DWORD minor, BYTE productType, WORD suiteMask) {
+    if (platform == VER_PLATFORM_WIN32_WINDOWS) return minor == 0 ? Os95 : Os98;
+    if (platform != VER_PLATFORM_WIN32_NT) return OsUnknown;
+    const bool workstation = productType == VER_NT_WORKSTATION;
+    if (major < 5) return OsNt;
+    if (major == 5) {
+        if (minor == 0) return Os2000;
+        if (suiteMask & VER_SUITE_WH_SERVER) return OsHomeServer;
+        return workstation ? OsXp : OsServer2003;
+    }
+    if (major == 6 && minor <= 3) return (workstation ? OsVista : OsServer2008) + (int)minor;
+    return workstation ? Os10 : OsServer2016;
+}
+
+int CorrectVersionFromCrt(OSVERSIONINFOEXA *info, CrtVersionQuery getMajor,
+                          CrtVersionQuery getMinor) {
+    int changed = 0;
+    unsigned int value;
+    if (getMajor) {
+        value = info->dwMajorVersion;
+        getMajor(&value);
+        if (value != info->dwMajorVersion) {
+            info->dwMajorVersion = value;
+            changed = 1;
+        }
+    }
+    if (getMinor) {
+        value = info->dwMinorVersion;
+        getMinor(&value);
+        if (value != info->dwMinorVersion) {
+            info->dwMinorVersion = value;
+            changed = 1;
+        }
+    }
+    return changed;
+}
+
+// The command-line rule: what follows the program's name, trimmed.
+template <class Ch> static const Ch *AfterProgramName(const Ch *line) {
+    int end = -1;
+    if (line[0] == '"') {
+        for (int i = 1; line[i]; ++i)
+            if (line[i] == '"') {
+                end = i;
+                break;
+            }
+    } else {
+        for (int i = 0; line[i]; ++i)
+            if (line[i] == ' ') {
+                end = i;
+                break;
+            }
+        if (end < 0)
+            for (int i = 0; line[i]; ++i)
+                if (line[i] == '\t') {
+                    end = i;
+                    break;
+                }
+    }
+    if (end < 0) return nullptr; // the whole line is the program's name
+    return line + end + 1;
+}
+
+void CommandLineArgumentsA(const char *line, char *arguments, int capacity) {
+    const char *rest = line ? AfterProgramName(line) : nullptr;
+    CopyTextBounded(arguments, rest, capacity);
+    TrimA(arguments);
+}
+
+void CommandLineArgumentsW(const wchar_t *line, wchar_t *arguments, int capacity) {
+    const wchar_t *rest = line ? AfterProgramName(line) : nullptr;
+    CopyTextBounded(arguments, rest, capacity);
+    TrimW(arguments);
 }

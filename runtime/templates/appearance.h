@@ -16,6 +16,8 @@ HFONT CreateFontFromFields(HWND window, int size, int bold, int italic, int unde
 // The point-size rule alone: the (negative) font height.
 int FontHeightForSize(int dotsPerInch, int size, int divisor);
 void RebuildFont(WindowObject *object, int fixedScale, int redraw);
+// Font, colours and images of one control, from its template fields.
+void ApplyControlAppearance(HWND ownerWindow, WindowObject *object);
 
 // A colour code resolved to a colour, or (wantBrush) to a brush; the kinds
 // that take their colours by message never get a brush.

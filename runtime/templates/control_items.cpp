@@ -1,7 +1,9 @@
 // The items of toolbars, status bars, tab controls, image-list holders and
-// headers, given to the controls right after they are created.
+// headers, given to the controls right after they are created, and the
+// image lists of the holders found by name.
 #include "runtime/templates/control_parts.h"
 #include "runtime/templates/creation.h"
+#include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
@@ -208,4 +210,21 @@ void SetUpHeader(HWND window, WindowObject *object) {
         FreeBlock(column.pszText);
     }
     object->Picture = 0;
+}
+
+// FindImageList: an image-list holder found by its Name inside a window.
+HIMAGELIST FindImageList(HWND window, const wchar_t *name) {
+    if (!window || !name) return nullptr;
+    HWND first = GetWindow(window, GW_CHILD);
+    if (!first) return nullptr;
+    for (HWND child = GetWindow(first, GW_HWNDLAST); child; child = GetWindow(child, GW_HWNDPREV)) {
+        const WindowObject *object = ObjectFromHandle(child);
+        if (!object) continue;
+        if (object->Kind == KindImageListHolder && object->Name && !lstrcmpiW(object->Name, name))
+            return object->ImageList;
+        if (!IsContainerKind(object->Kind)) continue;
+        HIMAGELIST found = FindImageList(child, name);
+        if (found) return found;
+    }
+    return nullptr;
 }

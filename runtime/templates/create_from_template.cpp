@@ -1,5 +1,6 @@
 // CreateFromTemplate and BuildChildObjects: window objects copied from a
-// template and the window created in one of its four ways.
+// template and the window created in one of its four ways, through
+// CreateWindowEx in the active form.
 #include "runtime/templates/appearance.h"
 #include "runtime/templates/creation.h"
 #include "runtime/winproc/creation_knot.h"
@@ -141,4 +142,14 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
     return (INT_PTR)object->Handle;
+}
+
+// CreateRuntimeWindow: CreateWindowEx in the active form.
+HWND CreateRuntimeWindow(DWORD exStyle, const wchar_t *className, const void *windowName,
+                         DWORD style, int x, int y, int width, int height, HWND parent,
+                         HMENU menuOrId, void *parameter) {
+    exStyle = ExStyleForSystem(exStyle);
+    const void *activeClass = LiteralToConversionBuffer(className);
+    return CreateWindowExAW(exStyle, activeClass, windowName, style, x, y, width, height, parent,
+                            menuOrId, App->Instance, parameter);
 }

@@ -30,8 +30,6 @@ HWND CreateRuntimeWindow(DWORD exStyle, const wchar_t *className, const void *wi
 // Creates the controls of container's Children inside parentWindow; the
 // owner window is the window the controls belong to.
 void CreateControls(HWND parentWindow, HWND ownerWindow, WindowObject *container);
-// Font, colours and images of one control.
-void ApplyControlAppearance(HWND ownerWindow, WindowObject *object);
 void InsertRebarBands(WindowObject *object);
 // Toolbars and rebars own a copy of their item records (toolbar buttons
 // also their texts), released here when the control is destroyed.

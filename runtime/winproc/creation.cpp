@@ -6,6 +6,7 @@
 #include "runtime/winproc/handlers.h"
 #include "runtime/winproc/layout.h"
 #include "runtime/winproc/window_proc.h"
+#include "runtime/templates/appearance.h"
 #include "runtime/templates/creation.h"
 #include "runtime/templates/resources.h"
 #include "runtime/painting/painting.h"

@@ -1,4 +1,5 @@
-// Hover tracking, hyperlink labels and the choice of the mouse cursor.
+// Hover tracking, hyperlink labels, the choice of the mouse cursor and the
+// busy state with its wait cursor.
 #include "runtime/winproc/cursors.h"
 #include "runtime/winproc/handlers.h"
 #include "runtime/templates/appearance.h"
@@ -184,4 +185,34 @@ LRESULT OnSetCursor(WindowObject *object, const WindowMessage &m) {
     DefWindowProcAW(window, m.Code, m.WParam, m.LParam);
     SetClassLongPtrW(window, GCLP_HCURSOR, (LONG_PTR)previous);
     return 1;
+}
+
+// The busy state: wait cursor and mouse capture.
+int Busy;
+HWND SavedCapture;
+HWND HoverWindow;
+int LinkPressed;
+
+void BeginBusy(HWND window) {
+    HWND capture = GetCapture();
+    if (capture != window) {
+        SavedCapture = capture;
+        ReleaseCapture();
+    }
+    if (Busy) return;
+    Busy = 1;
+    SetCursor(WaitCursor);
+    SetCapture(window);
+}
+
+void EndBusy() {
+    if (Busy) {
+        Busy = 0;
+        SetCursor(ArrowCursor);
+        ReleaseCapture();
+    }
+    if (SavedCapture) {
+        SetCapture(SavedCapture);
+        SavedCapture = nullptr;
+    }
 }

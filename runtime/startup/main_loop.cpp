@@ -1,12 +1,40 @@
-// ReleaseRuntime: everything the runtime holds, released in a fixed order.
+// The main window's run and what follows it: the message loop until the quit
+// message, and the release of everything the runtime holds.
 #include "runtime/startup/startup.h"
+#include "runtime/templates/creation.h"
+#include "runtime/templates/template_list.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
 
 #include <string.h>
 
+// RunMainWindow: the main window's life, from creation to the quit message.
+enum { AcceleratorResource = 104 };
+
+int WINAPI RunMainWindow(HINSTANCE, HINSTANCE, void *, int) {
+    MSG msg = {};
+    const WindowTemplate **slot = RegisterTemplate();
+    if (slot) *slot = MainWindowTemplate;
+    if (MainWindowTemplate && CreateFromTemplate(MainWindowTemplate, nullptr, 0, nullptr) != 0) {
+        App->Accelerators = LoadAcceleratorsAW(App->Instance, AcceleratorResource);
+        // A result of 0 is the quit message, a negative one an error.
+        while (GetMessageAW(&msg) > 0) {
+            if (TranslateAcceleratorAW(App->MainWindow, App->Accelerators, &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageAW(&msg);
+        }
+    }
+    ReleaseRuntime();
+    if (App->Accelerators) DestroyAcceleratorTable(App->Accelerators);
+    App->Accelerators = nullptr;
+    return (int)msg.wParam;
+}
+
+// ReleaseRuntime: everything the runtime holds, released in a fixed order.
 static void TerminateTemplateThreads() {
     if (!ThreadTable) return;
     for (int i = 0; i < (int)MaxThreads && ThreadTable[i].Thread; ++i) {

@@ -1,0 +1,340 @@
+// Appearance: fonts, colours, images, pens and the shown state of windows and
+// controls, and the appearance a control takes from its template.
+#include "runtime/templates/appearance.h"
+#include "runtime/templates/resources.h"
+#include "runtime/winproc/creation_knot.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/repaint.h"
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+#include "runtime/base/window_object.h"
+
+#include <commctrl.h>
+
+// Fonts from a template's font fields: the point-size rule and its
+// fixed-scale option.
+enum { PointsPerInch = 72 };
+
+int FontHeightForSize(int dotsPerInch, int size, int divisor) {
+    if (divisor <= 0) divisor = PointsPerInch;
+    const int product = dotsPerInch * size;
+    int height = product / divisor;
+    // Rounded half up.
+    if (2 * (product % divisor) >= divisor) ++height;
+    return -height;
+}
+
+HFONT CreateFontFromFields(HWND window, int size, int bold, int italic, int underline,
+                           int strikeOut, const void *faceName, int fixedScale) {
+    HDC dc = window ? GetDC(window) : CreateCompatibleDC(nullptr);
+    if (!dc) return nullptr;
+    const int divisor = fixedScale ? (int)FontScaleDivisor : PointsPerInch;
+    const int height = FontHeightForSize(GetDeviceCaps(dc, LOGPIXELSY), size, divisor);
+    if (window)
+        ReleaseDC(window, dc);
+    else
+        DeleteDC(dc);
+    const int weight = bold ? FW_BOLD : FW_NORMAL;
+    const DWORD charSet = UnicodeFlag ? DEFAULT_CHARSET : ANSI_CHARSET;
+    return CreateFontAW(height, 0, 0, 0, weight, italic, underline, strikeOut, charSet, 0, 0, 0, 0,
+                        faceName);
+}
+
+void RebuildFont(WindowObject *object, int fixedScale, int redraw) {
+    if (!object) return;
+    const HFONT previous = object->Font;
+    object->Font = CreateFontFromFields(object->Handle, object->FontSize, object->FontBold,
+                                        object->FontItalic, object->FontUnderline,
+                                        object->FontStrikeOut, object->FontName, fixedScale);
+    SendMessageAW(object->Handle, WM_SETFONT, (WPARAM)object->Font, FALSE);
+    // The old font goes only once the window no longer draws with it.
+    if (previous) DeleteObject(previous);
+    if (redraw) RefreshWindow(object->Handle, 1);
+}
+
+// Colour codes resolved into colours and brushes, and the colours that
+// some common controls take by message.
+// These kinds paint their own background and text from colours sent to
+// them; they never get a brush.
+static bool TakesColoursByMessage(const WindowObject *object) {
+    if (!object) return false;
+    switch (object->Kind) {
+    case KindTreeView:
+    case KindListView:
+    case KindProgressBar:
+    case KindPager:
+    case KindRebar: return true;
+    default: return false;
+    }
+}
+
+uintptr_t ResolveColour(WindowObject *object, int32_t colourCode, int wantBrush) {
+    const bool brush = wantBrush && !TakesColoursByMessage(object);
+    if (colourCode == NoColour) return brush ? 0 : (uintptr_t)CLR_NONE;
+    if (IsSystemColour(colourCode)) {
+        const int index = colourCode & 0xFF;
+        return brush ? (uintptr_t)GetSysColorBrush(index) : (uintptr_t)GetSysColor(index);
+    }
+    return brush ? (uintptr_t)CreateSolidBrush((COLORREF)colourCode) : (uintptr_t)colourCode;
+}
+
+// The kinds that are told their background colour by message instead of
+// painting with the object's brush.
+static bool SendBackColour(const WindowObject *object, COLORREF colour) {
+    const HWND window = object->Handle;
+    switch (object->Kind) {
+    case KindTreeView: SendMessageAW(window, TVM_SETBKCOLOR, 0, colour); return true;
+    case KindListView:
+        SendMessageAW(window, LVM_SETBKCOLOR, 0, colour);
+        SendMessageAW(window, LVM_SETTEXTBKCOLOR, 0, colour);
+        return true;
+    case KindProgressBar: SendMessageAW(window, PBM_SETBKCOLOR, 0, colour); return true;
+    case KindPager: SendMessageAW(window, PGM_SETBKCOLOR, 0, colour); return true;
+    case KindRebar: SendMessageAW(window, RB_SETBKCOLOR, 0, colour); return true;
+    default: return false;
+    }
+}
+
+void ApplyBackColour(WindowObject *object) {
+    object->BackColor = (COLORREF)ResolveColour(object, object->BackColorSetting, 0);
+    if (!SendBackColour(object, object->BackColor))
+        object->BackBrush = (HBRUSH)ResolveColour(object, object->BackColorSetting, 1);
+}
+
+void SendForeColour(const WindowObject *object) {
+    const HWND window = object->Handle;
+    const LPARAM colour = object->ForeColor;
+    switch (object->Kind) {
+    case KindTreeView: SendMessageAW(window, TVM_SETTEXTCOLOR, 0, colour); break;
+    case KindListView: SendMessageAW(window, LVM_SETTEXTCOLOR, 0, colour); break;
+    case KindProgressBar: SendMessageAW(window, PBM_SETBARCOLOR, 0, colour); break;
+    case KindRebar: SendMessageAW(window, RB_SETTEXTCOLOR, 0, colour); break;
+    default: break;
+    }
+}
+
+int ChangeBackColor(WindowObject *object, HWND window, int32_t colourCode) {
+    if (object->BackBrush) DeleteObject(object->BackBrush);
+    object->BackBrush = nullptr;
+    object->BackColorSetting = colourCode;
+    if (colourCode != NoColour)
+        ApplyBackColour(object);
+    else
+        object->BackColor = 0;
+    RedrawAll(object->Kind == KindMdiFrame ? object->MdiClient : window);
+    return 1;
+}
+
+int ChangeForeColor(WindowObject *object, HWND window, int32_t colourCode) {
+    object->ForeColorSetting = colourCode;
+    object->ForeColor = (COLORREF)ResolveColour(object, colourCode, 0);
+    if (object->Kind == KindWindow || object->Kind == KindPictureBox)
+        ChangePenStyle(object, window, object->PenStyle);
+    // The progress bar keeps the bar colour it was given at creation.
+    if (object->Kind != KindProgressBar) SendForeColour(object);
+    RefreshWindow(window, 0);
+    return 1;
+}
+
+int ChangePenStyle(WindowObject *object, HWND window, int32_t style) {
+    if (object->Kind != KindWindow && object->Kind != KindPictureBox) return 0;
+    if (style < PS_SOLID || style > PS_INSIDEFRAME) return 0;
+    object->PenStyle = style;
+    if (object->Pen) DeleteObject(object->Pen);
+    object->Pen = CreatePen(style, object->PenWidth, object->ForeColor);
+    RefreshWindow(window, 0);
+    return 1;
+}
+
+// Image references: resource numbers loaded as shared images, and the
+// recorded size and type of a picture.
+enum : UINT { SharedWith3dColours = LR_SHARED | LR_LOADMAP3DCOLORS };
+enum : ImageRef { FirstHandleValue = 65536 };
+
+static HANDLE LoadShared(ImageRef number, UINT type) {
+    return LoadImageW(App->Instance, MAKEINTRESOURCEW(number), type, 0, 0, SharedWith3dColours);
+}
+
+ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) {
+    if (value == 0 || value >= FirstHandleValue) return value;
+    HANDLE image = nullptr;
+    const bool iconPicture =
+        object && object->PictureType != PictureBitmap && object->PictureType != PictureNone;
+    if (asPicture && !iconPicture) image = LoadShared(value, IMAGE_BITMAP);
+    if (!image) image = LoadShared(value, IMAGE_ICON);
+    if (!image) image = LoadShared(value, IMAGE_CURSOR);
+    return image ? (ImageRef)image : value;
+}
+
+static void RecordIconSize(WindowObject *object) {
+    ICONINFO info;
+    object->PictureType = PictureIcon;
+    if (object->Picture >= FirstHandleValue && GetIconInfo((HICON)object->Picture, &info)) {
+        // The hot spot of an icon is its centre.
+        object->PictureWidth = (int)info.xHotspot * 2;
+        object->PictureHeight = (int)info.yHotspot * 2;
+        if (info.hbmMask) DeleteObject(info.hbmMask);
+        if (info.hbmColor) DeleteObject(info.hbmColor);
+        return;
+    }
+    object->PictureWidth = GetSystemMetrics(SM_CXICON);
+    object->PictureHeight = GetSystemMetrics(SM_CYICON);
+}
+
+void RecordPictureSize(WindowObject *object) {
+    if (!object) return;
+    if (!object->Picture) {
+        object->PictureHeight = 0;
+        object->PictureWidth = 0;
+        object->PictureType = PictureNone;
+        return;
+    }
+    BITMAP bitmap;
+    if (object->Picture >= FirstHandleValue &&
+        GetObjectW((HGDIOBJ)object->Picture, sizeof bitmap, &bitmap) == sizeof bitmap &&
+        bitmap.bmWidth && bitmap.bmHeight) {
+        object->PictureWidth = bitmap.bmWidth;
+        object->PictureHeight = bitmap.bmHeight;
+        object->PictureType = PictureBitmap;
+        return;
+    }
+    RecordIconSize(object);
+}
+
+static bool HasPicture(int kind) {
+    return IsWindowKind(kind) || kind == KindPushButton || kind == KindPictureBox ||
+           kind == KindImage;
+}
+
+int ChangePicture(WindowObject *object, HWND window, uintptr_t image) {
+    if (!HasPicture(object->Kind)) return 0;
+    const ImageRef previous = object->Picture;
+    object->Picture = LoadImageResource(object, image, 1);
+    RecordPictureSize(object);
+    if (object->AutoSize && (object->Kind == KindLabel || object->Kind == KindPictureBox))
+        AutoSizeControl(object);
+    if (object->Kind == KindImage && object->Transparent)
+        SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
+    RefreshWindow(window, 1);
+    // Numbers that never loaded are not handles; the image set again is
+    // still in use.
+    if (previous != object->Picture && previous >= FirstTextAddress)
+        DeleteGdiOrIcon((HANDLE)previous);
+    return 1;
+}
+
+// The shown state of a window: its timer, its show state and whether it
+// and the controls inside it are enabled.
+enum { WindowTimerId = 2 };
+
+int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds) {
+    if (!IsWindowKind(object->Kind)) return 0;
+    if (object->TimerId) {
+        if (!KillTimer(window, object->TimerId)) return 0;
+        object->TimerId = 0;
+    }
+    if (milliseconds <= 0) return 0;
+    object->TimerInterval = milliseconds;
+    if (!SetTimer(window, WindowTimerId, (UINT)milliseconds, nullptr)) return 0;
+    object->TimerId = WindowTimerId;
+    return WindowTimerId;
+}
+
+int ChangeWindowState(WindowObject *object, HWND window, int32_t state) {
+    if (!IsWindowKind(object->Kind)) return 0;
+    if (state < WindowHidden || state > WindowMaximised) return 0;
+    object->WindowState = state;
+    // -1..2 are SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED.
+    ShowWindow(window, state + 1);
+    RedrawAll(window);
+    return 1;
+}
+
+// Every window inside the container, at any depth of groups and pictures;
+// runtime controls through the setter so that their records follow.
+static void EnableChildren(HWND container, int enabled) {
+    for (HWND child = GetWindow(container, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        WindowObject *object = ObjectFromHandle(child);
+        if (object)
+            ChangeEnabled(object, child, enabled);
+        else
+            EnableWindow(child, enabled);
+        if (object && IsGroupOrPictureKind(object->Kind)) EnableChildren(child, enabled);
+    }
+}
+
+int ChangeEnabled(WindowObject *object, HWND window, int32_t enabled) {
+    if (enabled != 0 && enabled != 1) return 0;
+    if ((IsWindowEnabled(window) ? 1 : 0) == enabled) return 1;
+    EnableWindow(window, enabled);
+    object->Enabled = enabled;
+    object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
+    if (object->ParentHandle) SendMessageAW(object->ParentHandle, RTM_FOCUSNEXT, 0, (LPARAM)window);
+    if (IsGroupOrPictureKind(object->Kind)) EnableChildren(window, enabled);
+    if (IsWindowVisible(window)) InvalidateRect(window, nullptr, FALSE);
+    return 1;
+}
+
+// ApplyControlAppearance: font, colours, cursor and picture of one control.
+// Kinds that show no text keep the system's font.
+static bool TakesFont(int kind) {
+    switch (kind) {
+    case KindImage:
+    case KindHScrollBar:
+    case KindVScrollBar:
+    case KindProgressBar:
+    case KindTrackbar:
+    case KindUpDown:
+    case KindAnimation:
+    case KindPager:
+    case KindImageListHolder: return false;
+    default: return true;
+    }
+}
+
+static void ApplyControlFont(const WindowObject *owner, WindowObject *object) {
+    const HWND window = object->Handle;
+    if (TakesFont(object->Kind)) {
+        // The controls of a dialog share the dialog's font.
+        if (owner && owner->Kind == KindDialog)
+            object->Font = owner->Font;
+        else
+            object->Font =
+                CreateFontFromFields(window, object->FontSize, object->FontBold, object->FontItalic,
+                                     object->FontUnderline, object->FontStrikeOut, object->FontName,
+                                     owner ? owner->FixedFontScale : 0);
+    }
+    object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
+    SendMessageAW(window, WM_SETFONT, (WPARAM)object->Font, TRUE);
+    if (object->Kind == KindLabel) AutoSizeControl(object);
+    if (object->Kind == KindComboBox || object->Kind == KindExtendedComboBox)
+        FitComboHeight(object, 1);
+}
+
+static void ApplyControlColours(WindowObject *object) {
+    if (object->Kind == KindImageListHolder) {
+        object->BackColor = (COLORREF)ResolveColour(object, object->BackColorSetting, 0);
+        ImageList_SetBkColor(object->ImageList, object->BackColor);
+    } else if (object->BackColorSetting == NoColour) {
+        object->BackColor = 0;
+        object->BackBrush = nullptr;
+    } else {
+        ApplyBackColour(object);
+    }
+    object->ForeColor = (COLORREF)ResolveColour(object, object->ForeColorSetting, 0);
+    SendForeColour(object);
+}
+
+void ApplyControlAppearance(HWND ownerWindow, WindowObject *object) {
+    if (!object) return;
+    ApplyControlFont(ObjectFromHandle(ownerWindow), object);
+    ApplyControlColours(object);
+    object->MouseIcon = LoadImageResource(object, object->MouseIcon, 0);
+    // A toolbar's Picture already holds its image list.
+    if (object->Kind == KindToolbar) return;
+    object->Picture = LoadImageResource(object, object->Picture, 1);
+    RecordPictureSize(object);
+}
