@@ -7,4 +7,6 @@ add_test(NAME app_spanish COMMAND app_tests --gtest_filter=SettingsLanguageRun.*
 set_tests_properties(app_spanish PROPERTIES ENVIRONMENT "LC_ALL=es_MX.UTF-8;QN_EXPECTED_LANGUAGE=es")
 add_test(NAME app_32bit_system COMMAND app_tests --gtest_filter=SettingsRun.*)
 set_tests_properties(app_32bit_system PROPERTIES ENVIRONMENT "QN_WINE_PREFIX=32")
-set_tests_properties(app app_catalan app_spanish PROPERTIES RESOURCE_LOCK settings-machine-state)
+set_tests_properties(app_catalan app_spanish PROPERTIES RESOURCE_LOCK "settings-machine-state;display")
+set_property(TEST app APPEND PROPERTY RESOURCE_LOCK settings-machine-state)
+set_property(TEST app_32bit_system APPEND PROPERTY RESOURCE_LOCK display)
