@@ -11,9 +11,14 @@ build="$top/build"
 . "$top/scripts/display.sh"
 unset DISPLAY
 qn_ensure_display "$build"
+# Each prefix's server and its service processes start here, before any
+# test, with no output of their own: started by a test program, they would
+# hold its output open and ctest would wait for them to end.
 for kind in 32 64; do
   . "$top/scripts/wine-prefix.sh" "$build" $kind
   qn_set_window_management off
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 done
 status=0
 ctest --test-dir "$build" --output-on-failure -j2 "$@" || status=$?
