@@ -4,71 +4,65 @@
 #include "runtime/library/registry.h"
 #include "runtime/library/strings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/base/memory.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 
 #include <shlobj.h>
-#include <string.h>
+#include <wchar.h>
 
-static const char ShellFoldersKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+static const wchar_t ShellFoldersKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 // The desktop the shortcuts go to: all users' for a machine-wide run, the
 // user's own otherwise.
-static int ReadDesktopFolder(char *folder) {
-    if (OsLevel < Os98) return ReadRegValue(HKEY_CURRENT_USER, ShellFoldersKey, "Desktop", folder);
+static int ReadDesktopFolder(wchar_t *folder) {
+    if (OsLevel < Os98)
+        return ReadRegValueW(HKEY_CURRENT_USER, ShellFoldersKey, L"Desktop", folder);
     if (RegistryScope == HKEY_LOCAL_MACHINE)
-        return ReadRegValue(HKEY_LOCAL_MACHINE, ShellFoldersKey, "Common Desktop", folder);
-    return ReadRegValue(RegistryScope, ShellFoldersKey, "Desktop", folder);
+        return ReadRegValueW(HKEY_LOCAL_MACHINE, ShellFoldersKey, L"Common Desktop", folder);
+    return ReadRegValueW(RegistryScope, ShellFoldersKey, L"Desktop", folder);
 }
 
-void AddDesktopShortcut(const char *name, const char *executable, int checkBoxId) {
+void AddDesktopShortcut(const wchar_t *name, const wchar_t *executable, int checkBoxId) {
     HWND box = (HWND)GetControlHandle(SettingsWindow, checkBoxId);
-    if (SendMessageA(box, BM_GETCHECK, 0, 0) != BST_CHECKED) return;
-    if (!WorkArea->BaseFolder[0]) return;
-    char *target = WorkArea->TextAndPath;
-    if (!CopyBounded(target, WorkArea->BaseFolder) || !AppendPathBounded(target, "Bin") ||
-        !AppendPathBounded(target, executable))
-        return;
-    char *link = WorkArea->Value;
+    if (SendMessageW(box, BM_GETCHECK, 0, 0) != BST_CHECKED) return;
+    wchar_t *target = WorkArea->TextAndPath;
+    if (!FindExecutable(target, executable)) return;
+    wchar_t *link = WorkArea->Value;
     link[0] = 0;
     if (!ReadDesktopFolder(link)) return;
     link[TextChars - 1] = 0; // a value read whole need not end in a zero
-    if (!AppendPathBounded(link, name) || !AppendBounded(link, ".lnk")) return;
+    if (!AppendPathBounded(link, name) || !AppendBounded(link, L".lnk")) return;
     CreateShellLink(target, link, name);
 }
 
-HRESULT CreateShellLink(const char *target, const char *linkFile, const char *description) {
+HRESULT CreateShellLink(const wchar_t *target, const wchar_t *linkFile,
+                        const wchar_t *description) {
+    // The link object keeps paths of at most MAX_PATH characters: a longer
+    // target would be cut, and its folder with it.
+    if (!target || !linkFile || wcslen(target) >= MAX_PATH) return E_INVALIDARG;
     CoInitialize(nullptr);
-    wchar_t *widePath = (wchar_t *)AllocZeroed((TextChars + 1) * sizeof(wchar_t));
-    IShellLinkA *link = nullptr;
+    IShellLinkW *link = nullptr;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IShellLinkA, (void **)&link);
+                                      IID_IShellLinkW, (void **)&link);
     if (SUCCEEDED(result)) {
         IPersistFile *file = nullptr;
         result = link->QueryInterface(IID_IPersistFile, (void **)&file);
         if (SUCCEEDED(result)) {
-            char folder[TextChars];
-            CopyBounded(folder, target);
-            const int cut = FindLastCharA(folder, '\\');
+            wchar_t folder[MAX_PATH];
+            CopyBounded(folder, target, MAX_PATH);
+            const int cut = FindLastCharW(folder, L'\\');
             if (cut >= 0) folder[cut] = 0;
 
             result = link->SetPath(target);
             if (SUCCEEDED(result)) result = link->SetIconLocation(target, 0);
             if (SUCCEEDED(result)) result = link->SetWorkingDirectory(folder);
             if (SUCCEEDED(result) && description) result = link->SetDescription(description);
-            if (SUCCEEDED(result)) {
-                if (!widePath || !MultiByteToWideChar(CP_ACP, 0, linkFile, -1, widePath, TextChars))
-                    result = E_FAIL;
-                else
-                    result = file->Save(widePath, TRUE);
-            }
+            if (SUCCEEDED(result)) result = file->Save(linkFile, TRUE);
             file->Release();
         }
         link->Release();
     }
-    FreeBlock(widePath);
     CoUninitialize();
     return result;
 }

@@ -1,113 +1,228 @@
 // The file associations of the four file types: machine-wide when it may,
 // else for the current user, and Explorer's per-user record of each type.
+// A type is written whole or not at all: each value it writes is noted as it
+// was, and a type whose extension, icon, open command or description cannot
+// be written is put back the way it was found.
 #include "app/settings.h"
 #include "runtime/library/registry.h"
 #include "runtime/library/sysinfo.h"
+#include "runtime/base/memory.h"
 
-#include <string.h>
+#include <wchar.h>
 
-static const char FileExtsKey[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
-static const char UserClassesKey[] = "Software\\Classes";
+static const wchar_t FileExtsKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+static const wchar_t UserClassesKey[] = L"Software\\Classes";
 
 static const struct {
     int CheckBox;
-    const char *Extension, *TypeWord, *IconSuffix;
+    const wchar_t *Extension, *TypeWord, *IconSuffix;
 } FileTypes[] = {
-    {IdProjectFiles, ".qnp", "Project", ",0"},
-    {IdWindowFiles, ".qnw", "Window", ",1"},
-    {IdModuleFiles, ".asm", "Module", ",2"},
-    {IdResourceFiles, ".qnr", "Resource", ",3"},
+    {IdProjectFiles, L".qnp", L"Project", L",0"},
+    {IdWindowFiles, L".qnw", L"Window", L",1"},
+    {IdModuleFiles, L".asm", L"Module", L",2"},
+    {IdResourceFiles, L".qnr", L"Resource", L",3"},
 };
 
 int AssociateCheckedTypes() {
     int result = 1;
     for (const auto &type : FileTypes) {
         HWND box = (HWND)GetControlHandle(SettingsWindow, type.CheckBox);
-        if (SendMessageA(box, BM_GETCHECK, 0, 0) != BST_CHECKED) continue;
+        if (SendMessageW(box, BM_GETCHECK, 0, 0) != BST_CHECKED) continue;
         if (!AssociateFileType(type.Extension, type.TypeWord, type.IconSuffix)) result = 0;
     }
     return result;
 }
 
-// Everything one association writes, built before anything is written.
-struct Association {
-    char ProgId[TextChars];
-    char Icon[TextChars];
-    char Command[TextChars];
-    char Description[TextChars];
-    char ExplorerKey[TextChars];  // the FileExts key of the extension
-    char OpenWithList[TextChars]; // its "OpenWithList" subkey
+// --- Writes that can be taken back ---
+
+// One value as it was before a type wrote it.
+struct PriorValue {
+    HKEY Root;
+    const wchar_t *Key, *Name;
+    wchar_t Created[TextChars]; // the outermost key the write makes, or empty
+    DWORD Type, Bytes;
+    void *Data; // null when the value did not exist
 };
 
-static bool Describe(Association *a, const char *extension, const char *typeWord,
-                     const char *iconSuffix) {
+enum { MostWritesOfAType = 8 };
+struct TypeWrites {
+    PriorValue Values[MostWritesOfAType];
+    int Count;
+};
+
+// The outermost key of the path that does not exist yet, into created;
+// empty when the whole path exists.
+static void FindFirstMissingKey(HKEY root, const wchar_t *key, wchar_t *created) {
+    created[0] = 0;
+    for (size_t end = 0;; ++end) {
+        if (key[end] != L'\\' && key[end] != 0) continue;
+        if (end >= TextChars) return;
+        wmemcpy(created, key, end);
+        created[end] = 0;
+        HKEY opened;
+        const LONG status = RegOpenKeyExW(root, created, 0, KEY_READ, &opened);
+        if (status == ERROR_FILE_NOT_FOUND) return;
+        if (status == ERROR_SUCCESS) RegCloseKey(opened);
+        if (key[end] == 0) break;
+    }
+    created[0] = 0;
+}
+
+// Notes a value before it is written.
+static void NoteValue(TypeWrites *writes, HKEY root, const wchar_t *key, const wchar_t *name) {
+    if (writes->Count == MostWritesOfAType) return;
+    PriorValue *prior = &writes->Values[writes->Count++];
+    *prior = PriorValue{root, key, name, {}, 0, 0, nullptr};
+    FindFirstMissingKey(root, key, prior->Created);
+    if (prior->Created[0]) return;
+    HKEY opened;
+    if (RegOpenKeyExW(root, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return;
+    if (RegQueryValueExW(opened, name, nullptr, &prior->Type, nullptr, &prior->Bytes) ==
+        ERROR_SUCCESS) {
+        prior->Data = AllocZeroed(prior->Bytes + sizeof(wchar_t));
+        if (prior->Data && RegQueryValueExW(opened, name, nullptr, &prior->Type,
+                                            (BYTE *)prior->Data, &prior->Bytes) != ERROR_SUCCESS) {
+            FreeBlock(prior->Data);
+            prior->Data = nullptr;
+        }
+    }
+    RegCloseKey(opened);
+}
+
+// Writes a string value, noting it first when writes is given.
+static int WriteNoted(TypeWrites *writes, HKEY root, const wchar_t *key, const wchar_t *name,
+                      const wchar_t *text) {
+    if (writes) NoteValue(writes, root, key, name);
+    return WriteRegStringW(root, key, name, text);
+}
+
+// Puts every noted value back, the last written first.
+static void TakeBack(TypeWrites *writes) {
+    for (int i = writes->Count - 1; i >= 0; --i) {
+        const PriorValue &prior = writes->Values[i];
+        if (prior.Created[0]) {
+            DeleteRegKeyTreeW(prior.Root, prior.Created);
+            continue;
+        }
+        HKEY opened;
+        if (RegOpenKeyExW(prior.Root, prior.Key, 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS)
+            continue;
+        if (prior.Data)
+            RegSetValueExW(opened, prior.Name, 0, prior.Type, (const BYTE *)prior.Data,
+                           prior.Bytes);
+        else
+            RegDeleteValueW(opened, prior.Name);
+        RegCloseKey(opened);
+    }
+}
+
+static void ForgetNotes(TypeWrites *writes) {
+    for (int i = 0; i < writes->Count; ++i)
+        FreeBlock(writes->Values[i].Data);
+    writes->Count = 0;
+}
+
+// --- One type ---
+
+// Everything one association writes, built before anything is written.
+struct Association {
+    wchar_t ProgId[TextChars];
+    wchar_t Icon[ValueChars];
+    wchar_t Command[ValueChars];
+    wchar_t Description[TextChars];
+    wchar_t ExtensionKey[TextChars];
+    wchar_t ProgIdKey[TextChars];
+    wchar_t IconKey[TextChars];
+    wchar_t CommandKey[TextChars];
+    wchar_t ExplorerKey[TextChars];  // the FileExts key of the extension
+    wchar_t OpenWithList[TextChars]; // its "OpenWithList" subkey
+};
+
+// A key path under classes (none for HKEY_CLASSES_ROOT); false when it does
+// not fit.
+static bool KeyPath(wchar_t *key, const wchar_t *classes, const wchar_t *a,
+                    const wchar_t *b = nullptr) {
+    key[0] = 0;
+    if (classes && !CopyBounded(key, classes)) return false;
+    if (!AppendPathBounded(key, a)) return false;
+    return !b || AppendPathBounded(key, b);
+}
+
+static bool Describe(Association *a, const wchar_t *classes, const wchar_t *extension,
+                     const wchar_t *typeWord, const wchar_t *iconSuffix) {
     // An empty installation folder could not be read whole: no path of it.
     if (!WorkArea->BaseFolder[0]) return false;
-    char *executable = WorkArea->TextAndPath;
-    if (!CopyBounded(executable, WorkArea->BaseFolder) || !AppendPathBounded(executable, "Bin") ||
+    wchar_t *executable = WorkArea->TextAndPath;
+    if (!CopyBounded(executable, WorkArea->BaseFolder) || !AppendPathBounded(executable, L"Bin") ||
         !AppendPathBounded(executable, TargetExecutable))
         return false;
     a->Command[0] = 0;
     // The path is quoted: unquoted, a folder with a space (C:\Program Files)
     // makes Windows try to run C:\Program.exe first.
-    return CopyBounded(a->ProgId, "Quenlo.") && AppendBounded(a->ProgId, typeWord) &&
-           CopyBounded(a->Icon, executable) && AppendBounded(a->Icon, iconSuffix) &&
-           AppendBounded(a->Command, "\"") && AppendBounded(a->Command, executable) &&
-           AppendBounded(a->Command, "\" \"%1\"") && CopyBounded(a->Description, "Quenlo ") &&
-           AppendBounded(a->Description, typeWord) && CopyBounded(a->ExplorerKey, FileExtsKey) &&
-           AppendPathBounded(a->ExplorerKey, extension) &&
-           CopyBounded(a->OpenWithList, a->ExplorerKey) &&
-           AppendPathBounded(a->OpenWithList, "OpenWithList");
+    return CopyBounded(a->ProgId, L"Quenlo.") && AppendBounded(a->ProgId, typeWord) &&
+           CopyBounded(a->Icon, executable, ValueChars) &&
+           AppendBounded(a->Icon, iconSuffix, ValueChars) &&
+           AppendBounded(a->Command, L"\"", ValueChars) &&
+           AppendBounded(a->Command, executable, ValueChars) &&
+           AppendBounded(a->Command, L"\" \"%1\"", ValueChars) &&
+           CopyBounded(a->Description, L"Quenlo ") && AppendBounded(a->Description, typeWord) &&
+           KeyPath(a->ExtensionKey, classes, extension) &&
+           KeyPath(a->ProgIdKey, classes, a->ProgId) &&
+           KeyPath(a->IconKey, classes, a->ProgId, L"DefaultIcon") &&
+           KeyPath(a->CommandKey, classes, a->ProgId, L"shell\\open\\command") &&
+           KeyPath(a->ExplorerKey, FileExtsKey, extension) &&
+           KeyPath(a->OpenWithList, a->ExplorerKey, L"OpenWithList");
 }
 
-// A key path under root; false when it does not fit.
-static bool KeyPath(char *key, const char *root, const char *a, const char *b = nullptr) {
-    key[0] = 0;
-    if (root && !CopyBounded(key, root)) return false;
-    if (!AppendPathBounded(key, a)) return false;
-    return !b || AppendPathBounded(key, b);
+static void WriteOpenWithList(TypeWrites *writes, const Association &a) {
+    WriteNoted(writes, HKEY_CURRENT_USER, a.OpenWithList, L"a", TargetExecutable);
+    WriteNoted(writes, HKEY_CURRENT_USER, a.OpenWithList, L"b", L"NOTEPAD.EXE");
+    WriteNoted(writes, HKEY_CURRENT_USER, a.OpenWithList, L"MRUList", L"ab");
 }
 
-static void WriteOpenWithList(const Association &a) {
-    WriteRegString(HKEY_CURRENT_USER, a.OpenWithList, "a", TargetExecutable);
-    WriteRegString(HKEY_CURRENT_USER, a.OpenWithList, "b", "NOTEPAD.EXE");
-    WriteRegString(HKEY_CURRENT_USER, a.OpenWithList, "MRUList", "ab");
-}
-
-static int AssociateForUser(const Association &a, const char *extension) {
-    char *key = WorkArea->Key;
-    if (!KeyPath(key, UserClassesKey, extension)) return 0;
-    char *iconKey = WorkArea->SubKey;
-    if (!KeyPath(iconKey, UserClassesKey, a.ProgId, "DefaultIcon")) return 0;
-    char commandKey[TextChars];
-    if (!KeyPath(commandKey, UserClassesKey, a.ProgId, "shell\\open\\command")) return 0;
-
-    if (!WriteRegString(HKEY_CURRENT_USER, a.ExplorerKey, "Progid", TargetExecutable)) return 0;
-    WriteOpenWithList(a);
-    WriteRegString(HKEY_CURRENT_USER, key, nullptr, a.ProgId);
-    WriteRegString(HKEY_CURRENT_USER, iconKey, nullptr, a.Icon);
-    return WriteRegString(HKEY_CURRENT_USER, commandKey, nullptr, a.Command);
-}
-
-int AssociateFileType(const char *extension, const char *typeWord, const char *iconSuffix) {
-    Association a;
-    if (!Describe(&a, extension, typeWord, iconSuffix)) return 0;
-    char *iconKey = WorkArea->Key;
-    char *commandKey = WorkArea->SubKey;
-    if (!KeyPath(iconKey, nullptr, a.ProgId, "DefaultIcon") ||
-        !KeyPath(commandKey, nullptr, a.ProgId, "shell\\open\\command"))
+// The per-user path: Explorer's record first, then the classes of the user.
+static int AssociateForUser(TypeWrites *writes, const Association &a) {
+    if (!WriteNoted(writes, HKEY_CURRENT_USER, a.ExplorerKey, L"Progid", TargetExecutable))
         return 0;
+    WriteOpenWithList(writes, a);
+    return WriteNoted(writes, HKEY_CURRENT_USER, a.ExtensionKey, nullptr, a.ProgId) &&
+           WriteNoted(writes, HKEY_CURRENT_USER, a.IconKey, nullptr, a.Icon) &&
+           WriteNoted(writes, HKEY_CURRENT_USER, a.CommandKey, nullptr, a.Command);
+}
 
-    if (!WriteRegString(HKEY_CLASSES_ROOT, extension, nullptr, a.ProgId))
-        return AssociateForUser(a, extension);
-    WriteRegString(HKEY_CLASSES_ROOT, iconKey, nullptr, a.Icon);
-    WriteRegString(HKEY_CLASSES_ROOT, commandKey, nullptr, a.Command);
-    const int described = WriteRegString(HKEY_CLASSES_ROOT, a.ProgId, nullptr, a.Description);
-    // Explorer's record of the extension is made anew for this user.
-    DeleteRegKeyTree(HKEY_CURRENT_USER, a.ExplorerKey);
-    if (RegistryScope == HKEY_CURRENT_USER)
-        WriteRegString(HKEY_CURRENT_USER, a.ExplorerKey, "Progid", TargetExecutable);
-    WriteOpenWithList(a);
-    return described;
+static int AssociateForMachine(TypeWrites *writes, const Association &a) {
+    return WriteNoted(writes, HKEY_CLASSES_ROOT, a.IconKey, nullptr, a.Icon) &&
+           WriteNoted(writes, HKEY_CLASSES_ROOT, a.CommandKey, nullptr, a.Command) &&
+           WriteNoted(writes, HKEY_CLASSES_ROOT, a.ProgIdKey, nullptr, a.Description);
+}
+
+int AssociateFileType(const wchar_t *extension, const wchar_t *typeWord,
+                      const wchar_t *iconSuffix) {
+    Association machine, user;
+    if (!Describe(&machine, nullptr, extension, typeWord, iconSuffix) ||
+        !Describe(&user, UserClassesKey, extension, typeWord, iconSuffix))
+        return 0;
+    TypeWrites writes;
+    writes.Count = 0;
+    int associated;
+    if (WriteNoted(&writes, HKEY_CLASSES_ROOT, machine.ExtensionKey, nullptr, machine.ProgId)) {
+        associated = AssociateForMachine(&writes, machine);
+        if (associated) {
+            // Explorer's record of the extension is made anew for this user.
+            DeleteRegKeyTreeW(HKEY_CURRENT_USER, machine.ExplorerKey);
+            if (RegistryScope == HKEY_CURRENT_USER)
+                WriteRegStringW(HKEY_CURRENT_USER, machine.ExplorerKey, L"Progid",
+                                TargetExecutable);
+            WriteOpenWithList(nullptr, machine);
+        }
+    } else {
+        // Nothing was written machine-wide: the user's own classes instead.
+        TakeBack(&writes);
+        ForgetNotes(&writes);
+        associated = AssociateForUser(&writes, user);
+    }
+    if (!associated) TakeBack(&writes);
+    ForgetNotes(&writes);
+    return associated;
 }

@@ -24,7 +24,9 @@ int ChooseLanguageTable() {
 
 HWND CreateTextList(HWND parent) {
     // A plain hidden list box keeps the texts in file order (no LBS_SORT).
-    TextList = CreateWindowExA(0, "LISTBOX", nullptr, WS_CHILD, -10, -10, 0, 0, parent, nullptr,
+    // A UTF-16 list box holds the texts as the system shows them, whatever
+    // the ANSI code page.
+    TextList = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD, -10, -10, 0, 0, parent, nullptr,
                                App->Instance, nullptr);
     return TextList;
 }
@@ -83,8 +85,12 @@ void ParseLanguageTable(const unsigned char *table, LanguageTextSink add, void *
     }
 }
 
+// The tables are Windows-1252 whatever the system's ANSI code page: each
+// text is converted from the runtime's code page of texts.
 static void AddToTextList(void *list, const char *text) {
-    SendMessageA((HWND)list, LB_ADDSTRING, 0, (LPARAM)text);
+    wchar_t wide[TextChars];
+    if (!MultiByteToWideChar(CodePage, 0, text, -1, wide, TextChars)) wide[0] = 0;
+    SendMessageW((HWND)list, LB_ADDSTRING, 0, (LPARAM)wide);
 }
 
 int LoadLanguageTable(int resource) {
@@ -106,17 +112,16 @@ int LoadLanguageTable(int resource) {
     return 1;
 }
 
-void GetLanguageText(int position, char *buffer) {
+void GetLanguageText(int position, wchar_t *buffer) {
     buffer[0] = 0;
-    buffer[1] = 0;
     if (!TextList || position < 0) return;
-    if (position >= (int)SendMessageA(TextList, LB_GETCOUNT, 0, 0)) return;
-    const LRESULT length = SendMessageA(TextList, LB_GETTEXTLEN, position, 0);
+    if (position >= (int)SendMessageW(TextList, LB_GETCOUNT, 0, 0)) return;
+    const LRESULT length = SendMessageW(TextList, LB_GETTEXTLEN, position, 0);
     if (length < 0 || length >= TextChars) return;
-    SendMessageA(TextList, LB_GETTEXT, position, (LPARAM)buffer);
+    SendMessageW(TextList, LB_GETTEXT, position, (LPARAM)buffer);
 }
 
-void SetControlText(char *buffer, int position, int id) {
+void SetControlText(wchar_t *buffer, int position, int id) {
     GetLanguageText(position, buffer);
-    SetWindowTextA((HWND)GetControlHandle(SettingsWindow, id), buffer);
+    SetWindowTextW((HWND)GetControlHandle(SettingsWindow, id), buffer);
 }

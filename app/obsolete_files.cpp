@@ -3,26 +3,29 @@
 #include "app/settings.h"
 #include "runtime/library/registry.h"
 
-static void DeleteAnyway(const char *folder, const char *name) {
-    char path[TextChars];
+static void DeleteAnyway(const wchar_t *folder, const wchar_t *name) {
+    wchar_t path[TextChars];
     if (!CopyBounded(path, folder) || !AppendPathBounded(path, name)) return;
-    // Read-only, hidden and system files go too.
-    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path);
+    const DWORD attributes = GetFileAttributesW(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    // Read-only, hidden and system files go too; a file that stays keeps
+    // the attributes it had.
+    SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(path)) SetFileAttributesW(path, attributes);
 }
 
 void RemoveObsoleteFiles() {
-    char folder[TextChars];
-    const UINT length = GetSystemDirectoryA(folder, TextChars);
+    wchar_t folder[TextChars];
+    const UINT length = GetSystemDirectoryW(folder, TextChars);
     if (length > 0 && length < TextChars) {
-        DeleteAnyway(folder, "QNDllMsd.dll");
-        DeleteAnyway(folder, "QNDllMsr.dll");
+        DeleteAnyway(folder, L"QNDllMsd.dll");
+        DeleteAnyway(folder, L"QNDllMsr.dll");
     }
     folder[0] = 0;
-    if (ReadRegValue(HKEY_CURRENT_USER,
-                     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                     "Fonts", folder)) {
+    if (ReadRegValueW(HKEY_CURRENT_USER,
+                      L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                      L"Fonts", folder)) {
         folder[TextChars - 1] = 0;
-        DeleteAnyway(folder, "LDisplay.ttf");
+        DeleteAnyway(folder, L"LDisplay.ttf");
     }
 }

@@ -24,9 +24,14 @@ enum SettingsControl {
     Id64Bit = 1010,
 };
 
-// Every text and path of the application fits 260 characters, terminator
-// included; the application's texts are 8-bit, in the ANSI code page.
+// Every text, path and key of the application fits 260 characters,
+// terminator included. Texts and paths are UTF-16: the language tables'
+// Windows-1252 texts are converted as they are loaded, and the installation
+// folder is read as the system holds it.
 enum { TextChars = MAX_PATH };
+// Registry values built on the installation folder: the longest is the open
+// command, the executable path quoted and followed by a quoted "%1".
+enum { ValueChars = MAX_PATH + 8 };
 
 // Positions of the language texts.
 enum LanguageText {
@@ -46,15 +51,17 @@ enum LanguageText {
     TextAssociateGroup = 13,
     Text32Bit = 14,
     Text64Bit = 15,
+    TextNotInstalled = 16,
+    LanguageTexts = 17,
 };
 
 // The Settings window's state from its creation event to its close.
 struct SettingsWorkArea {
-    char BaseFolder[TextChars]; // the installation folder, taken at OK
-    char Value[TextChars];
-    char TextAndPath[TextChars];
-    char Key[TextChars];
-    char SubKey[TextChars];
+    wchar_t BaseFolder[TextChars]; // the installation folder, taken at OK
+    wchar_t Value[ValueChars];
+    wchar_t TextAndPath[TextChars];
+    wchar_t Key[TextChars];
+    wchar_t SubKey[TextChars];
 };
 extern SettingsWorkArea *WorkArea;
 extern HWND SettingsWindow;
@@ -62,7 +69,7 @@ extern HWND SettingsWindow;
 // settings cannot be written.
 extern HKEY RegistryScope;
 // "Quenlo64.exe" or "Quenlo.exe": what the file types are associated with.
-extern const char *TargetExecutable;
+extern const wchar_t *TargetExecutable;
 
 // The Settings window's EventProcedure.
 LRESULT CALLBACK SettingsWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -70,6 +77,12 @@ LRESULT CALLBACK SettingsWindowProc(HWND window, UINT message, WPARAM wParam, LP
 // The administrator guard's decision: Windows 8.1 and later, and servers,
 // need an administrator.
 int AdministratorGuardRefuses(int osLevel, int isAdministrator);
+// Asks whether the user is an administrator: IsUserAnAdmin, unless a test
+// answers instead.
+extern BOOL(WINAPI *AskIsAdministrator)();
+// The running-environment guard's decision: a main window of Quenlo, of
+// either generation and either width, is open.
+bool EnvironmentIsRunning();
 
 // Follows the option buttons: the 64-bit executable only on a 64-bit system.
 void UpdateTargetExecutable();
@@ -99,32 +112,36 @@ void ParseLanguageTable(const unsigned char *table, LanguageTextSink add, void *
 // Loads a table resource into the TextList; 0 when it cannot be found or
 // loaded.
 int LoadLanguageTable(int resource);
-// The text at a position into a 260-byte buffer; empty beyond the list.
-void GetLanguageText(int position, char *buffer);
+// The text at a position into a 260-character buffer; empty beyond the list.
+void GetLanguageText(int position, wchar_t *buffer);
 // The text at a position as the caption of the Settings window's control id.
-void SetControlText(char *buffer, int position, int id);
+void SetControlText(wchar_t *buffer, int position, int id);
 
 // --- File associations ---
 
 // Associates every checked file type; 1 when all of them succeeded.
 int AssociateCheckedTypes();
-// One type, machine-wide when it may, else for the current user; non-zero on
-// success.
-int AssociateFileType(const char *extension, const char *typeWord, const char *iconSuffix);
+// One type, machine-wide when it may, else for the current user; non-zero
+// when its extension, icon, open command and (machine-wide) description were
+// all written. A type that fails leaves the registry as it found it.
+int AssociateFileType(const wchar_t *extension, const wchar_t *typeWord, const wchar_t *iconSuffix);
+// BaseFolder\Bin\executable into path, when it fits and names a file.
+bool FindExecutable(wchar_t *path, const wchar_t *executable);
 
 // --- Desktop shortcuts ---
 
-// Makes the shortcut when the check box is checked.
-void AddDesktopShortcut(const char *name, const char *executable, int checkBoxId);
+// Makes the shortcut when the check box is checked and the executable exists.
+void AddDesktopShortcut(const wchar_t *name, const wchar_t *executable, int checkBoxId);
 // Saves a shell link to target; the first failing call's HRESULT, or S_OK.
-HRESULT CreateShellLink(const char *target, const char *linkFile, const char *description);
+// A target of MAX_PATH characters or more is refused with E_INVALIDARG.
+HRESULT CreateShellLink(const wchar_t *target, const wchar_t *linkFile, const wchar_t *description);
 
 // --- Bounded texts ---
 
 // Copies or appends text; false, leaving the buffer as it was, when the
-// result would not fit TextChars.
-bool CopyBounded(char *buffer, const char *text);
-bool AppendBounded(char *buffer, const char *text);
+// result would not fit the buffer's chars.
+bool CopyBounded(wchar_t *buffer, const wchar_t *text, size_t chars = TextChars);
+bool AppendBounded(wchar_t *buffer, const wchar_t *text, size_t chars = TextChars);
 // Appends a path item with a backslash between (none after an empty path or
 // one ending in a backslash); false when the path would not fit.
-bool AppendPathBounded(char *path, const char *item);
+bool AppendPathBounded(wchar_t *path, const wchar_t *item, size_t chars = TextChars);

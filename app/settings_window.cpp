@@ -12,13 +12,24 @@
 SettingsWorkArea *WorkArea;
 HWND SettingsWindow;
 HKEY RegistryScope = HKEY_LOCAL_MACHINE;
-const char *TargetExecutable = "Quenlo.exe";
+const wchar_t *TargetExecutable = L"Quenlo.exe";
+BOOL(WINAPI *AskIsAdministrator)() = IsUserAnAdmin;
 
-static const char Executable32[] = "Quenlo.exe";
-static const char Executable64[] = "Quenlo64.exe";
+static const wchar_t Executable32[] = L"Quenlo.exe";
+static const wchar_t Executable64[] = L"Quenlo64.exe";
 
 int AdministratorGuardRefuses(int osLevel, int isAdministrator) {
     return osLevel >= Os81 && !isAdministrator; // 8.1, 10 and every server
+}
+
+bool EnvironmentIsRunning() {
+    // The first generation's main window, and the main windows this runtime
+    // makes for the 32-bit and 64-bit environments.
+    static const wchar_t *const classes[] = {L"QNRUNMDIWINDOWQuenlo", L"QN2RUNMDIWINDOWQuenlo",
+                                             L"QN2RUNMDIWINDOWQuenlo64"};
+    for (const wchar_t *name : classes)
+        if (FindWindowExW(nullptr, nullptr, name, nullptr)) return true;
+    return false;
 }
 
 void ReleaseSettingsResources() {
@@ -33,9 +44,15 @@ void ReleaseSettingsResources() {
 
 // A message box of the Settings window with one of the language texts.
 static void ShowText(int position, UINT icon) {
-    char text[TextChars];
+    wchar_t text[TextChars], title[TextChars];
     GetLanguageText(position, text);
-    MessageBoxA(SettingsWindow, text, (const char *)App->Title, MB_OK | icon);
+    // The title is in the runtime's text form: UTF-16 in the program, 8-bit
+    // where a host started the runtime that way.
+    if (UnicodeFlag)
+        CopyBounded(title, (const wchar_t *)App->Title);
+    else if (!MultiByteToWideChar(CodePage, 0, (const char *)App->Title, -1, title, TextChars))
+        title[0] = 0;
+    MessageBoxW(SettingsWindow, text, title, MB_OK | icon);
 }
 
 static HWND Control(int id) {
@@ -77,20 +94,20 @@ static const struct {
 static LRESULT OnCreate(HWND window) {
     SettingsWindow = window;
     WorkArea = (SettingsWorkArea *)AllocZeroed(sizeof(SettingsWorkArea));
-    char *text = WorkArea ? WorkArea->Value : nullptr;
+    wchar_t *text = WorkArea ? WorkArea->Value : nullptr;
     if (!text) return -1;
 
     CreateTextList(window);
     LoadLanguageTable(ChooseLanguageTable());
     GetLanguageText(TextWindowCaption, text);
-    SetWindowTextA(window, text);
+    SetWindowTextW(window, text);
 
-    if (AdministratorGuardRefuses(GetOsVersion(nullptr), IsUserAnAdmin())) {
+    if (AdministratorGuardRefuses(GetOsVersion(nullptr), AskIsAdministrator())) {
         ShowText(TextNeedsAdministrator, MB_ICONHAND);
         ReleaseSettingsResources();
         return -1;
     }
-    if (FindWindowExA(nullptr, nullptr, "QNRUNMDIWINDOWQuenlo", nullptr)) {
+    if (EnvironmentIsRunning()) {
         ShowText(TextEnvironmentRunning, MB_ICONHAND);
         ReleaseSettingsResources();
         return -1;
@@ -118,33 +135,47 @@ static LRESULT OnCreate(HWND window) {
     return 0;
 }
 
-// The process's current directory as the installation folder, in the ANSI
-// code page. A folder that does not fit, or whose name the code page cannot
-// spell, gives an empty folder: every path built on it is then refused
-// rather than cut or misspelt.
-static void TakeInstallationFolder(char *base) {
-    base[0] = 0;
-    wchar_t wide[TextChars];
-    const DWORD length = GetCurrentDirectoryW(TextChars, wide);
-    if (length == 0 || length >= TextChars) return;
-    BOOL lossy = FALSE;
-    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, base, TextChars,
-                                          nullptr, &lossy);
-    if (bytes <= 0 || lossy) base[0] = 0;
+// The process's current directory as the installation folder. A folder
+// too long for its buffer is left empty: no path is built on it.
+static void TakeInstallationFolder(wchar_t *base) {
+    const DWORD length = GetCurrentDirectoryW(TextChars, base);
+    if (length == 0 || length >= TextChars) base[0] = 0;
+}
+
+bool FindExecutable(wchar_t *path, const wchar_t *executable) {
+    path[0] = 0;
+    if (!WorkArea->BaseFolder[0]) return false;
+    if (!CopyBounded(path, WorkArea->BaseFolder) || !AppendPathBounded(path, L"Bin") ||
+        !AppendPathBounded(path, executable)) {
+        path[0] = 0;
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 static LRESULT OnOk(HWND window) {
     TakeInstallationFolder(WorkArea->BaseFolder);
-    const int associated = AssociateCheckedTypes();
-    AddDesktopShortcut("Quenlo", Executable32, IdShortcut32);
-    AddDesktopShortcut("Quenlo 64", Executable64, IdShortcut64);
+    // Run from anywhere but the installation folder, the associations and
+    // shortcuts would name an executable that is not there, and that anyone
+    // able to create it there would have run for everyone.
+    const bool installed = FindExecutable(WorkArea->TextAndPath, TargetExecutable);
+    int associated = 0;
+    if (installed) {
+        associated = AssociateCheckedTypes();
+        AddDesktopShortcut(L"Quenlo", Executable32, IdShortcut32);
+        AddDesktopShortcut(L"Quenlo 64", Executable64, IdShortcut64);
+    }
 
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
     RedrawWindow(GetDesktopWindow(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RemoveObsoleteFiles();
 
-    ShowText(associated ? TextSaved : TextNoRights, MB_ICONASTERISK);
+    if (!installed)
+        ShowText(TextNotInstalled, MB_ICONHAND);
+    else
+        ShowText(associated ? TextSaved : TextNoRights, MB_ICONASTERISK);
     SendMessageA(window, WM_CLOSE, 0, 0);
     return 1;
 }

@@ -8,7 +8,7 @@ const StartupValues ApplicationStartup = {
     L"Settings.exe", // executable name
     L" Settings",    // title, with its leading blank
     3,               // the main window is an ordinary window
-    0,               // 8-bit texts
+    1,               // UTF-16 texts and windows
     1252,            // code page of the texts
     SETTINGS_VERSION_MAJOR,
     SETTINGS_VERSION_MINOR,

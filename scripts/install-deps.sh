@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32 wine64 fonts-wine fonts-liberation
-  xvfb xauth
+  xvfb xauth locales
   googletest
 )
 

@@ -20,6 +20,12 @@ for kind in 32 64; do
   wineserver -p
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 done
+# The locales the runs in other languages and code pages name, generated
+# into the build folder (LOCPATH) so that the system's own are not needed.
+for locale in ca_ES es_ES es_MX ru_RU; do
+  [ -e "$build/locales/$locale.UTF-8/LC_CTYPE" ] ||
+    localedef -i "$locale" -f UTF-8 "$build/locales/$locale.UTF-8" >/dev/null 2>&1 || true
+done
 status=0
 ctest --test-dir "$build" --output-on-failure -j2 "$@" || status=$?
 for kind in 64 32; do WINEPREFIX="$build/wine/prefix$kind" wineserver -k 2>/dev/null || true; done

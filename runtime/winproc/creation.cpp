@@ -34,8 +34,14 @@ static void CreateMdiClient(WindowObject *frame, HWND window) {
 // (Wine sends its children and itself only WM_NCDESTROY). The object leaves
 // the table, so whatever the system still sends finds no object.
 static void AbandonWindow(WindowObject *object, HWND window) {
-    while (HWND child = GetWindow(window, GW_CHILD))
-        DestroyWindow(child);
+    // A child made by another thread cannot be destroyed from here: it is
+    // passed over, and goes when its own thread ends.
+    for (;;) {
+        HWND child = GetWindow(window, GW_CHILD);
+        while (child && GetWindowThreadProcessId(child, nullptr) != GetCurrentThreadId())
+            child = GetWindow(child, GW_HWNDNEXT);
+        if (!child || !DestroyWindow(child)) break;
+    }
     if (object->ToolTip) DestroyWindow(object->ToolTip);
     object->ToolTip = nullptr;
     if (object->TimerId) KillTimer(window, object->TimerId);

@@ -1,7 +1,7 @@
-// The OK sequence on a hostile machine: folders too long or not spellable in
-// the ANSI code page, a deep Explorer record, missing shell folders, a
-// desktop that does not exist. Each ends in its documented message and
-// leaves no half-written association.
+// The OK sequence on a hostile machine: folders at and beyond the longest
+// that fits, with letters outside the ANSI code page, a deep Explorer
+// record, missing shell folders, a desktop that does not exist. Each ends in
+// its documented message and leaves no half-written association.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -50,12 +50,16 @@ class HostileOk : public testing::Test {
         SetCurrentDirectoryW(Previous);
         return answerer.Answered ? answerer.Text : "<no message>";
     }
+    // A fresh installation folder, with the two executables in Bin.
     std::wstring Folder(const std::wstring &name) {
         std::wstring folder = MakeTempFolder(name.c_str());
         Folders.push_back(folder);
+        CreateDirectoryW((folder + L"\\Bin").c_str(), nullptr);
+        for (const char *name : {"\\Bin\\Quenlo.exe", "\\Bin\\Quenlo64.exe"})
+            MakeFile(Utf8(folder) + name);
         return folder;
     }
-    static std::string Text(int position) { return Cp1252(ExpectedTexts()[position]); }
+    static std::string Text(int position) { return Utf8(ExpectedTexts()[position]); }
     static bool NothingAssociated() {
         for (const char *key : {".qnp", ".qnw", ".asm", ".qnr", "Quenlo.Project", "Quenlo.Window",
                                 "Quenlo.Module", "Quenlo.Resource"})
@@ -78,30 +82,51 @@ class HostileOk : public testing::Test {
     wchar_t Previous[MAX_PATH];
 };
 
-TEST_F(HostileOk, InstallationFolderOf250Characters) {
-    std::wstring folder = Folder(L"qnlong");
-    while (folder.size() + 11 < 250)
+// A folder made level by level through the long-path form, so that it may
+// be longer than MAX_PATH allows elsewhere, with the two executables in Bin.
+std::wstring MakeLongInstallation(std::wstring folder, size_t length, const std::wstring &tail) {
+    while (folder.size() + 11 + tail.size() < length)
         folder += L"\\" + std::wstring(10, L'q');
-    folder += L"\\" + std::wstring(250 - folder.size() - 1, L'z');
-    ASSERT_EQ(250u, folder.size());
-    // Folders this long are made through the long-path form, level by level.
+    folder += L"\\" + std::wstring(length - folder.size() - 1 - tail.size(), L'z') + tail;
     for (size_t at = folder.find(L'\\', 3); at != std::wstring::npos;
          at = folder.find(L'\\', at + 1))
         CreateDirectoryW((L"\\\\?\\" + folder.substr(0, at)).c_str(), nullptr);
-    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr));
-    EXPECT_EQ(Text(TextNoRights), PressOkIn(folder));
+    CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+    CreateDirectoryW((L"\\\\?\\" + folder + L"\\Bin").c_str(), nullptr);
+    for (const wchar_t *name : {L"\\Bin\\Quenlo.exe", L"\\Bin\\Quenlo64.exe"})
+        CloseHandle(CreateFileW((L"\\\\?\\" + folder + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, 0, nullptr));
+    return folder;
+}
+
+// 243 characters: Bin\Quenlo64.exe no longer fits MAX_PATH, so no program
+// could be started from that path; nothing is written, and the message does
+// not blame rights.
+TEST_F(HostileOk, FolderWhoseExecutablePathDoesNotFit) {
+    const std::wstring folder = MakeLongInstallation(Folder(L"qnlong"), 243, L"");
+    ASSERT_EQ(243u, folder.size());
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES,
+              GetFileAttributesW((L"\\\\?\\" + folder + L"\\Bin\\Quenlo64.exe").c_str()));
+    EXPECT_EQ(Text(TextNotInstalled), PressOkIn(folder));
     EXPECT_TRUE(NothingAssociated());
     EXPECT_TRUE(NoShortcuts());
     EXPECT_FALSE(IsWindow(Window));
 }
 
-TEST_F(HostileOk, FolderNameOutsideTheAnsiCodePage) {
-    // Greek and Han letters have no Windows-1252 spelling: the ANSI form of
-    // the folder would name another folder.
-    const std::wstring folder = Folder(L"Quenlo \u03a9\u6f22 ");
-    EXPECT_EQ(Text(TextNoRights), PressOkIn(folder));
-    EXPECT_TRUE(NothingAssociated());
-    EXPECT_TRUE(NoShortcuts());
+// 242 characters with letters no ANSI code page of the West can spell:
+// associated and linked like any other folder.
+TEST_F(HostileOk, LongestFolderWithLettersOutsideTheCodePage) {
+    const std::wstring folder = MakeLongInstallation(Folder(L"qn\u03a9"), 242, L"\u03a9\u6f22");
+    ASSERT_EQ(242u, folder.size());
+    EXPECT_EQ(Text(TextSaved), PressOkIn(folder));
+    const std::string executable = Utf8(folder) + "\\Bin\\Quenlo64.exe";
+    EXPECT_EQ("\"" + executable + "\" \"%1\"",
+              RegString(HKEY_CLASSES_ROOT, "Quenlo.Module\\shell\\open\\command", nullptr));
+    EXPECT_EQ(executable + ",2",
+              RegString(HKEY_CLASSES_ROOT, "Quenlo.Module\\DefaultIcon", nullptr));
+    const LinkInfo link = ReadShortcut(CommonDesktop() + "\\Quenlo 64.lnk");
+    EXPECT_EQ(executable, link.Path);
+    EXPECT_EQ(Utf8(folder) + "\\Bin", link.WorkingDirectory);
 }
 
 TEST_F(HostileOk, ExplorerRecordTwentyLevelsDeep) {

@@ -51,19 +51,19 @@ TEST(LanguageTables, ResourcesAreTheCommittedFiles) {
         EXPECT_EQ(file, ResourceBytes(t.Resource)) << t.File;
         // Windows-1252, CR LF after every line, the last one too.
         EXPECT_EQ("\r\n", file.substr(file.size() - 2));
-        EXPECT_EQ(16u, (size_t)std::count(file.begin(), file.end(), '\n'));
-        EXPECT_EQ(16u, (size_t)std::count(file.begin(), file.end(), '\r'));
+        EXPECT_EQ((size_t)LanguageTexts, (size_t)std::count(file.begin(), file.end(), '\n'));
+        EXPECT_EQ((size_t)LanguageTexts, (size_t)std::count(file.begin(), file.end(), '\r'));
     }
     // The accented letters are single Windows-1252 bytes.
     EXPECT_NE(std::string::npos, ResourceBytes(101).find("inst\xe0ncia"));
     EXPECT_NE(std::string::npos, ResourceBytes(103).find("ci\xe9rrela"));
 }
 
-TEST(LanguageTables, EachParsesToItsSixteenTexts) {
+TEST(LanguageTables, EachParsesToItsTexts) {
     for (const Table &t : Tables) {
         std::vector<std::string> texts = Parse(ResourceBytes(t.Resource));
-        ASSERT_EQ(16u, texts.size()) << t.File;
-        for (int i = 0; i < 16; ++i)
+        ASSERT_EQ((size_t)LanguageTexts, texts.size()) << t.File;
+        for (int i = 0; i < LanguageTexts; ++i)
             EXPECT_EQ(Cp1252(t.Texts[i]), texts[i]) << t.File << " position " << i;
     }
     EXPECT_EQ(" Quenlo 2 Settings", Parse(ResourceBytes(102))[9]) << "the leading space stays";
@@ -165,41 +165,55 @@ TEST_F(TextListTest, IsAHiddenUnsortedListBox) {
 
 TEST_F(TextListTest, LoadsATableAndFetchesByPosition) {
     EXPECT_EQ(1, LoadLanguageTable(102));
-    EXPECT_EQ(16, SendMessageA(TextList, LB_GETCOUNT, 0, 0));
-    char buffer[TextChars];
+    EXPECT_EQ(LanguageTexts, SendMessageA(TextList, LB_GETCOUNT, 0, 0));
+    wchar_t buffer[TextChars];
     GetLanguageText(TextSaved, buffer);
-    EXPECT_STREQ("Quenlo settings successfully saved.", buffer);
+    EXPECT_STREQ(L"Quenlo settings successfully saved.", buffer);
     GetLanguageText(TextShortcut32, buffer);
-    EXPECT_STREQ("&Add a shortcut of the 32-bit executable to the desktop", buffer);
-    memset(buffer, 'x', sizeof buffer);
-    GetLanguageText(16, buffer);
+    EXPECT_STREQ(L"&Add a shortcut of the 32-bit executable to the desktop", buffer);
+    wmemset(buffer, L'x', TextChars);
+    GetLanguageText(LanguageTexts, buffer);
     EXPECT_EQ(0, buffer[0]);
-    EXPECT_EQ(0, buffer[1]);
     GetLanguageText(-1, buffer);
     EXPECT_EQ(0, buffer[0]);
+}
+
+// The tables are Windows-1252 whatever the system's ANSI code page: every
+// accented letter arrives as the letter it is (the runs in other code pages
+// are what this is for).
+TEST_F(TextListTest, TextsAreTheLettersOfTheTableInAnyCodePage) {
+    for (const Table &t : Tables) {
+        SendMessageA(TextList, LB_RESETCONTENT, 0, 0);
+        ASSERT_EQ(1, LoadLanguageTable(t.Resource));
+        wchar_t buffer[TextChars];
+        for (int i = 0; i < LanguageTexts; ++i) {
+            GetLanguageText(i, buffer);
+            EXPECT_STREQ(t.Texts[i], buffer) << t.File << " position " << i;
+        }
+    }
 }
 
 TEST_F(TextListTest, AMissingTableLeavesTheListEmpty) {
     EXPECT_EQ(0, LoadLanguageTable(104));
     EXPECT_EQ(0, SendMessageA(TextList, LB_GETCOUNT, 0, 0));
-    char buffer[TextChars] = "unchanged";
+    wchar_t buffer[TextChars] = L"unchanged";
     GetLanguageText(0, buffer);
-    EXPECT_STREQ("", buffer);
+    EXPECT_STREQ(L"", buffer);
 }
 
-TEST_F(TextListTest, ASeventeenthLineIsLoadedAndUnused) {
-    std::string table = ResourceBytes(102) + "10016=Extra\r\n";
+TEST_F(TextListTest, AnExtraLineIsLoadedAndUnused) {
+    std::string table = ResourceBytes(102) + "10017=Extra\r\n";
     ParseLanguageTable((const unsigned char *)table.c_str(),
                        [](void *list, const char *text) {
                            SendMessageA((HWND)list, LB_ADDSTRING, 0, (LPARAM)text);
                        },
                        TextList);
-    EXPECT_EQ(17, SendMessageA(TextList, LB_GETCOUNT, 0, 0));
-    char buffer[TextChars];
-    GetLanguageText(16, buffer);
-    EXPECT_STREQ("Extra", buffer);
-    GetLanguageText(15, buffer);
-    EXPECT_STREQ("&64-bit", buffer);
+    EXPECT_EQ(LanguageTexts + 1, SendMessageA(TextList, LB_GETCOUNT, 0, 0));
+    wchar_t buffer[TextChars];
+    GetLanguageText(LanguageTexts, buffer);
+    EXPECT_STREQ(L"Extra", buffer);
+    GetLanguageText(TextNotInstalled, buffer);
+    EXPECT_STREQ(English[TextNotInstalled], buffer);
 }
 
 } // namespace

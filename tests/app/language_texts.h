@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <string>
 
-inline const wchar_t *const English[16] = {
+#include "tests/support/test_support.h"
+
+inline const wchar_t *const English[17] = {
     L"&Add a shortcut of the 32-bit executable to the desktop",
     L"&Add a shortcut of the 64-bit executable to the desktop",
     L"Uncheck the files you do not wish to be associated to Quenlo",
@@ -23,9 +25,11 @@ inline const wchar_t *const English[16] = {
     L"A&ssociate to:",
     L"&32-bit",
     L"&64-bit",
+    L"Quenlo was not found in this folder. Please run the 'Settings' program from the Quenlo "
+    L"installation folder.",
 };
 
-inline const wchar_t *const Catalan[16] = {
+inline const wchar_t *const Catalan[17] = {
     L"&Crea una drecera de l'executable de 32 bits a l'escriptori",
     L"&Crea una drecera de l'executable de 64 bits a l'escriptori",
     L"Desmarqueu els fitxers que no vulgueu associar a l'Quenlo",
@@ -44,9 +48,11 @@ inline const wchar_t *const Catalan[16] = {
     L"A&ssocia a:",
     L"&32 bits",
     L"&64 bits",
+    L"No s'ha trobat l'Quenlo en aquesta carpeta. Si us plau executeu el programa 'Settings' des "
+    L"de la carpeta d'instal\u00b7laci\u00f3 de l'Quenlo.",
 };
 
-inline const wchar_t *const Spanish[16] = {
+inline const wchar_t *const Spanish[17] = {
     L"&Crear un acceso directo del ejecutable de 32 bits en el escritorio",
     L"&Crear un acceso directo del ejecutable de 64 bits en el escritorio",
     L"Desmarque los archivos que no desee asociar a Quenlo",
@@ -65,9 +71,11 @@ inline const wchar_t *const Spanish[16] = {
     L"A&sociar a:",
     L"&32 bits",
     L"&64 bits",
+    L"No se ha encontrado Quenlo en esta carpeta. Por favor ejecute el programa 'Settings' desde "
+    L"la carpeta de instalaci\u00f3n de Quenlo.",
 };
 
-// A text in Windows-1252, as the program keeps it.
+// A text in Windows-1252, as the tables hold it.
 inline std::string Cp1252(const wchar_t *text) {
     char bytes[512];
     int n = WideCharToMultiByte(1252, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);

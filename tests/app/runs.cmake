@@ -1,12 +1,25 @@
 # Further runs of the application's tests: Settings.exe in the Catalan and
-# Spanish locales (its child processes inherit the locale), and in a 32-bit-
-# only Wine prefix. They change the same machine state as the main run.
+# Spanish locales (its child processes inherit the locale), in Spanish on a
+# system whose ANSI code page is Cyrillic, and in a 32-bit-only Wine prefix.
+# They change the same machine state as the main run. Wine takes the ANSI
+# code page from LC_CTYPE and the user's language from LC_MESSAGES; the
+# locales are generated under the build folder by scripts/test.sh.
+set(locales "LOCPATH=${CMAKE_BINARY_DIR}/locales")
 add_test(NAME app_catalan COMMAND app_tests --gtest_filter=SettingsLanguageRun.*)
-set_tests_properties(app_catalan PROPERTIES ENVIRONMENT "LC_ALL=ca_ES.UTF-8;QN_EXPECTED_LANGUAGE=ca")
+set_tests_properties(app_catalan PROPERTIES ENVIRONMENT
+  "${locales};LC_ALL=ca_ES.UTF-8;QN_EXPECTED_LANGUAGE=ca;QN_EXPECTED_CODE_PAGE=1252")
 add_test(NAME app_spanish COMMAND app_tests --gtest_filter=SettingsLanguageRun.*)
-set_tests_properties(app_spanish PROPERTIES ENVIRONMENT "LC_ALL=es_MX.UTF-8;QN_EXPECTED_LANGUAGE=es")
-add_test(NAME app_32bit_system COMMAND app_tests --gtest_filter=SettingsRun.*)
+set_tests_properties(app_spanish PROPERTIES ENVIRONMENT
+  "${locales};LC_ALL=es_MX.UTF-8;QN_EXPECTED_LANGUAGE=es;QN_EXPECTED_CODE_PAGE=1252")
+add_test(NAME app_cyrillic COMMAND app_tests
+  "--gtest_filter=SettingsLanguageRun.*:TextListTest.*:HostileOk.Longest*:SettingsBehaviour.Ok*")
+set_tests_properties(app_cyrillic PROPERTIES
+  ENVIRONMENT "${locales};LC_CTYPE=ru_RU.UTF-8;LC_MESSAGES=es_ES.UTF-8;QN_EXPECTED_LANGUAGE=es;QN_EXPECTED_CODE_PAGE=1251"
+  ENVIRONMENT_MODIFICATION "LC_ALL=unset:;LANG=unset:")
+add_test(NAME app_32bit_system COMMAND app_tests
+  "--gtest_filter=SettingsRun.*:SettingsBehaviour.OptionButtonsChooseTheExecutable")
 set_tests_properties(app_32bit_system PROPERTIES ENVIRONMENT "QN_WINE_PREFIX=32")
-set_tests_properties(app_catalan app_spanish PROPERTIES RESOURCE_LOCK "settings-machine-state;display")
+set_tests_properties(app_catalan app_spanish app_cyrillic PROPERTIES
+  RESOURCE_LOCK "settings-machine-state;display")
 set_property(TEST app APPEND PROPERTY RESOURCE_LOCK settings-machine-state)
 set_property(TEST app_32bit_system APPEND PROPERTY RESOURCE_LOCK display)

@@ -11,9 +11,12 @@
 #include "runtime/templates/creation.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
+#include "tests/app/language_texts.h"
 #include "tests/support/machine_state.h"
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/test_support.h"
+
+#include <shlobj.h>
 
 namespace {
 
@@ -34,6 +37,9 @@ class SettingsBehaviour : public testing::Test {
         ReleaseSettingsResources();
         ForgetAssociations();
         RemoveShortcuts();
+        AskIsAdministrator = IsUserAnAdmin;
+        for (const std::wstring &folder : Folders)
+            RemoveFolderTree(folder);
     }
     HWND Create() {
         Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr);
@@ -43,10 +49,38 @@ class SettingsBehaviour : public testing::Test {
     void Check(int id, bool on) {
         SendMessageA(Control(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     }
-    void UseBaseFolder(const char *folder) { lstrcpyA(WorkArea->BaseFolder, folder); }
+    void UseBaseFolder(const std::string &folder) {
+        lstrcpyW(WorkArea->BaseFolder, Wide(folder).c_str());
+    }
+    // A folder with the two executables in Bin, as the installer leaves it.
+    std::string Installation() {
+        const std::wstring folder = MakeTempFolder(L"qninstall");
+        Folders.push_back(folder);
+        CreateDirectoryW((folder + L"\\Bin").c_str(), nullptr);
+        for (const char *name : {"\\Bin\\Quenlo.exe", "\\Bin\\Quenlo64.exe"})
+            MakeFile(Utf8(folder) + name);
+        return Utf8(folder);
+    }
+    // Presses OK with the process's current directory in folder; the text
+    // of the message box that follows.
+    std::string PressOkIn(const std::string &folder, MessageBoxAnswerer *answerer = nullptr) {
+        wchar_t previous[MAX_PATH];
+        GetCurrentDirectoryW(MAX_PATH, previous);
+        SetCurrentDirectoryW(Wide(folder).c_str());
+        MessageBoxAnswerer own;
+        if (!answerer) answerer = &own;
+        SendMessageA(Control(IdOk), BM_CLICK, 0, 0);
+        SetCurrentDirectoryW(previous);
+        return answerer->Answered ? answerer->Text : "<no message>";
+    }
     std::vector<WindowObject> Entries;
+    std::vector<std::wstring> Folders;
     HWND Window = nullptr;
 };
+
+std::string Text(int position) {
+    return Utf8(ExpectedTexts()[position]);
+}
 
 std::string TextOfControl(HWND control) {
     return WindowTextOf(control);
@@ -80,7 +114,7 @@ TEST_F(SettingsBehaviour, CreationSetsCaptionsAndChoices) {
     ASSERT_EQ(1, Is64BitSystem());
     EXPECT_EQ(BST_CHECKED, SendMessageA(Control(Id64Bit), BM_GETCHECK, 0, 0));
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(Id32Bit), BM_GETCHECK, 0, 0));
-    EXPECT_STREQ("Quenlo64.exe", TargetExecutable);
+    EXPECT_STREQ(L"Quenlo64.exe", TargetExecutable);
     EXPECT_EQ(HKEY_LOCAL_MACHINE, RegistryScope);
     EXPECT_TRUE(IsWindowVisible(Control(IdAssociateGroup)));
     for (int id = IdProjectFiles; id <= IdShortcut64; ++id)
@@ -98,9 +132,15 @@ TEST_F(SettingsBehaviour, ScopeIsTheUserWhenTheMachineCannotBeWritten) {
 TEST_F(SettingsBehaviour, OptionButtonsChooseTheExecutable) {
     ASSERT_TRUE(Create());
     SendMessageA(Control(Id32Bit), BM_CLICK, 0, 0);
-    EXPECT_STREQ("Quenlo.exe", TargetExecutable);
+    EXPECT_STREQ(L"Quenlo.exe", TargetExecutable);
     SendMessageA(Control(Id64Bit), BM_CLICK, 0, 0);
-    EXPECT_STREQ("Quenlo64.exe", TargetExecutable);
+    if (Is64BitSystem()) {
+        EXPECT_STREQ(L"Quenlo64.exe", TargetExecutable);
+    } else {
+        // No 64-bit executable can run here: the choice falls back.
+        EXPECT_STREQ(L"Quenlo.exe", TargetExecutable);
+        EXPECT_EQ(BST_CHECKED, SendMessageA(Control(Id32Bit), BM_GETCHECK, 0, 0));
+    }
     // Only clicks count: other notifications of the buttons are ignored.
     EXPECT_EQ(0, SettingsWindowProc(Window, WM_COMMAND, MAKEWPARAM(Id32Bit, BN_SETFOCUS),
                                     (LPARAM)Control(Id32Bit)));
@@ -222,7 +262,7 @@ TEST_F(SettingsBehaviour, DriveRootGetsNoDoubledBackslash) {
     ASSERT_TRUE(Create());
     UseBaseFolder("C:\\");
     SendMessageA(Control(Id32Bit), BM_CLICK, 0, 0);
-    EXPECT_EQ(1, AssociateFileType(".qnr", "Resource", ",3"));
+    EXPECT_EQ(1, AssociateFileType(L".qnr", L"Resource", L",3"));
     EXPECT_EQ("C:\\Bin\\Quenlo.exe,3",
               RegString(HKEY_CLASSES_ROOT, "Quenlo.Resource\\DefaultIcon", nullptr));
 }
@@ -230,74 +270,81 @@ TEST_F(SettingsBehaviour, DriveRootGetsNoDoubledBackslash) {
 TEST_F(SettingsBehaviour, PathsThatDoNotFitFailWithoutWriting) {
     ASSERT_TRUE(Create());
     // 245 characters: the folder fits, its executable's path does not.
-    std::string folder = "C:\\" + std::string(242, 'q');
-    UseBaseFolder(folder.c_str());
+    UseBaseFolder("C:\\" + std::string(242, 'q'));
     EXPECT_EQ(0, AssociateCheckedTypes());
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Quenlo.Project"));
-    AddDesktopShortcut("Quenlo", "Quenlo.exe", IdShortcut32);
+    AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32);
     EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
     // An empty folder is one that could not be read whole.
     UseBaseFolder("");
-    EXPECT_EQ(0, AssociateFileType(".qnp", "Project", ",0"));
+    EXPECT_EQ(0, AssociateFileType(L".qnp", L"Project", L",0"));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
 }
 
 TEST_F(SettingsBehaviour, ShortcutsGoToTheDesktopOfTheScope) {
     ASSERT_TRUE(Create());
-    UseBaseFolder("C:\\Dev\\Quenlo");
-    AddDesktopShortcut("Quenlo 64", "Quenlo64.exe", IdShortcut64);
+    const std::string base = Installation();
+    UseBaseFolder(base);
+    AddDesktopShortcut(L"Quenlo 64", L"Quenlo64.exe", IdShortcut64);
     const std::string common = CommonDesktop() + "\\Quenlo 64.lnk";
     LinkInfo link = ReadShortcut(common);
     ASSERT_TRUE(link.Loaded) << common;
-    EXPECT_EQ("C:\\Dev\\Quenlo\\Bin\\Quenlo64.exe", link.Path);
-    EXPECT_EQ("C:\\Dev\\Quenlo\\Bin", link.WorkingDirectory);
-    EXPECT_EQ("C:\\Dev\\Quenlo\\Bin\\Quenlo64.exe", link.IconFile);
+    EXPECT_EQ(base + "\\Bin\\Quenlo64.exe", link.Path);
+    EXPECT_EQ(base + "\\Bin", link.WorkingDirectory);
+    EXPECT_EQ(base + "\\Bin\\Quenlo64.exe", link.IconFile);
     EXPECT_EQ(0, link.IconIndex);
     EXPECT_EQ("Quenlo 64", link.Description);
 
     RegistryScope = HKEY_CURRENT_USER;
-    AddDesktopShortcut("Quenlo", "Quenlo.exe", IdShortcut32);
+    AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32);
     EXPECT_TRUE(ReadShortcut(UserDesktop() + "\\Quenlo.lnk").Loaded);
     EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
 
-    // A cleared check box makes none.
+    // A cleared check box makes none, and neither does a missing executable.
     RemoveShortcuts();
     Check(IdShortcut32, false);
-    AddDesktopShortcut("Quenlo", "Quenlo.exe", IdShortcut32);
+    AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32);
     EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo.lnk"));
+    DeleteFileW(Wide(base + "\\Bin\\Quenlo64.exe").c_str());
+    AddDesktopShortcut(L"Quenlo 64", L"Quenlo64.exe", IdShortcut64);
+    EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo 64.lnk"));
 }
 
 TEST_F(SettingsBehaviour, MissingDesktopFolderSkipsTheShortcut) {
     ASSERT_TRUE(Create());
-    UseBaseFolder("C:\\Dev\\Quenlo");
+    UseBaseFolder(Installation());
     const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
     const std::string saved = CommonDesktop();
     HKEY opened;
     ASSERT_EQ(0, RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &opened));
     RegDeleteValueA(opened, "Common Desktop");
-    AddDesktopShortcut("Quenlo", "Quenlo.exe", IdShortcut32);
-    RegSetValueExA(opened, "Common Desktop", 0, REG_SZ, (const BYTE *)saved.c_str(),
-                   saved.size() + 1);
+    AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32);
     RegCloseKey(opened);
+    RegWrite(HKEY_LOCAL_MACHINE, key, "Common Desktop", saved);
     EXPECT_FALSE(FileExists(saved + "\\Quenlo.lnk"));
     EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo.lnk"));
 }
 
 TEST(ShellLink, ReportsTheFirstFailure) {
     // A folder that does not exist: the link object cannot save there.
-    HRESULT result = CreateShellLink("C:\\Dev\\Quenlo\\Bin\\Quenlo.exe",
-                                     "C:\\no such folder\\Quenlo.lnk", "Quenlo");
+    HRESULT result = CreateShellLink(L"C:\\Dev\\Quenlo\\Bin\\Quenlo.exe",
+                                     L"C:\\no such folder\\Quenlo.lnk", L"Quenlo");
     EXPECT_TRUE(FAILED(result));
     std::wstring folder = MakeTempFolder(L"qnlink");
-    std::string link = std::string(folder.begin(), folder.end()) + "\\plain.lnk";
-    EXPECT_EQ(S_OK, CreateShellLink("C:\\Tools\\tool.exe", link.c_str(), nullptr));
-    LinkInfo info = ReadShortcut(link);
+    std::wstring link = folder + L"\\plain.lnk";
+    EXPECT_EQ(S_OK, CreateShellLink(L"C:\\Tools\\tool.exe", link.c_str(), nullptr));
+    LinkInfo info = ReadShortcut(Utf8(link));
     EXPECT_EQ("C:\\Tools", info.WorkingDirectory);
     EXPECT_EQ("", info.Description);
     // A target without a backslash is its own working folder.
-    EXPECT_EQ(S_OK, CreateShellLink("tool.exe", link.c_str(), "Tool"));
-    EXPECT_EQ("tool.exe", ReadShortcut(link).WorkingDirectory);
+    EXPECT_EQ(S_OK, CreateShellLink(L"tool.exe", link.c_str(), L"Tool"));
+    EXPECT_EQ("tool.exe", ReadShortcut(Utf8(link)).WorkingDirectory);
+    // A target the link object would cut is refused, and nothing is saved.
+    const std::wstring longTarget = L"C:\\" + std::wstring(MAX_PATH - 3, L'x');
+    const std::wstring refused = folder + L"\\long.lnk";
+    EXPECT_EQ(E_INVALIDARG, CreateShellLink(longTarget.c_str(), refused.c_str(), L"Long"));
+    EXPECT_FALSE(FileExists(Utf8(refused)));
     RemoveFolderTree(folder);
 }
 
@@ -317,48 +364,175 @@ TEST(ObsoleteFiles, AreDeletedWhateverTheirAttributes) {
     RemoveObsoleteFiles();
 }
 
+TEST(ObsoleteFiles, OneThatCannotBeDeletedKeepsItsAttributes) {
+    const std::string path = SystemFolder() + "\\QNDllMsd.dll";
+    const DWORD attributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+    MakeFile(path, attributes);
+    // Held open without sharing deletion: the deletion fails.
+    HANDLE held = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    RemoveObsoleteFiles();
+    CloseHandle(held);
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(attributes, FileAttributes(path) & (attributes | FILE_ATTRIBUTE_NORMAL));
+    RemoveObsoleteFiles();
+    EXPECT_FALSE(FileExists(path));
+}
+
 TEST_F(SettingsBehaviour, OkSavesReportsAndCloses) {
     ASSERT_TRUE(Create());
-    std::wstring folder = MakeTempFolder(L"qnok");
-    wchar_t previous[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, previous);
-    SetCurrentDirectoryW(folder.c_str());
+    const std::string base = Installation();
     MessageBoxAnswerer answerer;
-    SendMessageA(Control(IdOk), BM_CLICK, 0, 0);
-    SetCurrentDirectoryW(previous);
-    EXPECT_TRUE(answerer.Answered);
+    EXPECT_EQ(Text(TextSaved), PressOkIn(base, &answerer));
     EXPECT_EQ((const char *)App->Title, answerer.Caption) << "the application title";
-    if (PRIMARYLANGID(GetUserDefaultLangID()) == LANG_ENGLISH) {
-        EXPECT_EQ("Quenlo settings successfully saved.", answerer.Text);
-    }
+    EXPECT_EQ(MB_ICONASTERISK, answerer.Icon);
     EXPECT_FALSE(IsWindow(Window)) << "OK closes the window";
     EXPECT_EQ(nullptr, WorkArea);
     EXPECT_EQ(nullptr, TextList);
-    const std::string base(folder.begin(), folder.end());
     EXPECT_EQ("\"" + base + "\\Bin\\Quenlo64.exe\" \"%1\"",
               RegString(HKEY_CLASSES_ROOT, "Quenlo.Project\\shell\\open\\command", nullptr));
     EXPECT_TRUE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
     EXPECT_TRUE(FileExists(CommonDesktop() + "\\Quenlo 64.lnk"));
-    RemoveFolderTree(folder);
 }
 
 TEST_F(SettingsBehaviour, OkWithoutRightsReportsText11) {
     ASSERT_TRUE(Create());
-    MessageBoxAnswerer *answerer;
+    const std::string base = Installation();
+    std::string text;
     {
         DeletedRootOverride classes(HKEY_CLASSES_ROOT);
         DeletedRootOverride user(HKEY_CURRENT_USER);
-        answerer = new MessageBoxAnswerer;
-        SendMessageA(Control(IdOk), BM_CLICK, 0, 0);
+        text = PressOkIn(base);
     }
-    EXPECT_TRUE(answerer->Answered);
-    if (PRIMARYLANGID(GetUserDefaultLangID()) == LANG_ENGLISH) {
-        EXPECT_EQ("Settings has no rights enough to associate files. You will have to associate "
-                  "them manually.",
-                  answerer->Text);
-    }
-    delete answerer;
+    EXPECT_EQ(Text(TextNoRights), text);
     EXPECT_FALSE(IsWindow(Window));
+}
+
+TEST_F(SettingsBehaviour, OkWithEverythingClearedStillRemovesObsoleteFiles) {
+    ASSERT_TRUE(Create());
+    for (int id = IdProjectFiles; id <= IdShortcut64; ++id)
+        Check(id, false);
+    const std::string obsolete = SystemFolder() + "\\QNDllMsr.dll";
+    MakeFile(obsolete, FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(Text(TextSaved), PressOkIn(Installation()));
+    EXPECT_FALSE(FileExists(obsolete));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
+    EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
+}
+
+// Run from a folder without Quenlo, nothing may point into it: anyone able
+// to create Bin\Quenlo64.exe there would have it run for every user.
+TEST_F(SettingsBehaviour, OkOutsideTheInstallationFolderWritesNothing) {
+    ASSERT_TRUE(Create());
+    const std::string base = Installation();
+    DeleteFileW(Wide(base + "\\Bin\\Quenlo64.exe").c_str()); // the associations' executable
+    const std::string obsolete = SystemFolder() + "\\QNDllMsd.dll";
+    MakeFile(obsolete);
+    MessageBoxAnswerer answerer;
+    EXPECT_EQ(Text(TextNotInstalled), PressOkIn(base, &answerer));
+    EXPECT_EQ(MB_ICONHAND, answerer.Icon);
+    EXPECT_FALSE(IsWindow(Window));
+    for (const char *key : {".qnp", ".qnw", ".asm", ".qnr", "Quenlo.Project"}) {
+        EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, key)) << key;
+        EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, FileExts + key)) << key;
+    }
+    EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk")) << "Quenlo.exe is there";
+    EXPECT_FALSE(FileExists(obsolete));
+}
+
+// A key that cannot take a subkey stands in for a read-only one: a
+// volatile key refuses lasting subkeys.
+void MakeVolatileKey(HKEY root, const std::string &key) {
+    HKEY made;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExW(root, Wide(key).c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &made, nullptr));
+    RegCloseKey(made);
+}
+
+TEST_F(SettingsBehaviour, AnUnwritableCommandLeavesTheTypeAsItWas) {
+    ASSERT_TRUE(Create());
+    UseBaseFolder("C:\\Dev\\Quenlo");
+    for (int id : {IdWindowFiles, IdModuleFiles, IdResourceFiles})
+        Check(id, false);
+    // Machine-wide: the extension had another program, the ProgID a key.
+    RegWrite(HKEY_CLASSES_ROOT, ".qnp", nullptr, "Other.Project");
+    MakeVolatileKey(HKEY_CLASSES_ROOT, "Quenlo.Project\\shell");
+    EXPECT_EQ(0, AssociateCheckedTypes());
+    EXPECT_EQ("Other.Project", RegString(HKEY_CLASSES_ROOT, ".qnp", nullptr));
+    EXPECT_EQ(std::vector<std::string>{"shell"},
+              RegSubkeyNames(HKEY_CLASSES_ROOT, "Quenlo.Project"));
+    EXPECT_EQ("<missing>", RegString(HKEY_CLASSES_ROOT, "Quenlo.Project", nullptr));
+    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, FileExts + ".qnp"));
+
+    // Per user, with the classes root unwritable: the Explorer record and
+    // the user's classes go too.
+    ForgetAssociations();
+    MakeVolatileKey(HKEY_CURRENT_USER, Classes + "Quenlo.Project\\shell");
+    int result;
+    {
+        DeletedRootOverride classes(HKEY_CLASSES_ROOT);
+        result = AssociateCheckedTypes();
+    }
+    EXPECT_EQ(0, result);
+    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, FileExts + ".qnp"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, Classes + ".qnp"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, Classes + "Quenlo.Project\\DefaultIcon"));
+}
+
+TEST(EnvironmentGuard, SeesEachGenerationAndWidthOfQuenlo) {
+    EXPECT_FALSE(EnvironmentIsRunning());
+    for (const wchar_t *name :
+         {L"QNRUNMDIWINDOWQuenlo", L"QN2RUNMDIWINDOWQuenlo", L"QN2RUNMDIWINDOWQuenlo64"}) {
+        WNDCLASSW environment = {};
+        environment.lpfnWndProc = DefWindowProcW;
+        environment.hInstance = GetModuleHandleW(nullptr);
+        environment.lpszClassName = name;
+        RegisterClassW(&environment);
+        HWND window = CreateWindowExW(0, name, L"Quenlo", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                      nullptr, environment.hInstance, nullptr);
+        EXPECT_TRUE(EnvironmentIsRunning()) << Utf8(name);
+        DestroyWindow(window);
+        UnregisterClassW(name, environment.hInstance);
+    }
+    EXPECT_FALSE(EnvironmentIsRunning());
+}
+
+BOOL WINAPI NotAnAdministrator() {
+    return FALSE;
+}
+BOOL WINAPI AnAdministrator() {
+    return TRUE;
+}
+
+// With Quenlo running, an administrator hears that it runs; a user without
+// rights hears only that they need them, since that guard comes first.
+TEST_F(SettingsBehaviour, GuardsRefuseInTheirOrder) {
+    WNDCLASSW environmentClass = {};
+    environmentClass.lpfnWndProc = DefWindowProcW;
+    environmentClass.hInstance = GetModuleHandleW(nullptr);
+    environmentClass.lpszClassName = L"QN2RUNMDIWINDOWQuenlo64";
+    RegisterClassW(&environmentClass);
+    HWND environment = CreateWindowExW(0, environmentClass.lpszClassName, L"Quenlo", WS_OVERLAPPED,
+                                       0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    AskIsAdministrator = AnAdministrator;
+    {
+        MessageBoxAnswerer answerer;
+        EXPECT_EQ(nullptr, Create());
+        EXPECT_EQ(Text(TextEnvironmentRunning), answerer.Text);
+        EXPECT_EQ(MB_ICONHAND, answerer.Icon);
+    }
+    if (GetOsVersion(nullptr) > 8) {
+        AskIsAdministrator = NotAnAdministrator;
+        MessageBoxAnswerer answerer;
+        EXPECT_EQ(nullptr, Create());
+        EXPECT_EQ(Text(TextNeedsAdministrator), answerer.Text);
+        EXPECT_EQ(MB_ICONHAND, answerer.Icon);
+    }
+    EXPECT_EQ(nullptr, WorkArea);
+    DestroyWindow(environment);
+    UnregisterClassW(environmentClass.lpszClassName, environmentClass.hInstance);
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    wchar_t path[MAX_PATH + 8];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    // The long-path form: beside an executable whose path nearly fills
+    // MAX_PATH, the record's own path does not fit it.
+    wchar_t path[MAX_PATH + 16] = L"\\\\?\\";
+    DWORD n = GetModuleFileNameW(nullptr, path + 4, MAX_PATH);
     if (n == 0 || n >= MAX_PATH) return 1;
     lstrcatW(path, L".args");
     char line[4096];

@@ -1,22 +1,33 @@
-// The parts of the Wine machine the Settings program changes.
+// The parts of the Wine machine the Settings program changes. Texts and
+// paths are UTF-8 here and reach the system through its W functions.
 #include "tests/support/machine_state.h"
+#include "tests/support/test_support.h"
 
 #include <shlobj.h>
 
+// A value name in UTF-16, or null for the default value.
+struct ValueName {
+    explicit ValueName(const char *name) : Held(name ? Wide(name) : std::wstring()), Null(!name) {}
+    const wchar_t *get() const { return Null ? nullptr : Held.c_str(); }
+    std::wstring Held;
+    bool Null;
+};
+
 std::string RegString(HKEY root, const std::string &key, const char *valueName) {
-    char data[1024] = {};
-    DWORD size = sizeof data - 1, type = 0;
+    wchar_t data[1024] = {};
+    DWORD size = sizeof data - sizeof(wchar_t), type = 0;
     HKEY opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened)) return "<missing>";
-    LONG result = RegQueryValueExA(opened, valueName, nullptr, &type, (BYTE *)data, &size);
+    if (RegOpenKeyExW(root, Wide(key).c_str(), 0, KEY_READ, &opened)) return "<missing>";
+    LONG result =
+        RegQueryValueExW(opened, ValueName(valueName).get(), nullptr, &type, (BYTE *)data, &size);
     RegCloseKey(opened);
     if (result || type != REG_SZ) return "<missing>";
-    return data;
+    return Utf8(data);
 }
 
 bool RegKeyExists(HKEY root, const std::string &key) {
     HKEY opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened)) return false;
+    if (RegOpenKeyExW(root, Wide(key).c_str(), 0, KEY_READ, &opened)) return false;
     RegCloseKey(opened);
     return true;
 }
@@ -26,40 +37,42 @@ template <class Enumerate>
 static std::vector<std::string> Names(HKEY root, const std::string &key, Enumerate enumerate) {
     std::vector<std::string> names;
     HKEY opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened)) return names;
-    char name[256];
+    if (RegOpenKeyExW(root, Wide(key).c_str(), 0, KEY_READ, &opened)) return names;
+    wchar_t name[256];
     for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
+        DWORD length = 256;
         if (enumerate(opened, i, name, &length)) break;
-        names.push_back(name);
+        names.push_back(Utf8(name));
     }
     RegCloseKey(opened);
     return names;
 }
 
 std::vector<std::string> RegValueNames(HKEY root, const std::string &key) {
-    return Names(root, key, [](HKEY k, DWORD i, char *name, DWORD *length) {
-        return RegEnumValueA(k, i, name, length, nullptr, nullptr, nullptr, nullptr);
+    return Names(root, key, [](HKEY k, DWORD i, wchar_t *name, DWORD *length) {
+        return RegEnumValueW(k, i, name, length, nullptr, nullptr, nullptr, nullptr);
     });
 }
 
 std::vector<std::string> RegSubkeyNames(HKEY root, const std::string &key) {
-    return Names(root, key, [](HKEY k, DWORD i, char *name, DWORD *length) {
-        return RegEnumKeyExA(k, i, name, length, nullptr, nullptr, nullptr, nullptr);
+    return Names(root, key, [](HKEY k, DWORD i, wchar_t *name, DWORD *length) {
+        return RegEnumKeyExW(k, i, name, length, nullptr, nullptr, nullptr, nullptr);
     });
 }
 
 void RegWrite(HKEY root, const std::string &key, const char *valueName, const std::string &text) {
     HKEY opened;
-    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened,
+    if (RegCreateKeyExW(root, Wide(key).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened,
                         nullptr))
         return;
-    RegSetValueExA(opened, valueName, 0, REG_SZ, (const BYTE *)text.c_str(), text.size() + 1);
+    const std::wstring data = Wide(text);
+    RegSetValueExW(opened, ValueName(valueName).get(), 0, REG_SZ, (const BYTE *)data.c_str(),
+                   (data.size() + 1) * sizeof(wchar_t));
     RegCloseKey(opened);
 }
 
 void RegDeleteTree(HKEY root, const std::string &key) {
-    RegDeleteTreeA(root, key.c_str());
+    RegDeleteTreeW(root, Wide(key).c_str());
 }
 
 static const char *const Extensions[] = {".qnp", ".qnw", ".asm", ".qnr"};
@@ -69,12 +82,11 @@ static const std::string FileExts =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
 
 void ForgetAssociations() {
+    const std::string classes = "Software\\Classes\\";
     for (int i = 0; i < 4; ++i) {
-        for (const char *classes : {"Software\\Classes\\"}) {
-            RegDeleteTree(HKEY_LOCAL_MACHINE, std::string(classes) + Extensions[i]);
-            RegDeleteTree(HKEY_LOCAL_MACHINE, std::string(classes) + ProgIds[i]);
-            RegDeleteTree(HKEY_CURRENT_USER, std::string(classes) + Extensions[i]);
-            RegDeleteTree(HKEY_CURRENT_USER, std::string(classes) + ProgIds[i]);
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+            RegDeleteTree(root, classes + Extensions[i]);
+            RegDeleteTree(root, classes + ProgIds[i]);
         }
         RegDeleteTree(HKEY_CURRENT_USER, FileExts + Extensions[i]);
     }
@@ -94,38 +106,43 @@ std::string FontsFolder() {
 }
 
 std::string SystemFolder() {
-    char folder[MAX_PATH];
-    GetSystemDirectoryA(folder, MAX_PATH);
-    return folder;
+    wchar_t folder[MAX_PATH];
+    GetSystemDirectoryW(folder, MAX_PATH);
+    return Utf8(folder);
 }
 
 void RemoveShortcuts() {
     for (const std::string &desktop : {CommonDesktop(), UserDesktop()})
         for (const char *name : {"\\Quenlo.lnk", "\\Quenlo 64.lnk"})
-            DeleteFileA((desktop + name).c_str());
+            DeleteFileW(Wide(desktop + name).c_str());
 }
 
 LinkInfo ReadShortcut(const std::string &linkFile) {
     LinkInfo info;
     CoInitialize(nullptr);
-    IShellLinkA *link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    IShellLinkW *link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                    (void **)&link))) {
         IPersistFile *file = nullptr;
         if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, (void **)&file))) {
-            wchar_t path[MAX_PATH];
-            MultiByteToWideChar(CP_ACP, 0, linkFile.c_str(), -1, path, MAX_PATH);
-            if (SUCCEEDED(file->Load(path, STGM_READ))) {
-                char text[MAX_PATH] = {};
+            if (SUCCEEDED(file->Load(Wide(linkFile).c_str(), STGM_READ))) {
+                wchar_t text[MAX_PATH] = {};
                 info.Loaded = true;
-                link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
-                info.Path = text;
+                // The target as the link's item list holds it: Wine keeps the
+                // path itself only in the ANSI code page.
+                LPITEMIDLIST items = nullptr;
+                if (SUCCEEDED(link->GetIDList(&items)) && items &&
+                    SHGetPathFromIDListW(items, text))
+                    info.Path = Utf8(text);
+                else if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH)))
+                    info.Path = Utf8(text);
+                CoTaskMemFree(items);
                 link->GetWorkingDirectory(text, MAX_PATH);
-                info.WorkingDirectory = text;
+                info.WorkingDirectory = Utf8(text);
                 link->GetIconLocation(text, MAX_PATH, &info.IconIndex);
-                info.IconFile = text;
+                info.IconFile = Utf8(text);
                 link->GetDescription(text, MAX_PATH);
-                info.Description = text;
+                info.Description = Utf8(text);
             }
             file->Release();
         }
@@ -136,25 +153,30 @@ LinkInfo ReadShortcut(const std::string &linkFile) {
 }
 
 bool FileExists(const std::string &path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+DWORD FileAttributes(const std::string &path) {
+    return GetFileAttributesW(Wide(path).c_str());
 }
 
 void MakeFile(const std::string &path, DWORD attributes) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const std::wstring wide = Wide(path);
+    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written;
     WriteFile(file, "old", 3, &written, nullptr);
     CloseHandle(file);
-    SetFileAttributesA(path.c_str(), attributes);
+    SetFileAttributesW(wide.c_str(), attributes);
 }
 
 DeletedRootOverride::DeletedRootOverride(HKEY root) : Root(root) {
-    const char *path = "Software\\QuenloTests\\DeletedRoot";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &Gone,
+    const wchar_t *path = L"Software\\QuenloTests\\DeletedRoot";
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &Gone,
                         nullptr))
         return;
-    RegDeleteKeyA(HKEY_CURRENT_USER, path);
+    RegDeleteKeyW(HKEY_CURRENT_USER, path);
     RegOverridePredefKey(Root, Gone);
 }
 

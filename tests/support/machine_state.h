@@ -1,5 +1,6 @@
 // The parts of the Wine machine the Settings program changes: registry
-// values, desktop folders and files, read and reset by tests.
+// values, desktop folders and files, read and reset by tests. Texts and
+// paths are UTF-8.
 #pragma once
 
 #include <windows.h>
@@ -33,6 +34,7 @@ struct LinkInfo {
 LinkInfo ReadShortcut(const std::string &linkFile);
 
 bool FileExists(const std::string &path);
+DWORD FileAttributes(const std::string &path);
 // Creates a small file with the given attributes.
 void MakeFile(const std::string &path, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
 // The folder of the system's libraries and the user's fonts folder.

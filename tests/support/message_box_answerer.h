@@ -20,6 +20,9 @@ class MessageBoxAnswerer {
         CloseHandle(Watcher);
     }
     std::string Text, Caption;
+    // MB_ICONHAND, MB_ICONEXCLAMATION, MB_ICONASTERISK or MB_ICONQUESTION:
+    // the system icon the box shows; 0 for none.
+    UINT Icon = 0;
     std::atomic<bool> Answered{false};
 
   private:
@@ -30,12 +33,27 @@ class MessageBoxAnswerer {
         *(HWND *)data = window;
         return FALSE;
     }
+    static BOOL CALLBACK FindIcon(HWND control, LPARAM data) {
+        HICON shown = (HICON)SendMessageW(control, STM_GETICON, 0, 0);
+        if (!shown) return TRUE;
+        static const struct {
+            LPCSTR Name;
+            UINT Style;
+        } icons[] = {{IDI_HAND, MB_ICONHAND},
+                     {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+                     {IDI_ASTERISK, MB_ICONASTERISK},
+                     {IDI_QUESTION, MB_ICONQUESTION}};
+        for (const auto &icon : icons)
+            if (shown == LoadIconA(nullptr, icon.Name)) *(UINT *)data = icon.Style;
+        return TRUE;
+    }
     static DWORD WINAPI Watch(void *data) {
         MessageBoxAnswerer *self = (MessageBoxAnswerer *)data;
         while (!self->Stop && !self->Answered) {
             HWND box = nullptr;
             EnumThreadWindows(self->Thread, Find, (LPARAM)&box);
             if (box) {
+                EnumChildWindows(box, FindIcon, (LPARAM)&self->Icon);
                 self->Text = MessageBoxText(box);
                 self->Caption = WindowTextOf(box);
                 self->Answered = true;

@@ -62,23 +62,24 @@ std::wstring MakeTempFolder(const wchar_t *prefix) {
 
 void RemoveFolderTree(const std::wstring &folder) {
     if (folder.empty()) return;
+    // The long-path form reaches folders deeper than MAX_PATH too.
+    const std::wstring at = folder[1] == L':' ? L"\\\\?\\" + folder : folder;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    HANDLE search = FindFirstFileW((at + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             std::wstring name = found.cFileName;
             if (name == L"." || name == L"..") continue;
-            std::wstring path = folder + L"\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveFolderTree(path);
+                RemoveFolderTree(folder + L"\\" + name);
             } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
+                SetFileAttributesW((at + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW((at + L"\\" + name).c_str());
             }
         } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryW(folder.c_str());
+    RemoveDirectoryW(at.c_str());
 }
 
 void PumpMessagesFor(DWORD milliseconds) {
@@ -143,16 +144,32 @@ HWND FindDescendant(HWND window, int id) {
     return search.Found;
 }
 
+std::string Utf8(const std::wstring &text) {
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), (int)text.size(), nullptr, 0,
+                                          nullptr, nullptr);
+    std::string result(bytes, 0);
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), (int)text.size(), result.data(), bytes, nullptr,
+                        nullptr);
+    return result;
+}
+
+std::wstring Wide(const std::string &utf8) {
+    const int chars = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), (int)utf8.size(), nullptr, 0);
+    std::wstring result(chars, 0);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), (int)utf8.size(), result.data(), chars);
+    return result;
+}
+
 std::string MessageBoxText(HWND box) {
-    char text[1024] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    return text;
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return Utf8(text);
 }
 
 std::string WindowTextOf(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return Utf8(text);
 }
 
 size_t HeapBytesInUse() {

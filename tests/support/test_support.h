@@ -33,6 +33,12 @@ DWORD WaitForExitCode(HANDLE process, DWORD timeoutMs = 60000);
 DWORD RunProgram(const std::wstring &commandLine, const wchar_t *currentDirectory = nullptr,
                  DWORD timeoutMs = 60000);
 
+// UTF-8 and UTF-16 forms of a text: the tests hold texts and paths as
+// UTF-8 and reach the system through its W functions, whatever the ANSI
+// code page of the run.
+std::string Utf8(const std::wstring &text);
+std::wstring Wide(const std::string &utf8);
+
 // A fresh empty folder under the temporary folder; removed with its
 // contents by RemoveFolderTree.
 std::wstring MakeTempFolder(const wchar_t *prefix);
@@ -69,7 +75,7 @@ HWND WaitForProcessWindow(HANDLE process, const char *className, DWORD timeoutMs
 // The first of a window's descendants with the control identifier id, or 0.
 HWND FindDescendant(HWND window, int id);
 
-// The text of a message box's message and of its caption.
+// The text of a message box's message and of its caption, in UTF-8.
 std::string MessageBoxText(HWND box);
 std::string WindowTextOf(HWND window);
 

@@ -107,6 +107,49 @@ TEST_F(EventContract, WmCreateAnsweredMinusOneFailsCreation) {
     EXPECT_EQ(BlocksBefore, LiveBlocks());
 }
 
+// A child that another thread put into the refused window cannot be
+// destroyed by this thread; creation still fails and returns.
+TEST_F(EventContract, RefusedWindowWithAChildOfAnotherThreadReturns) {
+    struct Stranger {
+        HWND Parent, Child;
+        HANDLE Made, Stop;
+        static DWORD WINAPI Run(void *data) {
+            Stranger *s = (Stranger *)data;
+            s->Child = CreateWindowExA(WS_EX_NOPARENTNOTIFY, "STATIC", "stranger", WS_CHILD, 0, 0,
+                                       10, 10, s->Parent, nullptr, nullptr, nullptr);
+            SetEvent(s->Made);
+            while (MsgWaitForMultipleObjects(1, &s->Stop, FALSE, INFINITE, QS_ALLINPUT) !=
+                   WAIT_OBJECT_0) {
+                MSG msg;
+                while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                    DispatchMessageA(&msg);
+            }
+            return 0;
+        }
+    } stranger = {nullptr, nullptr, CreateEventA(nullptr, TRUE, FALSE, nullptr),
+                  CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    HANDLE thread = nullptr;
+    std::vector<WindowObject> t = {WindowEntry(KindWindow, L"Refused", 1),
+                                   ControlEntry(KindPushButton, L"btn", 0)};
+    t[0].EventProcedure = RecordingEventProcedure;
+    FinishTemplate(t);
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        if (m != WM_CREATE) return 0;
+        stranger.Parent = w;
+        thread = CreateThread(nullptr, 0, Stranger::Run, &stranger, 0, nullptr);
+        WaitForSingleObject(stranger.Made, 5000);
+        return -1;
+    };
+    EXPECT_EQ(0, CreateFromTemplate(t.data(), nullptr, 0, nullptr));
+    EXPECT_NE(nullptr, stranger.Child);
+    EXPECT_EQ(UsedBefore, ObjectTableUsed);
+    SetEvent(stranger.Stop);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    CloseHandle(stranger.Made);
+    CloseHandle(stranger.Stop);
+}
+
 TEST_F(EventContract, RtmCreatedAnsweredMinusOneDestroysTheWindow) {
     std::vector<WindowObject> t = {WindowEntry(KindWindow, L"Refused", 0)};
     t[0].EventProcedure = RecordingEventProcedure;
