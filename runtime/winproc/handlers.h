@@ -49,6 +49,9 @@ LRESULT OnScroll(WindowObject *object, const WindowMessage &m);
 LRESULT OnKeyDown(WindowObject *object, const WindowMessage &m);
 LRESULT OnChar(WindowObject *object, const WindowMessage &m);
 LRESULT OnKeyUp(WindowObject *object, const WindowMessage &m);
+// Offers a key message of control's to its window when the window previews
+// its controls' keys; non-zero keeps the key from the control.
+LRESULT PreviewKey(WindowObject *control, const WindowMessage &m);
 LRESULT OnSetFocus(WindowObject *object, const WindowMessage &m);
 LRESULT OnKeyMenu(WindowObject *object, const WindowMessage &m);
 LRESULT OnGetDefId(WindowObject *object, const WindowMessage &m);
