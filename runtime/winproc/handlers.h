@@ -36,6 +36,12 @@ LRESULT OnRedrawArea(WindowObject *object, const WindowMessage &m);
 LRESULT OnNcButtonDown(WindowObject *object, const WindowMessage &m);
 LRESULT OnNcHitTest(WindowObject *object, const WindowMessage &m);
 LRESULT OnSetCursor(WindowObject *object, const WindowMessage &m);
+// The cursor choice for a window whose cursor follows object: its own, or
+// the control or frame that an inner window or the MDI client belongs to.
+// The EventProcedure hears the object's handle; the chosen cursor shows
+// over the receiving window, whose own procedure, when given, takes the
+// default processing.
+LRESULT ChooseCursor(WindowObject *object, const WindowMessage &m, WNDPROC receiverProcedure);
 LRESULT OnMouseMove(WindowObject *object, const WindowMessage &m);
 LRESULT OnMouseLeave(WindowObject *object, const WindowMessage &m);
 LRESULT OnLeftButtonDown(WindowObject *object, const WindowMessage &m);
