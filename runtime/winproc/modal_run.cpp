@@ -34,7 +34,13 @@ INT_PTR ModalLoop(WindowObject *object, HWND owner) {
     }
     MSG msg;
     while (IsWindow(window)) {
-        if (GetMessageAW(&msg) <= 0) break;
+        const BOOL taken = GetMessageAW(&msg);
+        if (taken < 0) break;
+        if (taken == 0) {
+            // The quit message belongs to the loop outside; it ends this one.
+            PostQuitMessage((int)msg.wParam);
+            break;
+        }
         if (IsActivationMessage(msg.message)) {
             WindowObject *modal = ObjectFromHandle(window);
             if (modal) {
@@ -72,6 +78,12 @@ int EndModal(HWND window, INT_PTR result) {
 int ProcessMessages() {
     MSG msg;
     while (PeekMessageAW(&msg, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The quit message is for the message loop; it goes back and
+            // the processing stops, since it would be taken again at once.
+            PostQuitMessage((int)msg.wParam);
+            break;
+        }
         TranslateMessage(&msg);
         DispatchMessageAW(&msg);
     }
