@@ -150,7 +150,7 @@ TEST_F(Lifecycle, ModalWindowGivesItsActiveControlTheFocusBackOnClicks) {
 
 TEST_F(Lifecycle, ModalWindowRefusedAtCreationReturnsAtOnce) {
     ASSERT_TRUE(CreateOwner());
-    ModalResult = 31;
+    ModalResult = IDOK; // an earlier window's result is not this one's
     HWND modal = nullptr;
     EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
         if (m == RTM_CREATED) {
@@ -160,8 +160,8 @@ TEST_F(Lifecycle, ModalWindowRefusedAtCreationReturnsAtOnce) {
         return 0;
     };
     Create(false, Owner, 1);
-    // Destroying a window that runs modally ends its run with 2.
-    EXPECT_EQ(2, ModalReturn);
+    // Destroying a window that runs modally ends its run with 2 (IDCANCEL).
+    EXPECT_EQ(IDCANCEL, ModalReturn);
     EXPECT_FALSE(IsWindow(modal));
     EXPECT_TRUE(IsWindowEnabled(Owner));
 }
