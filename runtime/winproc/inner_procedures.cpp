@@ -79,12 +79,19 @@ LRESULT CALLBACK MdiClientProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 // and cursor are those of the control they belong to, whose EventProcedure
 // hears them with the control's handle.
 
+static bool HasInnerWindows(const WindowObject *object) {
+    return object && (object->Kind == KindComboBox || object->Kind == KindExtendedComboBox ||
+                      object->Kind == KindIpAddress);
+}
+
 // The control an inner window belongs to: its parent, or for the edit
-// inside the combo box of an extended combo box, its grandparent.
+// inside the combo box of an extended combo box, its grandparent. None once
+// the control's object is gone, while its inner windows are destroyed.
 static WindowObject *InnerOwner(HWND inner) {
     HWND parent = GetParent(inner);
     WindowObject *owner = ObjectFromHandle(parent);
-    return owner ? owner : ObjectFromHandle(GetParent(parent));
+    if (!owner) owner = ObjectFromHandle(GetParent(parent));
+    return HasInnerWindows(owner) ? owner : nullptr;
 }
 
 // The procedure an inner window had before: the field edits of IP address
