@@ -10,9 +10,20 @@
 static const wchar_t ReportText[] = L"Unhandled exception 0x%I64X. The application will end.";
 enum { ReportBytes = 260 };
 
+// The code of the report under way, 0 before the first. The teardown runs
+// application code (each window's EventProcedure hears WM_DESTROY); an
+// exception there, or on another thread meanwhile, must not start a second
+// report inside the first: the process ends at once with the first code.
+static LONG ReportedCode;
+
 LONG WINAPI UnhandledExceptionReport(EXCEPTION_POINTERS *exception) {
     const DWORD code =
         exception && exception->ExceptionRecord ? exception->ExceptionRecord->ExceptionCode : 0;
+    const LONG reported = InterlockedCompareExchange(&ReportedCode, (LONG)code, 0);
+    if (reported != 0) {
+        SetUnhandledExceptionFilter(PreviousExceptionFilter);
+        ExitProcess((UINT)reported);
+    }
     void *message = AllocZeroed(ReportBytes);
     const unsigned long long wideCode = code; // formatted as 64 bits with a zero upper half
     HWND owner = App ? App->MainWindow : nullptr;

@@ -38,9 +38,16 @@ int WINAPI RunMainWindow(HINSTANCE, HINSTANCE, void *, int) {
 static void TerminateTemplateThreads() {
     if (!ThreadTable) return;
     for (int i = 0; i < (int)MaxThreads && ThreadTable[i].Thread; ++i) {
-        DWORD code = 0;
-        GetExitCodeThread(ThreadTable[i].Thread, &code);
-        TerminateThread(ThreadTable[i].Thread, code);
+        // The thread running this release (a template thread whose crash is
+        // being reported) must live on to end the process.
+        if (ThreadTable[i].ThreadId != GetCurrentThreadId()) {
+            DWORD code = 0;
+            GetExitCodeThread(ThreadTable[i].Thread, &code);
+            // A thread still running would keep STILL_ACTIVE as its exit
+            // code and look as if it ran on; it ends with 0.
+            if (code == STILL_ACTIVE) code = 0;
+            TerminateThread(ThreadTable[i].Thread, code);
+        }
         CloseHandle(ThreadTable[i].Thread);
     }
     FreeBlock(ThreadTable);

@@ -133,11 +133,15 @@ static bool IsKind(HWND window, int kind) {
 }
 
 LRESULT OnSetCursor(WindowObject *object, const WindowMessage &m) {
+    if (object->Kind == KindLink) return EventThenDefault(object, m);
+    return ChooseCursor(object, m, nullptr);
+}
+
+LRESULT ChooseCursor(WindowObject *object, const WindowMessage &m, WNDPROC receiverProcedure) {
     HWND window = m.Window;
     HWND under = (HWND)m.WParam;
-    if (object->Kind == KindLink) return EventThenDefault(object, m);
     if (Busy) return 1;
-    LRESULT result = CallEventProcedure(object, m);
+    LRESULT result = CallEventProcedure(object, object->Handle, m.Code, m.WParam, m.LParam);
     if (result) return result;
     if (!IsWindow(window)) return 0;
 
@@ -176,7 +180,10 @@ LRESULT OnSetCursor(WindowObject *object, const WindowMessage &m) {
             cursor = CursorForCode(code);
         }
     } else {
-        if (IsKind(under, KindRebar)) return DefaultProcessing(object, m);
+        if (IsKind(under, KindRebar))
+            return receiverProcedure
+                       ? CallWindowProcAW(receiverProcedure, window, m.Code, m.WParam, m.LParam)
+                       : DefaultProcessing(object, m);
         cursor = CursorForCode(code);
     }
 

@@ -70,9 +70,11 @@ static bool Qualifies(HWND control, int arrowMode) {
 HWND FindFocusableControl(HWND window, int start, int backwards, int arrowMode, int preferChecked) {
     const int count = ControlCount(window);
     if (count == 0) return window;
+    // Backwards from before the first control is the last one, so that
+    // Shift+Tab, Up and Left on the first control wrap like Tab on the last.
+    if (backwards && (start < 0 || start >= count)) start = count - 1;
     if (start < 0) start = 0;
     if (start > count) start = count;
-    if (backwards && start == count) start = count - 1;
     // Forwards start .. count-1, then 0 .. start-1; backwards start .. 0, then
     // count-1 downwards.
     for (int step = 0; step < count; ++step) {

@@ -9,7 +9,8 @@ int ControlCount(HWND window);
 HWND ControlByIndex(HWND window, int index);
 
 // The next control that can take the focus, from the start index in the
-// given direction, wrapping; the window itself when none qualifies.
+// given direction, wrapping (backwards, a start before the first control is
+// the last one); the window itself when none qualifies.
 HWND FindFocusableControl(HWND window, int start, int backwards, int arrowMode, int preferChecked);
 // The control of lowest Index with TabStop, Visible and Enabled, or the window.
 HWND FirstFocusableControl(HWND window);

@@ -36,6 +36,12 @@ LRESULT OnRedrawArea(WindowObject *object, const WindowMessage &m);
 LRESULT OnNcButtonDown(WindowObject *object, const WindowMessage &m);
 LRESULT OnNcHitTest(WindowObject *object, const WindowMessage &m);
 LRESULT OnSetCursor(WindowObject *object, const WindowMessage &m);
+// The cursor choice for a window whose cursor follows object: its own, or
+// the control or frame that an inner window or the MDI client belongs to.
+// The EventProcedure hears the object's handle; the chosen cursor shows
+// over the receiving window, whose own procedure, when given, takes the
+// default processing.
+LRESULT ChooseCursor(WindowObject *object, const WindowMessage &m, WNDPROC receiverProcedure);
 LRESULT OnMouseMove(WindowObject *object, const WindowMessage &m);
 LRESULT OnMouseLeave(WindowObject *object, const WindowMessage &m);
 LRESULT OnLeftButtonDown(WindowObject *object, const WindowMessage &m);
@@ -49,6 +55,9 @@ LRESULT OnScroll(WindowObject *object, const WindowMessage &m);
 LRESULT OnKeyDown(WindowObject *object, const WindowMessage &m);
 LRESULT OnChar(WindowObject *object, const WindowMessage &m);
 LRESULT OnKeyUp(WindowObject *object, const WindowMessage &m);
+// Offers a key message of control's to its window when the window previews
+// its controls' keys; non-zero keeps the key from the control.
+LRESULT PreviewKey(WindowObject *control, const WindowMessage &m);
 LRESULT OnSetFocus(WindowObject *object, const WindowMessage &m);
 LRESULT OnKeyMenu(WindowObject *object, const WindowMessage &m);
 LRESULT OnGetDefId(WindowObject *object, const WindowMessage &m);

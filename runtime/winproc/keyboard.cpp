@@ -16,9 +16,8 @@ static bool IsArrowKey(WPARAM key) {
     return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
 }
 
-// A window that previews its controls' keys sees them first; non-zero keeps
-// the key from the control.
-static LRESULT KeyPreview(WindowObject *control, const WindowMessage &m) {
+// A window that previews its controls' keys sees them first.
+LRESULT PreviewKey(WindowObject *control, const WindowMessage &m) {
     WindowObject *owner = ObjectFromHandle(control->ParentHandle);
     if (!owner || (owner->Kind != KindWindow && owner->Kind != KindDialog) || !owner->KeyPreview ||
         !owner->EventProcedure)
@@ -43,7 +42,7 @@ LRESULT OnKeyDown(WindowObject *object, const WindowMessage &m) {
     const WPARAM key = m.WParam;
     const int kind = object->Kind;
     if (!IsWindowKind(kind)) {
-        LRESULT preview = KeyPreview(object, m);
+        LRESULT preview = PreviewKey(object, m);
         if (preview) return preview;
     }
     LRESULT result = CallEventProcedure(object, m);
@@ -98,7 +97,7 @@ LRESULT OnChar(WindowObject *object, const WindowMessage &m) {
         }
         return EventThenDefault(object, m);
     }
-    LRESULT preview = KeyPreview(object, m);
+    LRESULT preview = PreviewKey(object, m);
     if (preview) return preview;
     // Tab, Esc and Enter were handled as keys; their characters would beep.
     if (character == '\t' || character == 27) return 0;
@@ -108,7 +107,7 @@ LRESULT OnChar(WindowObject *object, const WindowMessage &m) {
 
 LRESULT OnKeyUp(WindowObject *object, const WindowMessage &m) {
     if (!IsWindowKind(object->Kind)) {
-        LRESULT preview = KeyPreview(object, m);
+        LRESULT preview = PreviewKey(object, m);
         if (preview) return preview;
     }
     return EventThenDefault(object, m);
@@ -155,7 +154,9 @@ LRESULT OnNavigate(WindowObject *object, const WindowMessage &m) {
     const WPARAM key = m.WParam;
     HWND control = (HWND)m.LParam;
     if (!IsWindowKind(object->Kind)) {
-        Navigate(window, key);
+        // A container passes the key on for the control where it was pressed:
+        // Enter on a button inside it presses that button.
+        SendMessageAW(GetParent(window), RTM_NAVIGATE, key, (LPARAM)control);
         return 0;
     }
     if (key == VK_TAB || IsArrowKey(key)) {
@@ -165,6 +166,10 @@ LRESULT OnNavigate(WindowObject *object, const WindowMessage &m) {
         int index = active && !IsWindowKind(active->Kind) ? active->Index : (backwards ? 0 : -1);
         HWND next = FindFocusableControl(window, backwards ? index - 1 : index + 1, backwards,
                                          key != VK_TAB, 0);
+        // No control takes the focus: the window keeps it. Were the control
+        // that passed it on still the active one, the window would hand the
+        // focus back to it and the two would pass it to and fro.
+        if (next == window) object->ActiveControl = window;
         SetFocus(next);
         return 0;
     }

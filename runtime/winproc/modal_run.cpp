@@ -23,6 +23,9 @@ static bool IsActivationMessage(UINT message) {
 INT_PTR ModalLoop(WindowObject *object, HWND owner) {
     HWND window = object->Handle;
     if (owner) object->Modal = owner;
+    // A window refused here ends its run with 2 as its destruction does for
+    // every modal window, not with ModalResult as it stands: that is the
+    // result of an earlier window, and could read as OK for one never shown.
     if (CallEventProcedure(object, window, RTM_CREATED, 0, 0) == -1 && IsWindow(window))
         DestroyWindow(window);
     EndBusy();
@@ -34,7 +37,13 @@ INT_PTR ModalLoop(WindowObject *object, HWND owner) {
     }
     MSG msg;
     while (IsWindow(window)) {
-        if (GetMessageAW(&msg) <= 0) break;
+        const BOOL taken = GetMessageAW(&msg);
+        if (taken < 0) break;
+        if (taken == 0) {
+            // The quit message belongs to the loop outside; it ends this one.
+            PostQuitMessage((int)msg.wParam);
+            break;
+        }
         if (IsActivationMessage(msg.message)) {
             WindowObject *modal = ObjectFromHandle(window);
             if (modal) {
@@ -72,6 +81,12 @@ int EndModal(HWND window, INT_PTR result) {
 int ProcessMessages() {
     MSG msg;
     while (PeekMessageAW(&msg, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The quit message is for the message loop; it goes back and
+            // the processing stops, since it would be taken again at once.
+            PostQuitMessage((int)msg.wParam);
+            break;
+        }
         TranslateMessage(&msg);
         DispatchMessageAW(&msg);
     }

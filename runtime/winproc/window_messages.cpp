@@ -175,7 +175,8 @@ LRESULT OnSetCheck(WindowObject *object, const WindowMessage &m) {
     if (kind != KindCheckBox && kind != KindOptionButton) return EventThenDefault(object, m);
     HWND window = m.Window;
     const WPARAM state = m.WParam;
-    if (kind == KindOptionButton && state == BST_CHECKED && (object->Style & 9)) {
+    if (kind == KindOptionButton && state == BST_CHECKED &&
+        (object->Style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) {
         HWND parent = GetParent(window);
         for (HWND sibling = GetWindow(parent, GW_CHILD); sibling;
              sibling = GetWindow(sibling, GW_HWNDNEXT)) {

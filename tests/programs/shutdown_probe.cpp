@@ -3,7 +3,7 @@
 // the argument "refuse" the window refuses its creation; with "quit" it ends
 // the loop with PostQuitMessage(42) and stays open; with "thread" its
 // template starts a thread that never returns, and the report tells whether
-// that thread still runs after the runtime's end.
+// that thread still runs after the runtime's end, and its exit code.
 #include <windows.h>
 #include <commctrl.h>
 #include <stdio.h>
@@ -30,7 +30,7 @@ static LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM, LPARA
     if (message != RTM_CREATED) return 0;
     if (ThreadTable && ThreadTable[0].Thread)
         DuplicateHandle(GetCurrentProcess(), ThreadTable[0].Thread, GetCurrentProcess(), &Worker,
-                        SYNCHRONIZE, FALSE, 0);
+                        SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, 0);
     if (Quit)
         PostQuitMessage(42);
     else
@@ -82,9 +82,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
             fprintf(report, "code=%d classes=%d table=%d work=%d texts=%d blocks=%ld pens=%d\n",
                     code, registered, ObjectTable != nullptr, WorkBlock != nullptr,
                     app.CommandLine != nullptr, LiveBlocks(), FramePenUses);
-            if (Worker)
-                fprintf(report, "thread=%s\n",
-                        WaitForSingleObject(Worker, 5000) == WAIT_OBJECT_0 ? "ended" : "running");
+            if (Worker) {
+                const bool ended = WaitForSingleObject(Worker, 5000) == WAIT_OBJECT_0;
+                DWORD exitCode = 0;
+                GetExitCodeThread(Worker, &exitCode);
+                fprintf(report, "thread=%s code=%lu\n", ended ? "ended" : "running", exitCode);
+            }
             fclose(report);
         }
     }

@@ -65,7 +65,7 @@ TEST(Shutdown, ThreadsOfTheTemplateAreStoppedWithTheRuntime) {
     DWORD code = 1;
     std::string report = RunProbe(L"shutdown_probe.exe", L"thread", &code);
     EXPECT_EQ(0u, code);
-    EXPECT_NE(std::string::npos, report.find("\nthread=ended\n")) << report;
+    EXPECT_NE(std::string::npos, report.find("\nthread=ended code=0\n")) << report;
 }
 
 TEST(Shutdown, SettingsWindowClosesWithExitCodeZero) {
@@ -98,6 +98,44 @@ TEST(ExceptionReport, AccessViolationIsReportedAndEndsTheProcess) {
     EXPECT_EQ("destroyed", report.Text()) << "the main window is destroyed before the end";
     EXPECT_EQ("restored unregistered", report.Text(L"filter.txt"))
         << "the report puts the previous filter back and releases the runtime";
+}
+
+// Starts crash_probe with the arguments, answers its report and returns
+// its exit code; STILL_ACTIVE when no report showed or the process did not
+// end within 20 seconds after it.
+DWORD AnswerCrashReport(const wchar_t *arguments, std::string *text) {
+    HANDLE process = StartProgram(L"\"" + TestProgramPath(L"crash_probe.exe") + L"\" " + arguments);
+    if (!process) return 0;
+    HWND box = WaitForProcessWindow(process, "#32770");
+    DWORD code = STILL_ACTIVE;
+    if (box) {
+        *text = MessageBoxText(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        code = WaitForExitCode(process, 20000);
+    } else {
+        TerminateProcess(process, 1);
+    }
+    CloseHandle(process);
+    return code;
+}
+
+// The report runs on the thread that crashed; the runtime's release stops
+// every other thread of the template but lets that one end the process.
+TEST(ExceptionReport, CrashOnATemplateThreadEndsTheProcess) {
+    std::string text;
+    EXPECT_EQ(0xC0000005u, AnswerCrashReport(L"thread", &text));
+    EXPECT_EQ("Unhandled exception 0xC0000005. The application will end.", text);
+}
+
+// The report destroys the main window, whose EventProcedure then meets a
+// second exception: no second report inside the first, and the process ends
+// with the first code.
+TEST(ExceptionReport, SecondExceptionDuringTheTeardownEndsWithTheFirstCode) {
+    ProbeReport report;
+    std::string text;
+    EXPECT_EQ(0xC0000005u, AnswerCrashReport(L"again", &text));
+    EXPECT_EQ("Unhandled exception 0xC0000005. The application will end.", text);
+    EXPECT_EQ("destroyed", report.Text());
 }
 
 TEST(WideApplication, TextsStayUtf16ThroughTheRuntime) {

@@ -112,4 +112,17 @@ TEST(OptionButtons, CheckingOneUnchecksItsSiblings) {
     EXPECT_FALSE(checked(0) || checked(1) || checked(2)) << "unchecking touches no sibling";
 }
 
+// Only automatic option buttons check themselves out of their group; one the
+// application draws and checks itself leaves its siblings alone.
+TEST(OptionButtons, CheckingAnOwnerDrawnOneLeavesTheOthers) {
+    TemplateBuilder builder(2);
+    builder.Add(KindOptionButton, 0, L"optAuto", L"Auto").Style |= BS_AUTORADIOBUTTON;
+    builder.Add(KindOptionButton, 1, L"optDrawn", L"Drawn").Style |= BS_OWNERDRAW;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    ASSERT_EQ(BST_CHECKED, SendMessageA(window.Control(0), BM_GETCHECK, 0, 0));
+    SendMessageA(window.Control(1), BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(BST_CHECKED, SendMessageA(window.Control(0), BM_GETCHECK, 0, 0));
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include "runtime/base/window_object.h"
 #include "tests/support/event_recorder.h"
 #include "tests/support/template_builder.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -112,11 +113,18 @@ TEST_F(Keyboard, ShiftTabAndUpOrLeftArrowsMoveBackwards) {
     SetKeyboardState(keys);
     Key(Control(1002), VK_TAB);
     HWND afterShiftTab = GetFocus();
+    SetFocus(Control(1000));
+    Key(Control(1000), VK_TAB);
+    HWND afterShiftTabOnFirst = GetFocus();
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
     EXPECT_EQ(Control(1001), afterShiftTab);
+    EXPECT_EQ(Control(1003), afterShiftTabOnFirst) << "the first wraps to the last";
+    SetFocus(Control(1001));
     Key(Control(1001), VK_UP);
     EXPECT_EQ(Control(1000), GetFocus());
+    Key(Control(1000), VK_UP);
+    EXPECT_EQ(Control(1003), GetFocus());
     SetFocus(Control(1003));
     Key(Control(1003), VK_LEFT);
     EXPECT_EQ(Control(1002), GetFocus()) << "the text box before the button";
@@ -166,6 +174,56 @@ TEST_F(Keyboard, DefaultLookGoesWithDeactivationAndComesBack) {
     SendMessageA(Window, WM_NCACTIVATE, TRUE, 0);
     EXPECT_TRUE(looksDefault(1000));
     EXPECT_EQ(1003, LOWORD(SendMessageA(Window, DM_GETDEFID, 0, 0))) << "the default is kept";
+}
+
+// Windows built from a TemplateBuilder, shown so that they can hold the focus.
+struct ShownWindow {
+    HWND Handle;
+    explicit ShownWindow(TemplateBuilder &builder) {
+        builder.Window().Visible = 1;
+        builder.Window().EventProcedure = RecordingEventProcedure;
+        Handle = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+    }
+    ~ShownWindow() {
+        DestroyWindow(Handle);
+        ResetRecorder();
+    }
+    HWND Control(int index) const { return GetDlgItem(Handle, 1000 + index); }
+};
+
+TEST(ContainerKeys, EnterOnAButtonInsideAGroupBoxPressesThatButton) {
+    ResetRecorder();
+    TemplateBuilder builder(2);
+    builder.Add(KindGroupBox, 0, L"grpBox", L"Box", 1);
+    builder.Add(KindPushButton, 1, L"btnInside", L"Inside").TabStop = 1;
+    WindowObject &fallback = builder.Add(KindPushButton, 2, L"btnDefault", L"Default");
+    fallback.TabStop = 1;
+    fallback.IsDefault = 1;
+    ShownWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    HWND inside = FindDescendant(window.Handle, 1001);
+    ASSERT_NE(nullptr, inside);
+    SendMessageA(inside, WM_KEYDOWN, VK_RETURN, 0);
+    const HeardMessage *click = FirstHeard(WM_COMMAND);
+    ASSERT_NE(nullptr, click);
+    EXPECT_EQ(MAKEWPARAM(1001, BN_CLICKED), click->WParam);
+    EXPECT_EQ((LPARAM)inside, click->LParam);
+}
+
+// A label passes the focus on; with no control after it that can take the
+// focus, the window keeps it instead of handing it back to the label.
+TEST(ContainerKeys, LabelMnemonicWithNothingToFocusLeavesTheFocusOnTheWindow) {
+    ResetRecorder();
+    TemplateBuilder builder(2);
+    builder.Add(KindLabel, 0, L"lblName", L"&Name");
+    builder.Add(KindTextBox, 1, L"txtName", L"").TabStop = 0;
+    ShownWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    SetFocus(window.Handle);
+    ResetRecorder();
+    SendMessageA(window.Handle, WM_SYSCOMMAND, SC_KEYMENU, 'n');
+    EXPECT_EQ(window.Handle, GetFocus());
+    EXPECT_EQ(1, TimesHeard(WM_SETFOCUS, window.Handle)) << "the focus went round once";
 }
 
 } // namespace

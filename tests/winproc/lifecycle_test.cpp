@@ -150,7 +150,7 @@ TEST_F(Lifecycle, ModalWindowGivesItsActiveControlTheFocusBackOnClicks) {
 
 TEST_F(Lifecycle, ModalWindowRefusedAtCreationReturnsAtOnce) {
     ASSERT_TRUE(CreateOwner());
-    ModalResult = 31;
+    ModalResult = IDOK; // an earlier window's result is not this one's
     HWND modal = nullptr;
     EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
         if (m == RTM_CREATED) {
@@ -160,10 +160,40 @@ TEST_F(Lifecycle, ModalWindowRefusedAtCreationReturnsAtOnce) {
         return 0;
     };
     Create(false, Owner, 1);
-    // Destroying a window that runs modally ends its run with 2.
-    EXPECT_EQ(2, ModalReturn);
+    // Destroying a window that runs modally ends its run with 2 (IDCANCEL).
+    EXPECT_EQ(IDCANCEL, ModalReturn);
     EXPECT_FALSE(IsWindow(modal));
     EXPECT_TRUE(IsWindowEnabled(Owner));
+}
+
+// A quit message ends the modal run and stays for the loop outside it, as
+// when the main window goes while a window without owner runs modally.
+TEST_F(Lifecycle, QuitMessageEndsAModalRunAndIsKeptForTheMainLoop) {
+    HWND modal = nullptr;
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        if (m == RTM_CREATED) {
+            modal = w;
+            PostQuitMessage(9);
+        }
+        return 0;
+    };
+    Create(false, nullptr, 1);
+    Window = modal;
+    EXPECT_TRUE(IsWindow(modal)) << "the run ended without its window";
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(9u, msg.wParam);
+}
+
+TEST_F(Lifecycle, ProcessMessagesLeavesTheQuitMessageForTheLoop) {
+    ASSERT_TRUE(Create(false));
+    PostMessageA(Window, Probe, 0, 0);
+    PostQuitMessage(4);
+    EXPECT_EQ(0, ProcessMessages());
+    EXPECT_EQ(1, TimesHeard(Probe, Window));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(4u, msg.wParam);
 }
 
 TEST_F(Lifecycle, EndModalOfAnOrdinaryWindowDoesNothing) {

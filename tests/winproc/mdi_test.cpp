@@ -9,6 +9,7 @@
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
+#include "tests/support/canvas.h"
 #include "tests/support/event_recorder.h"
 #include "tests/support/template_builder.h"
 
@@ -97,6 +98,30 @@ TEST_F(Mdi, ClosingAChildGivesTheFrameItsMenuBack) {
     EXPECT_TRUE(IsWindow(frame));
     DestroyWindow(frame);
     EXPECT_EQ(UsedBefore, ObjectTableUsed);
+}
+
+// The client has no object of its own: the frame hears its clicks and
+// keys, and its background is the frame's.
+TEST_F(Mdi, TheClientsInputAndBackgroundAreTheFrames) {
+    const COLORREF red = RGB(255, 0, 0);
+    Frame[0].BackColorSetting = red;
+    HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(frame));
+    HWND client = ObjectFromHandle(frame)->MdiClient;
+    ResetRecorder();
+    SendMessageA(client, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+    SendMessageA(client, WM_CHAR, 'q', 0);
+    const HeardMessage *click = FirstHeard(WM_LBUTTONDOWN);
+    ASSERT_NE(nullptr, click);
+    EXPECT_EQ(frame, click->Window);
+    EXPECT_EQ(MAKELPARAM(5, 6), click->LParam);
+    EXPECT_EQ(1, TimesHeard(WM_CHAR, frame));
+
+    Canvas canvas(8, 8);
+    EXPECT_EQ(1, SendMessageA(client, WM_ERASEBKGND, (WPARAM)canvas.Dc(), 0));
+    EXPECT_EQ(red, canvas.Pixel(3, 3));
+    EXPECT_EQ(1, TimesHeard(WM_ERASEBKGND, frame));
+    DestroyWindow(frame);
 }
 
 } // namespace

@@ -1,0 +1,116 @@
+// Keys and focus in the inner edit fields of combo boxes and IP address
+// boxes: they belong to the window like those of the control itself.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "runtime/templates/creation.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/window_object.h"
+#include "tests/support/event_recorder.h"
+#include "tests/support/template_builder.h"
+
+namespace {
+
+class InnerWindows : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetRecorder();
+        TemplateBuilder builder(4);
+        builder.Window().Visible = 1;
+        builder.Window().EventProcedure = RecordingEventProcedure;
+        WindowObject &combo = builder.Add(KindComboBox, 0, L"cboName", L"");
+        combo.Style |= CBS_DROPDOWN;
+        combo.EventProcedure = RecordingEventProcedure;
+        combo.TabStop = 1;
+        builder.Add(KindIpAddress, 1, L"ipAddress", L"").TabStop = 1;
+        WindowObject &ok = builder.Add(KindPushButton, 2, L"btnOk", L"OK");
+        ok.IsDefault = ok.TabStop = 1;
+        WindowObject &cancel = builder.Add(KindPushButton, 3, L"btnCancel", L"Cancel");
+        cancel.Cancel = cancel.TabStop = 1;
+        Window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+        ASSERT_TRUE(IsWindow(Window));
+        Combo = GetDlgItem(Window, 1000);
+        Address = GetDlgItem(Window, 1001);
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(Combo, &info));
+        ComboEdit = info.hwndItem;
+        AddressField = GetWindow(Address, GW_CHILD);
+        ASSERT_NE(nullptr, ComboEdit);
+        ASSERT_NE(nullptr, AddressField);
+        ResetRecorder();
+    }
+    void TearDown() override {
+        DestroyWindow(Window);
+        ResetRecorder();
+    }
+    HWND ActiveControl() { return ObjectFromHandle(Window)->ActiveControl; }
+    void Key(HWND to, WPARAM key, bool shift = false) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageA(to, WM_KEYDOWN, key, 0);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
+    bool Clicked(int id) {
+        for (const HeardMessage &m : Heard)
+            if (m.Window == Window && m.Message == WM_COMMAND &&
+                m.WParam == MAKEWPARAM(id, BN_CLICKED))
+                return true;
+        return false;
+    }
+    HWND Window = nullptr, Combo = nullptr, Address = nullptr;
+    HWND ComboEdit = nullptr, AddressField = nullptr;
+};
+
+TEST_F(InnerWindows, TabMovesOnAndTheActiveControlFollowsTheFocus) {
+    SetFocus(AddressField);
+    EXPECT_EQ(Address, ActiveControl());
+    Key(AddressField, VK_TAB, true);
+    EXPECT_EQ(ComboEdit, GetFocus());
+    EXPECT_EQ(Combo, ActiveControl());
+    Key(ComboEdit, VK_TAB);
+    EXPECT_EQ(Address, GetParent(GetFocus()));
+    EXPECT_EQ(Address, ActiveControl());
+}
+
+// Enter and Esc press the default and cancel buttons, unless they close an
+// open list, which keeps its highlighted item.
+TEST_F(InnerWindows, EnterAndEscPressTheButtonsOrCloseTheList) {
+    Key(ComboEdit, VK_RETURN);
+    Key(AddressField, VK_ESCAPE);
+    EXPECT_TRUE(Clicked(1002) && Clicked(1003));
+    ResetRecorder();
+    Key(AddressField, VK_RETURN);
+    Key(ComboEdit, VK_ESCAPE);
+    EXPECT_TRUE(Clicked(1002) && Clicked(1003));
+
+    ResetRecorder();
+    SendMessageA(Combo, CB_ADDSTRING, 0, (LPARAM) "one");
+    SendMessageA(Combo, CB_ADDSTRING, 0, (LPARAM) "two");
+    SetFocus(ComboEdit);
+    SendMessageA(Combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(Combo, CB_SETCURSEL, 1, 0);
+    Key(ComboEdit, VK_RETURN);
+    EXPECT_FALSE(SendMessageA(Combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(1, SendMessageA(Combo, CB_GETCURSEL, 0, 0));
+    EXPECT_FALSE(Clicked(1002));
+}
+
+TEST_F(InnerWindows, KeysReachThePreviewAndTheOwnersEventProcedure) {
+    SetFocus(ComboEdit);
+    SendMessageA(ComboEdit, WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(1, TimesHeard(WM_KEYDOWN, Combo)) << "the combo box hears its field's keys";
+    ObjectFromHandle(Window)->KeyPreview = 1;
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        return w == ComboEdit && m == WM_KEYDOWN;
+    };
+    Key(ComboEdit, VK_TAB);
+    EXPECT_EQ(1, TimesHeard(WM_KEYDOWN, ComboEdit)) << "the window previews the field's keys";
+    EXPECT_EQ(ComboEdit, GetFocus()) << "a previewed key goes no further";
+}
+
+} // namespace
