@@ -241,7 +241,7 @@ constexpr WindowObject Coloured() {
 
 constexpr WindowObject Wrapped() {
     WindowObject e = OwnerButton(L"btnWrapped", IndexWrapped, {10, 164, 140, 44},
-                                 L"A word-wrapped caption on two lines");
+                                 L"Its caption wraps onto two lines");
     e.MultiLine = 1;
     return e;
 }
