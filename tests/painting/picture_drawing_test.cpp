@@ -73,6 +73,12 @@ TEST_P(OnPicture, PrintedTextAndShapesAppearWhereTheyAreDrawn) {
     EXPECT_EQ(Green, canvas.Pixel(30, 60));
     EXPECT_EQ(Red, canvas.Pixel(40, 88)) << "the line";
     EXPECT_EQ(nullptr, ObjectFromHandle(picture)->PrintedText) << "held only while it repaints";
+    // A text of the other form prints the same, converted first.
+    const int printed = canvas.Count(Red, text);
+    EXPECT_EQ(1, PrintTextW(picture, L"Text"));
+    Canvas again(160, 90);
+    again.CopyFrom(picture);
+    EXPECT_EQ(printed, again.Count(Red, text));
 }
 
 INSTANTIATE_TEST_SUITE_P(DirectAndDoubleBuffered, OnPicture, testing::Values(0, 1));
