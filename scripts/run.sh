@@ -3,7 +3,15 @@
 # there is none, on a virtual one. Its current directory is a demonstration
 # installation folder inside the build folder, which it takes as the Quenlo
 # installation folder; what it writes goes into the project's Wine prefix.
+# With the argument "gallery" it runs Gallery.exe instead, the window that
+# shows every control of the runtime.
 set -euo pipefail
+program=Settings
+case "${1:-}" in
+  "") ;;
+  gallery) program=Gallery ;;
+  *) echo "usage: $0 [gallery]" >&2; exit 2 ;;
+esac
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
 build="$top/build"
@@ -16,11 +24,11 @@ for exe in Quenlo.exe Quenlo64.exe; do
 done
 . "$top/scripts/display.sh"
 if [ -z "${DISPLAY:-}" ]; then
-  echo "No display: Settings runs on a virtual display (stop it with Ctrl+C)." >&2
+  echo "No display: $program runs on a virtual display (stop it with Ctrl+C)." >&2
 fi
 qn_ensure_display "$build"
 trap qn_release_display EXIT
 . "$top/scripts/wine-prefix.sh" "$build" 64
 if [ "$qn_virtual_display" = 1 ]; then qn_set_window_management off; else qn_set_window_management on; fi
 cd "$install"
-wine "$build/Settings.exe"
+wine "$build/$program.exe"

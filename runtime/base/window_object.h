@@ -66,6 +66,15 @@ enum TextAlignment : int32_t {
     TextAlignRight = 2,
 };
 
+// Codes of the field PicturePosition: where a push button's image stands
+// against its caption.
+enum ButtonImagePosition : int32_t {
+    ImageAbove = 0,
+    ImageBelow = 1,
+    ImageLeft = 2,
+    ImageRight = 3,
+};
+
 // Codes of the field PictureType: what the handle in Picture is.
 enum PictureKind : int32_t {
     PictureNone = -1,
@@ -183,6 +192,7 @@ struct WindowObject {
         int32_t PicturePosition; // push buttons
         int32_t Hyperlink;       // labels
         int32_t GripperPointer;  // rebars: cursor code over the band grippers
+        int32_t WindowTextX;     // windows: x of printed text (TextX's storage is KeyPreview)
     };
     int32_t MdiChild;
     union {

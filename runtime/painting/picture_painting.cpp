@@ -17,14 +17,51 @@ void DrawBitmapAtOrigin(HDC source, HDC target, HBITMAP bitmap, int width, int h
     DeleteDC(memory);
 }
 
+// Centring offset of an image in a control: the difference taken as a
+// signed 16-bit value and halved towards zero.
+static int CentreOffset(int space, int size) {
+    return (int16_t)(space - size) / 2;
+}
+
+static void DrawBitmapInRect(WindowObject *object, HDC source, HDC target, const RECT *rect) {
+    HBITMAP bitmap = (HBITMAP)object->Picture;
+    const int width = object->PictureWidth, height = object->PictureHeight;
+    if (object->Kind != KindImage) {
+        // Pictures show the bitmap unscaled at the top-left corner.
+        DrawBitmapAtOrigin(source, target, bitmap, rect->right, rect->bottom);
+        return;
+    }
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (!object->Stretch)
+        BitBlt(target, CentreOffset(rect->right, width), CentreOffset(rect->bottom, height), width,
+               height, memory, 0, 0, SRCCOPY);
+    else if (width != rect->right || height != rect->bottom)
+        StretchBlt(target, 0, 0, rect->right, rect->bottom, memory, 0, 0, width, height, SRCCOPY);
+    else
+        BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
 void DrawImageInRect(WindowObject *object, HDC source, HDC target, const RECT *rect) {
     if (object->PictureType == PictureNone || !object->Picture) return;
     if (object->PictureType == PictureBitmap) {
-        DrawBitmapAtOrigin(source, target, (HBITMAP)object->Picture, rect->right, rect->bottom);
+        DrawBitmapInRect(object, source, target, rect);
         return;
     }
-    DrawIconEx(target, 0, 0, (HICON)object->Picture, rect->right, rect->bottom, 0, nullptr,
-               DI_NORMAL);
+    HICON icon = (HICON)object->Picture;
+    if (object->Kind == KindImage && !object->Stretch) {
+        // At the icon's own size: DrawIcon would scale every icon to the
+        // system's icon size.
+        const int width = object->PictureWidth, height = object->PictureHeight;
+        const bool fits = width == rect->right && height == rect->bottom;
+        const int x = fits ? 0 : CentreOffset(rect->right, width);
+        const int y = fits ? 0 : CentreOffset(rect->bottom, height);
+        DrawIconEx(target, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    DrawIconEx(target, 0, 0, icon, rect->right, rect->bottom, 0, nullptr, DI_NORMAL);
 }
 
 void EraseSiblingsOver(HWND window) {

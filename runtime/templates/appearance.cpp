@@ -208,8 +208,7 @@ static bool HasPicture(int kind) {
            kind == KindImage;
 }
 
-int ChangePicture(WindowObject *object, HWND window, uintptr_t image) {
-    if (!HasPicture(object->Kind)) return 0;
+ImageRef InstallPicture(WindowObject *object, HWND window, uintptr_t image) {
     const ImageRef previous = object->Picture;
     object->Picture = LoadImageResource(object, image, 1);
     RecordPictureSize(object);
@@ -218,10 +217,15 @@ int ChangePicture(WindowObject *object, HWND window, uintptr_t image) {
     if (object->Kind == KindImage && object->Transparent)
         SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
     RefreshWindow(window, 1);
-    // Numbers that never loaded are not handles; the image set again is
-    // still in use.
-    if (previous != object->Picture && previous >= FirstTextAddress)
-        DeleteGdiOrIcon((HANDLE)previous);
+    // A number that never loaded is no image; the image set again stays.
+    if (previous == object->Picture || previous < FirstHandleValue) return 0;
+    return previous;
+}
+
+int ChangePicture(WindowObject *object, HWND window, uintptr_t image) {
+    if (!HasPicture(object->Kind)) return 0;
+    const ImageRef previous = InstallPicture(object, window, image);
+    if (previous) DeleteGdiOrIcon((HANDLE)previous);
     return 1;
 }
 

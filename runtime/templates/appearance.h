@@ -37,7 +37,12 @@ void RecordPictureSize(WindowObject *object);
 int ChangeBackColor(WindowObject *object, HWND window, int32_t colourCode);
 int ChangeForeColor(WindowObject *object, HWND window, int32_t colourCode);
 int ChangePenStyle(WindowObject *object, HWND window, int32_t style);
+// Releases the picture it replaces.
 int ChangePicture(WindowObject *object, HWND window, uintptr_t image);
+// Installs a picture (loading a resource number) and hands back the image it
+// replaces, which the caller then owns: a handle, or 0 when there was none,
+// it was a number that never loaded, or the same image was set again.
+ImageRef InstallPicture(WindowObject *object, HWND window, uintptr_t image);
 // Starts the window's timer; the timer identifier, or 0 when it is stopped.
 int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds);
 int ChangeWindowState(WindowObject *object, HWND window, int32_t state);

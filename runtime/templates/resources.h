@@ -4,15 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+// The frame pens that windows and boxes acquire and release.
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/window_object.h"
-
-// The shared frame pens (light grey 0xE0E0E0, dark grey 0x808080) and the
-// number of windows and boxes that use them.
-extern HPEN FramePenLight;
-extern HPEN FramePenDark;
-extern int FramePenUses;
-void AcquireFramePens();
-void ReleaseFramePens();
 
 void ReleaseWindowResources(WindowObject *object);
 void DeleteObjectResources(WindowObject *object);

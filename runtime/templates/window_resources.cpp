@@ -1,4 +1,4 @@
-// What a window owns, released at its destruction, and the shared frame pens.
+// What a window owns, released at its destruction.
 #include "runtime/templates/resources.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
@@ -7,28 +7,6 @@
 #include "runtime/base/window_object.h"
 
 #include <commctrl.h>
-
-HPEN FramePenLight;
-HPEN FramePenDark;
-int FramePenUses;
-
-void AcquireFramePens() {
-    if (FramePenUses == 0) {
-        FramePenLight = CreatePen(PS_SOLID, 1, 0xE0E0E0);
-        FramePenDark = CreatePen(PS_SOLID, 1, 0x808080);
-    }
-    ++FramePenUses;
-}
-
-void ReleaseFramePens() {
-    if (FramePenUses <= 0) return;
-    if (--FramePenUses == 0) {
-        DeleteObject(FramePenLight);
-        DeleteObject(FramePenDark);
-        FramePenLight = nullptr;
-        FramePenDark = nullptr;
-    }
-}
 
 void DeleteGdiOrIcon(HANDLE handle) {
     if (!handle) return;

@@ -1,7 +1,9 @@
 // Colour and paint requests: controls get their own colours, brushes and
 // fonts; windows and boxes erase in their background colour.
+#include "runtime/winproc/cursors.h"
 #include "runtime/winproc/handlers.h"
 #include "runtime/templates/appearance.h"
+#include "runtime/painting/owner_drawn.h"
 #include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
@@ -82,11 +84,31 @@ LRESULT OnPaint(WindowObject *object, const WindowMessage &m) {
         return 0;
     }
     DefaultProcessing(object, m);
+    // The rebar paints its bands over the transparent labels and images in
+    // them, which then paint themselves again.
+    if (object->Kind == KindRebar && IsWindow(m.Window)) EraseSiblingsOver(m.Window);
     return 0;
 }
 
 LRESULT OnDrawItem(WindowObject *object, const WindowMessage &m) {
-    return EventThenDefault(object, m);
+    if (!IsWindowOrContainerKind(object->Kind)) return EventThenDefault(object, m);
+    const DRAWITEMSTRUCT *item = (const DRAWITEMSTRUCT *)m.LParam;
+    // A container asks the window it belongs to.
+    WindowObject *asked = object->ParentHandle ? ObjectFromHandle(object->ParentHandle) : nullptr;
+    if (!asked) asked = object;
+    LRESULT result = CallEventProcedure(asked, asked->Handle, m.Code, m.WParam, m.LParam);
+    if (result || !item) return result;
+    if (item->CtlType == ODT_STATIC) {
+        DrawOwnerStatic(item->hwndItem, item->hDC, &item->rcItem);
+        return 1;
+    }
+    WindowObject *control = ObjectFromHandle(item->hwndItem);
+    if (item->CtlType == ODT_BUTTON && control && control->Kind == KindPushButton)
+        return DrawOwnerButton(item, HoverWindow);
+    HWND parent = GetParent(item->hwndItem);
+    WindowObject *parentObject = ObjectFromHandle(parent);
+    if (!parentObject) return 0;
+    return DefaultProcessing(parentObject, parent, m.Code, m.WParam, m.LParam);
 }
 
 LRESULT OnMeasureItem(WindowObject *object, const WindowMessage &m) {

@@ -211,9 +211,9 @@ LRESULT OnSetImage(WindowObject *object, const WindowMessage &m) {
     if (object->Kind != KindImage) return EventThenDefault(object, m);
     // STM_SETICON carries the icon in wParam, STM_SETIMAGE the image in lParam.
     const uintptr_t image = m.Code == STM_SETICON ? (uintptr_t)m.WParam : (uintptr_t)m.LParam;
-    const ImageRef previous = object->Picture;
-    ChangePicture(object, m.Window, image);
-    return (LRESULT)previous;
+    // As with the system's static control, the image handed back belongs to
+    // the caller, who may delete it; the runtime no longer uses it.
+    return (LRESULT)InstallPicture(object, m.Window, image);
 }
 
 LRESULT OnSetImageList(WindowObject *object, const WindowMessage &m) {
