@@ -17,6 +17,9 @@ qn_ensure_display "$build"
 for kind in 32 64; do
   . "$top/scripts/wine-prefix.sh" "$build" $kind
   qn_set_window_management off
+  # A server left by an interrupted run would keep its old display.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   wineserver -p
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 done
