@@ -93,6 +93,9 @@ int SetAlign(HWND window, int32_t edge) {
         SetWindowPos(window, nullptr, 0, 0, 0, 0, MoveOnly | SWP_NOMOVE);
     }
     LayoutContainerOf(window);
+    // The controls that made room for the bar move; the window shows them
+    // all in their new places.
+    RedrawAll(GetParent(window));
     return 1;
 }
 
