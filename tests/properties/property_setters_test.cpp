@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <vector>
 
 #include "runtime/properties/properties.h"
 #include "runtime/properties/readers.h"
@@ -267,6 +268,49 @@ TEST(StateSetters, VisibilityDefaultIconCursorAndDropDown) {
     EXPECT_GT(dropped.bottom - dropped.top, closed + 7 * 8) << "eight rows drop down";
     EXPECT_EQ(SetVisibleItems(edit, 8), 0);
     ShowWindow(t.window, SW_HIDE);
+}
+
+TEST(PlainSetters, PenWidthIconsMarqueeAndStoredFlags) {
+    ObjectWindows windows;
+    WindowObject *picture = windows.Make(RecorderClass, KindPictureBox, 0, 0, 0, 100, 100);
+    ASSERT_EQ(SetPenStyle(picture->Handle, PS_DOT), 1);
+    ASSERT_EQ(SetPenWidth(picture->Handle, 1), 1);
+    LOGPEN pen = {};
+    GetObjectW(picture->Pen, sizeof pen, &pen);
+    EXPECT_EQ(pen.lopnStyle, (UINT)PS_DOT) << "the style stays";
+    EXPECT_EQ(GetPenStyle(picture->Handle), PS_DOT);
+    DeleteObject(picture->Pen);
+
+    WindowObject *frame =
+        windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 0, 0, 90, 90);
+    HICON first = CreateIcon(nullptr, 16, 16, 1, 1, std::vector<BYTE>(32, 0xFF).data(),
+                             std::vector<BYTE>(32, 0).data());
+    HICON second = CopyIcon(first);
+    ICONINFO info;
+    ASSERT_EQ(SetSmallIcon(frame->Handle, (uintptr_t)first), 1);
+    ASSERT_EQ(SetSmallIcon(frame->Handle, (uintptr_t)first), 1);
+    EXPECT_TRUE(GetIconInfo(first, &info)) << "the icon set again is kept";
+    DeleteObject(info.hbmMask);
+    ASSERT_EQ(SetSmallIcon(frame->Handle, (uintptr_t)second), 1);
+    EXPECT_FALSE(GetIconInfo(first, &info)) << "the replaced icon is destroyed";
+    EXPECT_EQ((HICON)SendMessageW(frame->Handle, WM_GETICON, ICON_SMALL, 0), second);
+    SetSmallIcon(frame->Handle, 0);
+
+    WindowObject *bar = windows.Make(PROGRESS_CLASSW, KindProgressBar, 0, 0, 0, 100, 20);
+    EXPECT_EQ(SetMarquee(bar->Handle, 1, 30), -1) << "no marquee style";
+    HWND marquee = windows.Create(PROGRESS_CLASSW, PBS_MARQUEE, 0, 0, 100, 20);
+    EXPECT_NE(SetMarquee(marquee, 1, 30), -1) << "no object needed";
+    EXPECT_EQ(SetMarquee(windows.Create(L"BUTTON", BS_AUTORADIOBUTTON, 0, 0, 9, 9), 1, 30), -1);
+
+    WindowObject *label = windows.Make(L"STATIC", KindLabel, 0, 0, 0, 400, 40, frame->Handle);
+    ASSERT_EQ(SetTabStop(label->Handle, 1), 1);
+    EXPECT_EQ(GetTabStop(label->Handle), -1) << "labels do not report it";
+    EXPECT_EQ(label->TabStop, 1);
+    EXPECT_EQ(SetShowFocus(label->Handle, 1) + SetPicturePosition(label->Handle, 1) +
+                  SetDoubleBuffer(label->Handle, 1),
+              0);
+    ASSERT_EQ(SetDoubleBuffer(picture->Handle, 1), 1);
+    EXPECT_EQ(GetDoubleBuffer(picture->Handle), 1);
 }
 
 } // namespace
