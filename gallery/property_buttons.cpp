@@ -54,10 +54,9 @@ static void ChangeValues(HWND window) {
 
 // The same positions in a wider range sit further to the left.
 static void ChangeRanges(HWND window) {
-    HWND trackbar = ControlOf(window, IndexTrackbar);
-    SetMax(trackbar, 40);
-    // Wine's trackbar keeps its thumb where it was until the position is set.
-    SetValue(trackbar, GetValue(trackbar));
+    // The ticks follow the range at once; Wine's trackbar moves its thumb
+    // only when the position next changes.
+    SetMax(ControlOf(window, IndexTrackbar), 40);
     SetMax(ControlOf(window, IndexHScroll), 400);
     SetLargeChange(ControlOf(window, IndexHScroll), 100);
     SetMax(ControlOf(window, IndexProgress), 400);
