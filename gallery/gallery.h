@@ -93,11 +93,33 @@ enum GalleryControl : int32_t {
     IndexTree,
     IndexList,
     IndexCounter,
+    // The row of buttons that change properties while the gallery runs, the
+    // label they move and size in twips, and the label of the window's timer.
+    IndexPropertyNote,
+    IndexSetCaption,
+    IndexSetColours,
+    IndexSetFont,
+    IndexSetVisible,
+    IndexSetEnabled,
+    IndexSetGeometry,
+    IndexSetValues,
+    IndexSetRanges,
+    IndexSetPicture,
+    IndexSetDocking,
+    IndexMoving,
+    IndexTimerLabel,
     GalleryControlCount
 };
 
 enum { GalleryTemplateEntries = GalleryControlCount + 1 };
 extern const WindowTemplate GalleryWindowTemplate[];
+
+// The property buttons: the change that each makes, and the window timer's
+// label, which counts the ticks.
+bool IsPropertyButton(int index);
+void ChangeProperties(HWND window, int index);
+void StartTimerLabel(HWND window);
+void CountTimerTick(HWND window);
 
 // The window's and the two drawing pictures' EventProcedures.
 LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -191,7 +191,7 @@ constexpr WindowObject GalleryWindowEntry(const WindowObject *self) {
     e.FixedFontScale = 1;
     e.IsMainWindow = 1;
     e.EventProcedure = GalleryWindowProc;
-    e.ChildCount = 35;
+    e.ChildCount = 48;
     e.Style =
         WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     e.ExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
@@ -341,6 +341,16 @@ constexpr WindowObject TreeView() {
                              TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | WS_BORDER);
     e.BackColorSetting = SystemColour(COLOR_WINDOW);
     e.ForeColorSetting = SystemColour(COLOR_WINDOWTEXT);
+    return e;
+}
+
+// A label placed and sized in twips (15 to the pixel at 96 dpi).
+constexpr WindowObject Moving() {
+    // At 96 dpi: 584, 684, 160 by 20 pixels.
+    WindowObject e = Label(L"lblMoving", IndexMoving, {8760, 10260, 2400, 300}, L"Placed in twips",
+                           TextAlignCentre);
+    e.ScaleMode = 1;
+    e.BackColorSetting = RGB(255, 236, 160);
     return e;
 }
 
@@ -495,6 +505,23 @@ constinit const WindowTemplate GalleryWindowTemplate[] = {
     TreeView(),
     ListView(),
     Counter(),
+
+    // Under columns 3 and 4: buttons that change properties of the controls
+    // above, the label they move in twips and the window timer's label.
+    Label(L"lblPropertyNote", IndexPropertyNote, {584, 608, 508, 16},
+          L"Each button below changes properties of a control while the gallery runs:"),
+    SystemButton(L"btnCaption", IndexSetCaption, {584, 626, 98, 24}, L"Caption"),
+    SystemButton(L"btnColours", IndexSetColours, {686, 626, 98, 24}, L"Colours"),
+    SystemButton(L"btnFont", IndexSetFont, {788, 626, 98, 24}, L"Font"),
+    SystemButton(L"btnVisible", IndexSetVisible, {890, 626, 98, 24}, L"Hide icon"),
+    SystemButton(L"btnEnabled", IndexSetEnabled, {992, 626, 98, 24}, L"Disable group"),
+    SystemButton(L"btnGeometry", IndexSetGeometry, {584, 654, 98, 24}, L"Move in twips"),
+    SystemButton(L"btnValues", IndexSetValues, {686, 654, 98, 24}, L"Values"),
+    SystemButton(L"btnRanges", IndexSetRanges, {788, 654, 98, 24}, L"Ranges"),
+    SystemButton(L"btnPicture", IndexSetPicture, {890, 654, 98, 24}, L"Picture"),
+    SystemButton(L"btnDocking", IndexSetDocking, {992, 654, 98, 24}, L"Dock toolbar"),
+    Moving(),
+    Label(L"lblTimer", IndexTimerLabel, {942, 686, 150, 16}, L"Window timer: not started"),
 };
 static_assert(sizeof GalleryWindowTemplate / sizeof GalleryWindowTemplate[0] ==
               GalleryTemplateEntries);

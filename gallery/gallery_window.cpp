@@ -132,6 +132,7 @@ static void SetUpGallery(HWND window) {
     // The focus starts in a text box, so that the default buttons show as
     // defaults.
     SetFocus(ControlOf(IndexTextBox));
+    StartTimerLabel(window);
 }
 
 // The classic look draws the runtime's owner-drawn buttons without the
@@ -156,8 +157,14 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         if (wParam == 0) SetUpGallery(window);
         return 0;
     case WM_COMMAND:
-        if (LOWORD(wParam) == 1000 + IndexClassicLook && HIWORD(wParam) == BN_CLICKED)
+        if (HIWORD(wParam) != BN_CLICKED) return 0;
+        if (LOWORD(wParam) == 1000 + IndexClassicLook)
             SwitchClassicLook(window, SendMessageW((HWND)lParam, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        if (IsPropertyButton(LOWORD(wParam) - 1000))
+            ChangeProperties(window, LOWORD(wParam) - 1000);
+        return 0;
+    case WM_TIMER:
+        if (wParam == 2) CountTimerTick(window);
         return 0;
     case WM_NOTIFY: {
         NMPGCALCSIZE *calc = (NMPGCALCSIZE *)lParam;

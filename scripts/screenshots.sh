@@ -43,5 +43,8 @@ previous_theme=$(wine reg query "$theme_key" /v ThemeActive 2>/dev/null | tr -d 
 trap 'set_theme "${previous_theme:-0}"; qn_release_display' EXIT
 set_theme 1
 shot QN2RUNWINDOWGallery gallery-themed "$build/Gallery.exe"
+# Once more after pressing every property button (identifiers 1074 to 1083).
+QN_SHOT_CLICKS="$(seq -s ' ' 1074 1083)" shot QN2RUNWINDOWGallery gallery-properties \
+  "$build/Gallery.exe"
 set_theme 0
 shot QN2RUNWINDOWGallery gallery-classic "$build/Gallery.exe"

@@ -8,10 +8,8 @@ int ActiveCharSize() {
     return UnicodeFlag ? 2 : 1;
 }
 
-int ConvertLiteral(const wchar_t *text, void *buffer, int bufferBytes) {
-    if (!buffer || bufferBytes < 2) return 0;
-    if (UnicodeFlag) return CopyTextBounded((wchar_t *)buffer, text, bufferBytes / 2);
-    char *target = (char *)buffer;
+int WideToAnsiBounded(const wchar_t *text, char *target, int bufferBytes) {
+    if (!target || bufferBytes < 1) return 0;
     target[0] = 0;
     if (!text || !text[0]) return 0;
     int n = WideCharToMultiByte(CodePage, 0, text, -1, target, bufferBytes, nullptr, nullptr);
@@ -32,6 +30,33 @@ int ConvertLiteral(const wchar_t *text, void *buffer, int bufferBytes) {
     if (n < 0) n = 0;
     target[n] = 0;
     return n;
+}
+
+int AnsiToWideBounded(const char *text, wchar_t *target, int bufferChars) {
+    if (!target || bufferChars < 1) return 0;
+    target[0] = 0;
+    if (!text || !text[0]) return 0;
+    int n = MultiByteToWideChar(CodePage, 0, text, -1, target, bufferChars);
+    if (n > 0) return n - 1;
+    int low = 0, high = lstrlenA(text);
+    while (low < high) {
+        const int bytes = (low + high + 1) / 2;
+        const int chars = MultiByteToWideChar(CodePage, 0, text, bytes, nullptr, 0);
+        if (chars > 0 && chars < bufferChars)
+            low = bytes;
+        else
+            high = bytes - 1;
+    }
+    n = low ? MultiByteToWideChar(CodePage, 0, text, low, target, bufferChars - 1) : 0;
+    if (n < 0) n = 0;
+    target[n] = 0;
+    return n;
+}
+
+int ConvertLiteral(const wchar_t *text, void *buffer, int bufferBytes) {
+    if (!buffer || bufferBytes < 2) return 0;
+    if (UnicodeFlag) return CopyTextBounded((wchar_t *)buffer, text, bufferBytes / 2);
+    return WideToAnsiBounded(text, (char *)buffer, bufferBytes);
 }
 
 void *LiteralToConversionBuffer(const wchar_t *text) {

@@ -19,6 +19,11 @@ int ActiveCharSize();
 // terminated; the result is its length in characters.
 int ConvertLiteral(const wchar_t *text, void *buffer, int bufferBytes);
 
+// Conversions through CodePage into a buffer of the given size, cut to fit
+// and always terminated; the result is the length converted.
+int WideToAnsiBounded(const wchar_t *text, char *target, int bufferBytes);
+int AnsiToWideBounded(const char *text, wchar_t *target, int bufferChars);
+
 // ConvertLiteral into the 2048-byte ConversionBuffer; returns the buffer.
 void *LiteralToConversionBuffer(const wchar_t *text);
 

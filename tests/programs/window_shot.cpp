@@ -2,8 +2,12 @@
 //   window_shot.exe CLASS OUTPUT.bmp PROGRAM [ARGUMENTS]
 // starts the program, waits for its window of the given class, copies the
 // window's pixels from the screen into a 24-bit bitmap file and closes it.
+// QN_SHOT_CLICKS="1075 1076 ..." in the environment first presses the
+// buttons with these control identifiers, in order, through the window's
+// WM_COMMAND, and waits a little longer before the picture is taken.
 #include <windows.h>
 #include <stdio.h>
+#include <stdlib.h>
 
 struct Search {
     DWORD ProcessId;
@@ -57,6 +61,31 @@ static bool SaveBitmap(HDC screen, const RECT &area, const char *path) {
     return saved;
 }
 
+struct Descendant {
+    int Id;
+    HWND Found;
+};
+
+static BOOL CALLBACK MatchId(HWND window, LPARAM data) {
+    Descendant *search = (Descendant *)data;
+    if (GetDlgCtrlID(window) != search->Id) return TRUE;
+    search->Found = window;
+    return FALSE;
+}
+
+static void PressButtons(HWND window, const char *ids) {
+    for (const char *p = ids; *p;) {
+        char *end = nullptr;
+        const long id = strtol(p, &end, 10);
+        if (end == p) break;
+        p = end;
+        Descendant search = {(int)id, nullptr};
+        EnumChildWindows(window, MatchId, (LPARAM)&search);
+        if (search.Found)
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)search.Found);
+    }
+}
+
 int main(int argc, char **argv) {
     if (argc < 4) {
         fprintf(stderr, "usage: window_shot CLASS OUTPUT.bmp PROGRAM [ARGUMENTS]\n");
@@ -81,6 +110,11 @@ int main(int argc, char **argv) {
     int result = 1;
     if (search.Found) {
         Sleep(700); // let it paint
+        const char *clicks = getenv("QN_SHOT_CLICKS");
+        if (clicks && *clicks) {
+            PressButtons(search.Found, clicks);
+            Sleep(2500);
+        }
         RECT area;
         GetWindowRect(search.Found, &area);
         HDC screen = GetDC(nullptr);
