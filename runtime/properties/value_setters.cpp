@@ -2,6 +2,7 @@
 // up-downs, check boxes and option buttons.
 #include "runtime/properties/properties.h"
 #include "runtime/properties/setter_support.h"
+#include "runtime/templates/appearance.h"
 #include "runtime/base/text_form.h"
 
 #include <commctrl.h>
@@ -30,12 +31,7 @@ static int ChangeScrollBar(WindowObject *object, RangePart part, int32_t value) 
         object->Value = value;
         break;
     }
-    info.nMin = object->Min;
-    info.nMax = object->Max;
-    info.nPage = (UINT)object->ScrollPage;
-    info.nPos = object->Value;
-    info.nTrackPos = object->Value;
-    SetScrollInfo(window, SB_CTL, &info, TRUE);
+    ShowScrollBarState(window, object);
     return 1;
 }
 

@@ -47,3 +47,6 @@ ImageRef InstallPicture(WindowObject *object, HWND window, uintptr_t image);
 int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds);
 int ChangeWindowState(WindowObject *object, HWND window, int32_t state);
 int ChangeEnabled(WindowObject *object, HWND window, int32_t enabled);
+
+// Gives a scroll bar control its object's range, page and position.
+void ShowScrollBarState(HWND window, const WindowObject *object);

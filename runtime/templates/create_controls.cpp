@@ -145,7 +145,7 @@ static void AddFirstItem(HWND window, const WindowObject *object, UINT message) 
     SendMessageAW(window, message, 0, (LPARAM)text);
 }
 
-static void SetUpScrollBar(HWND window, const WindowObject *object) {
+void ShowScrollBarState(HWND window, const WindowObject *object) {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
@@ -195,7 +195,7 @@ static void SetUpKind(HWND window, WindowObject *object, const PixelRect &rect) 
         object->PrintedText = nullptr;
         break;
     case KindHScrollBar:
-    case KindVScrollBar: SetUpScrollBar(window, object); break;
+    case KindVScrollBar: ShowScrollBarState(window, object); break;
     case KindRichTextBox:
         SendMessageAW(window, EM_LIMITTEXT, object->MaxLength, 0);
         SendMessageAW(window, WM_SETTEXT, 0, (LPARAM)object->TextBuffer);
