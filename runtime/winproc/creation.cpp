@@ -79,13 +79,18 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
     // A dialog window is finished at WM_INITDIALOG; its EventProcedure never
     // hears WM_CREATE.
     if (created && kind == KindDialog) return 0;
+    // The frame was computed for these styles when the window was created.
+    const LONG_PTR framedStyle = GetWindowLongAW(window, GWL_STYLE);
+    const LONG_PTR framedExStyle = GetWindowLongAW(window, GWL_EXSTYLE);
 
     if (kind == KindMdiFrame) CreateMdiClient(object, window);
     if (object->IsMainWindow && OsLevel >= OsXp && HasManifest) LoadThemeLibrary();
 
     SetUpWindow(object);
     object->DefaultButton = FindCommandButton(window, 2);
-    NudgeSize(window);
+    // The layout runs again before the window shows; a nudge now matters
+    // only to what it places, so that the EventProcedure finds it in place.
+    if (HasDockingWork(object)) NudgeSize(window);
 
     if (kind == KindMdiFrame) {
         RECT client;
@@ -134,7 +139,11 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
             object->WindowState = WindowMaximised;
         }
     }
-    if (created && object->Visible)
+    // Styles written since the frame was computed take effect with a new
+    // frame; unchanged ones would only repeat the computation.
+    const bool stylesChanged = GetWindowLongAW(window, GWL_STYLE) != framedStyle ||
+                               GetWindowLongAW(window, GWL_EXSTYLE) != framedExStyle;
+    if (created && object->Visible && stylesChanged)
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     if (kind != KindDialog) LayoutDockedControls(object);
