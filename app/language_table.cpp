@@ -1,6 +1,7 @@
 // The language tables: chosen by the user's language, parsed line by line
 // into the TextList, and fetched by position.
 #include "app/settings.h"
+#include "runtime/library/list_boxes.h"
 #include "runtime/library/sysinfo.h"
 #include "runtime/base/runtime_state.h"
 
@@ -90,7 +91,7 @@ void ParseLanguageTable(const unsigned char *table, LanguageTextSink add, void *
 static void AddToTextList(void *list, const char *text) {
     wchar_t wide[TextChars];
     if (!MultiByteToWideChar(CodePage, 0, text, -1, wide, TextChars)) wide[0] = 0;
-    SendMessageW((HWND)list, LB_ADDSTRING, 0, (LPARAM)wide);
+    AddItemW((HWND)list, wide);
 }
 
 int LoadLanguageTable(int resource) {
@@ -114,11 +115,7 @@ int LoadLanguageTable(int resource) {
 
 void GetLanguageText(int position, wchar_t *buffer) {
     buffer[0] = 0;
-    if (!TextList || position < 0) return;
-    if (position >= (int)SendMessageW(TextList, LB_GETCOUNT, 0, 0)) return;
-    const LRESULT length = SendMessageW(TextList, LB_GETTEXTLEN, position, 0);
-    if (length < 0 || length >= TextChars) return;
-    SendMessageW(TextList, LB_GETTEXT, position, (LPARAM)buffer);
+    if (TextList && position >= 0) GetItemTextW(TextList, position, buffer, TextChars);
 }
 
 void SetControlText(wchar_t *buffer, int position, int id) {

@@ -1,6 +1,7 @@
 // The Settings window's EventProcedure: the creation sequence with its two
 // guards, the option buttons, and the OK sequence.
 #include "app/settings.h"
+#include "runtime/library/list_boxes.h"
 #include "runtime/library/sysinfo.h"
 #include "runtime/winproc/handlers.h"
 #include "runtime/base/memory.h"
@@ -34,7 +35,7 @@ bool EnvironmentIsRunning() {
 
 void ReleaseSettingsResources() {
     if (TextList) {
-        SendMessageA(TextList, LB_RESETCONTENT, 0, 0);
+        ClearItems(TextList);
         DestroyWindow(TextList);
         TextList = nullptr;
     }

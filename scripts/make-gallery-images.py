@@ -8,6 +8,9 @@ import struct
 import sys
 from pathlib import Path
 
+sys.path.insert(0, str(Path(__file__).parent))
+from icon_image import icon_image  # noqa: E402
+
 MAGENTA = (255, 0, 255)  # the toolbar strip's mask colour
 
 
@@ -45,17 +48,7 @@ def icon(size):
             shade = 1 - 0.35 * y / size
             row.append((255, round(200 * shade), round(30 * shade), a))
         pixels.append(row)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    xor = b"".join(bytes((b, g, r, a)) for row in reversed(pixels) for (r, g, b, a) in row)
-    mask_row = ((size + 31) // 32) * 4
-    mask = b""
-    for row in reversed(pixels):
-        bits = bytearray(mask_row)
-        for x, (_, _, _, a) in enumerate(row):
-            if a == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bytes(bits)
-    data = header + xor + mask
+    data = icon_image(pixels)
     return struct.pack("<HHHBBBBHHII", 0, 1, 1, size, size, 0, 0, 1, 32, len(data), 22) + data
 
 

@@ -6,6 +6,9 @@ import struct
 import sys
 from pathlib import Path
 
+sys.path.insert(0, str(Path(__file__).parent))
+from icon_image import icon_image  # noqa: E402
+
 SAMPLES = 6  # sub-samples per pixel side, for smooth edges
 
 
@@ -59,17 +62,7 @@ def pixel(px, py, size, teeth):
 def image(size):
     teeth = 6 if size <= 16 else 8
     rows = [[pixel(x, y, size, teeth) for x in range(size)] for y in range(size)]
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    xor = b"".join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
-    mask_row = ((size + 31) // 32) * 4
-    and_mask = b""
-    for row in reversed(rows):
-        bits = bytearray(mask_row)
-        for x, (_, _, _, a) in enumerate(row):
-            if a == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        and_mask += bytes(bits)
-    return header + xor + and_mask
+    return icon_image(rows)
 
 
 def main():

@@ -25,6 +25,7 @@ for kind in 32 64; do
 done
 # The locales the runs in other languages and code pages name, generated
 # into the build folder (LOCPATH) so that the system's own are not needed.
+mkdir -p "$build/locales"
 for locale in ca_ES es_ES es_MX ru_RU; do
   [ -e "$build/locales/$locale.UTF-8/LC_CTYPE" ] ||
     localedef -i "$locale" -f UTF-8 "$build/locales/$locale.UTF-8" >/dev/null 2>&1 || true

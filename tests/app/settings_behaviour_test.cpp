@@ -3,6 +3,7 @@
 // files and the OK sequence with its message.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -67,8 +68,9 @@ class SettingsBehaviour : public testing::Test {
         wchar_t previous[MAX_PATH];
         GetCurrentDirectoryW(MAX_PATH, previous);
         SetCurrentDirectoryW(Wide(folder).c_str());
-        MessageBoxAnswerer own;
-        if (!answerer) answerer = &own;
+        // One answerer only: a second one would race it for the box.
+        std::unique_ptr<MessageBoxAnswerer> own;
+        if (!answerer) answerer = (own = std::make_unique<MessageBoxAnswerer>()).get();
         SendMessageA(Control(IdOk), BM_CLICK, 0, 0);
         SetCurrentDirectoryW(previous);
         return answerer->Answered ? answerer->Text : "<no message>";
