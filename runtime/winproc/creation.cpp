@@ -79,9 +79,6 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
     // A dialog window is finished at WM_INITDIALOG; its EventProcedure never
     // hears WM_CREATE.
     if (created && kind == KindDialog) return 0;
-    // The frame was computed for these styles when the window was created.
-    const LONG_PTR framedStyle = GetWindowLongAW(window, GWL_STYLE);
-    const LONG_PTR framedExStyle = GetWindowLongAW(window, GWL_EXSTYLE);
 
     if (kind == KindMdiFrame) CreateMdiClient(object, window);
     if (object->IsMainWindow && OsLevel >= OsXp && HasManifest) LoadThemeLibrary();
@@ -139,11 +136,9 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
             object->WindowState = WindowMaximised;
         }
     }
-    // Styles written since the frame was computed take effect with a new
-    // frame; unchanged ones would only repeat the computation.
-    const bool stylesChanged = GetWindowLongAW(window, GWL_STYLE) != framedStyle ||
-                               GetWindowLongAW(window, GWL_EXSTYLE) != framedExStyle;
-    if (created && object->Visible && stylesChanged)
+    // Besides giving the styles written since creation their frame, this
+    // activates the window before it shows, as the user then sees it.
+    if (created && object->Visible)
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     if (kind != KindDialog) LayoutDockedControls(object);
