@@ -32,7 +32,9 @@ int main(int argc, char **argv) {
         figures = DispatchFigures(batches);
     }
     if (rounds) {
-        fprintf(stderr, "start-up: %d rounds of baseline, Settings with OK, Settings closed...\n",
+        fprintf(stderr,
+                "start-up: %d rounds of hand-written window, Settings with OK, bare window, "
+                "Settings closed...\n",
                 rounds);
         for (const Figure &figure : StartupFigures(rounds))
             figures.push_back(figure);

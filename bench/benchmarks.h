@@ -5,8 +5,9 @@
 
 #include "bench/figures.h"
 
-// Start-up, closing and footprint of Settings.exe against the baseline
-// program: rounds of alternating child-process runs (one warm-up round first).
+// Start-up, closing and footprint of Settings.exe against the hand-written
+// and the bare window: rounds of alternating child-process runs (one warm-up
+// round first).
 std::vector<Figure> StartupFigures(int rounds);
 
 // One SendMessage of a message nobody handles, to a runtime control against

@@ -77,8 +77,13 @@ std::vector<std::vector<double>> Rotate(std::vector<HWND> targets, HWND plain, i
 Figure AgainstPlain(const std::string &name, const char *subject,
                     const std::vector<double> &measured, const std::vector<double> &plain,
                     double limit) {
-    return {name,  "ns", subject, SpreadOf(measured), "DefWindowProc window", SpreadOf(plain),
-            limit, false};
+    return {name,
+            "ns",
+            subject,
+            SpreadOf(measured),
+            {BaselineOf("DefWindowProc window", measured, plain, limit)},
+            0,
+            false};
 }
 
 // A runtime window of labels; with the floor, a bare label in the same

@@ -13,19 +13,16 @@ Spread SpreadOf(std::vector<double> samples) {
     return {median, samples.front(), samples.back()};
 }
 
-bool HasTarget(const Figure &figure) {
-    return figure.Limit > 0;
+Spread RatioSpreadOf(const std::vector<double> &measured, const std::vector<double> &baseline) {
+    std::vector<double> ratios;
+    for (size_t i = 0; i < measured.size() && i < baseline.size(); ++i)
+        if (baseline[i] > 0) ratios.push_back(measured[i] / baseline[i]);
+    return SpreadOf(ratios);
 }
 
-double RatioOf(const Figure &figure) {
-    if (figure.BaselineName.empty() || figure.Baseline.Median <= 0) return 0;
-    return figure.Measured.Median / figure.Baseline.Median;
-}
-
-bool MeetsTarget(const Figure &figure) {
-    if (!HasTarget(figure)) return true;
-    const double value = figure.BaselineName.empty() ? figure.Measured.Median : RatioOf(figure);
-    return figure.LimitIsExclusive ? value < figure.Limit : value <= figure.Limit;
+Baseline BaselineOf(const std::string &name, const std::vector<double> &measured,
+                    const std::vector<double> &baseline, double limit) {
+    return {name, SpreadOf(baseline), RatioSpreadOf(measured, baseline), limit};
 }
 
 static std::string Number(double value) {
@@ -34,34 +31,56 @@ static std::string Number(double value) {
     return text;
 }
 
-static std::string TargetText(const Figure &figure) {
-    if (!HasTarget(figure)) return "-";
-    const char *relation = figure.LimitIsExclusive ? "< " : "<= ";
-    if (figure.BaselineName.empty()) return relation + Number(figure.Limit) + " " + figure.Unit;
-    return relation + Number(figure.Limit) + "x";
+static std::string Ratio(double value) {
+    char text[16];
+    snprintf(text, sizeof text, "%.2f", value);
+    return text;
 }
 
-static void PrintLine(const std::string &figure, const std::string &subject, const Spread &spread,
-                      const std::string &ratio, const std::string &target, const std::string &met) {
-    printf("%-34s %-24s %9s %9s %9s %7s %13s %4s\n", figure.c_str(), subject.c_str(),
+static const char *Met(bool met) {
+    return met ? "yes" : "NO";
+}
+
+static void PrintLine(const std::string &figure, const std::string &run, const Spread &spread,
+                      const std::string &ratio, const std::string &ratioRange,
+                      const std::string &target, const std::string &met) {
+    printf("%-30s %-26s %8s %8s %8s %6s %11s %9s %4s\n", figure.c_str(), run.c_str(),
            Number(spread.Median).c_str(), Number(spread.Min).c_str(), Number(spread.Max).c_str(),
-           ratio.c_str(), target.c_str(), met.c_str());
+           ratio.c_str(), ratioRange.c_str(), target.c_str(), met.c_str());
 }
 
+static void PrintValueFigure(const std::string &name, const Figure &figure) {
+    if (figure.Limit <= 0) {
+        PrintLine(name, figure.Subject, figure.Measured, "", "", "-", "");
+        return;
+    }
+    const double value = figure.Measured.Median;
+    const bool met = figure.LimitIsExclusive ? value < figure.Limit : value <= figure.Limit;
+    const std::string target =
+        (figure.LimitIsExclusive ? "< " : "<= ") + Number(figure.Limit) + " " + figure.Unit;
+    PrintLine(name, figure.Subject, figure.Measured, "", "", target, Met(met));
+}
+
+// The measured run on the figure's line, then one line per baseline with
+// the ratio of the measured run to it: median, and minimum-maximum over the
+// rounds.
 void PrintTable(const std::vector<Figure> &figures) {
-    printf("%-34s %-24s %9s %9s %9s %7s %13s %4s\n", "figure", "run", "median", "min", "max",
-           "ratio", "target", "met");
+    printf("%-30s %-26s %8s %8s %8s %6s %11s %9s %4s\n", "figure", "run", "median", "min", "max",
+           "ratio", "ratio range", "target", "met");
     for (const Figure &figure : figures) {
         const std::string name = figure.Name + " (" + figure.Unit + ")";
-        const std::string met = !HasTarget(figure) ? "" : MeetsTarget(figure) ? "yes" : "NO";
-        if (figure.BaselineName.empty()) {
-            PrintLine(name, figure.Subject, figure.Measured, "", TargetText(figure), met);
+        if (figure.Baselines.empty()) {
+            PrintValueFigure(name, figure);
             continue;
         }
-        char ratio[16];
-        snprintf(ratio, sizeof ratio, "%.2f", RatioOf(figure));
-        PrintLine(name, figure.Subject, figure.Measured, ratio, TargetText(figure), met);
-        PrintLine("", figure.BaselineName, figure.Baseline, "", "", "");
+        PrintLine(name, figure.Subject, figure.Measured, "", "", "", "");
+        for (const Baseline &baseline : figure.Baselines) {
+            const std::string range = Ratio(baseline.Ratio.Min) + "-" + Ratio(baseline.Ratio.Max);
+            const bool hasTarget = baseline.Limit > 0;
+            PrintLine("", "  vs " + baseline.Name, baseline.Values, Ratio(baseline.Ratio.Median),
+                      range, hasTarget ? "<= " + Ratio(baseline.Limit) + "x" : "-",
+                      hasTarget ? Met(baseline.Ratio.Median <= baseline.Limit) : "");
+        }
     }
     fflush(stdout);
 }

@@ -8,6 +8,7 @@
 #include <string.h>
 
 WindowObject *PendingObject;
+WindowObject *ShownByCreation;
 
 struct ObjectPair {
     HWND Window;

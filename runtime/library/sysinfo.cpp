@@ -131,12 +131,38 @@ static HANDLE FindThread(HWND window, int id) {
     return nullptr;
 }
 
+// The object of that index among those the window's template made, in
+// template order, containers searched as they come.
+static const WindowObject *FindInObjects(const WindowObject *container, int index) {
+    for (WindowObject **child = container->Children; child && *child; ++child) {
+        const WindowObject *object = *child;
+        if (object->Index == index) return object;
+        if (!IsContainerKind(object->Kind)) continue;
+        const WindowObject *found = FindInObjects(object, index);
+        if (found) return found;
+    }
+    return nullptr;
+}
+
 HANDLE GetControlHandle(HWND window, int id) {
     const WindowObject *object = ObjectFromHandle(window);
     if (!object) return nullptr;
-    if (object->Kind >= KindLabel) window = object->ParentHandle;
+    if (object->Kind >= KindLabel) {
+        window = object->ParentHandle;
+        object = ObjectFromHandle(window);
+    }
     const int index = id - 1000;
     if (index < 0) return nullptr;
+    // The window's own objects answer without asking the system for every
+    // child window; a control found there counts when it is still bound to
+    // its window and that window is still inside this one. Anything else
+    // (a control moved elsewhere, one not made from the template) is looked
+    // for among the child windows.
+    const WindowObject *control = object ? FindInObjects(object, index) : nullptr;
+    if (control && control->Handle && ObjectFromHandle(control->Handle) == control &&
+        IsChild(window, control->Handle))
+        return control->Kind == KindImageListHolder ? (HANDLE)control->ImageList
+                                                    : (HANDLE)control->Handle;
     HANDLE found = FindControl(window, index);
     return found ? found : FindThread(window, id);
 }

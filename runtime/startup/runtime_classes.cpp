@@ -129,24 +129,28 @@ void UnregisterRuntimeClasses() {
         UnregisterRuntimeClassesT<char>();
 }
 
-struct PreviousInstanceSearch {
-    const void *ClassName; // in the active form
-    HWND Found;
-};
-
 template <class Ch> static bool SameText(const Ch *a, const Ch *b) {
     for (; *a && *a == *b; ++a, ++b) {
     }
     return *a == *b;
 }
 
-template <class Ch> static BOOL CALLBACK MatchClass(HWND window, LPARAM data) {
-    PreviousInstanceSearch *search = (PreviousInstanceSearch *)data;
+static HWND ApiFindTopLevel(HWND after, const char *className) {
+    return FindWindowExA(nullptr, after, className, nullptr);
+}
+static HWND ApiFindTopLevel(HWND after, const wchar_t *className) {
+    return FindWindowExW(nullptr, after, className, nullptr);
+}
+
+// The system finds the top-level windows of the class (without regard to
+// case) in the order a walk of every top-level window would meet them; the
+// first whose class name is exactly the main window's is the one.
+template <class Ch> static HWND FindExactClass(const Ch *className) {
     Ch name[261];
-    if (ApiGetClassName(window, name, 261) <= 0) return TRUE;
-    if (!SameText(name, (const Ch *)search->ClassName)) return TRUE;
-    search->Found = window;
-    return FALSE;
+    for (HWND window = ApiFindTopLevel(nullptr, className); window;
+         window = ApiFindTopLevel(window, className))
+        if (ApiGetClassName(window, name, 261) > 0 && SameText(name, className)) return window;
+    return nullptr;
 }
 
 HWND FindPreviousInstance(int mainKind) {
@@ -155,7 +159,6 @@ HWND FindPreviousInstance(int mainKind) {
                                                : WindowClassName;
     wchar_t active[ClassNameChars];
     ConvertLiteral(className, active, sizeof active);
-    PreviousInstanceSearch search = {active, nullptr};
-    EnumWindows(UnicodeFlag ? MatchClass<wchar_t> : MatchClass<char>, (LPARAM)&search);
-    return search.Found;
+    return UnicodeFlag ? FindExactClass((const wchar_t *)active)
+                       : FindExactClass((const char *)active);
 }

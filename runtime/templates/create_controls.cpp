@@ -132,9 +132,14 @@ static HWND CreateControlWindow(HWND parent, WindowObject *object, const PixelRe
         break;
     default: break;
     }
+    // A visible group or picture box is shown while it is created, before
+    // any control inside it exists.
+    WindowObject *outer = ShownByCreation;
+    if (parameter) ShownByCreation = object;
     HWND window = CreateRuntimeWindow(exStyle, className,
                                       kind->WithText ? object->TextBuffer : nullptr, style, place.X,
                                       place.Y, place.Width, place.Height, parent, id, parameter);
+    ShownByCreation = outer;
     if (!window && PendingObject == object) PendingObject = nullptr;
     return window;
 }

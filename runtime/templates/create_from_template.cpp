@@ -135,7 +135,12 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
     }
     if (!IsWindow(window)) return 0;
     object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
-    if (object->Visible) ChangeWindowState(object, window, object->WindowState);
+    if (object->Visible) {
+        WindowObject *outer = ShownByCreation;
+        ShownByCreation = object;
+        ChangeWindowState(object, window, object->WindowState);
+        ShownByCreation = outer;
+    }
     if (mdiChild && owner) {
         SendMessageAW(owner, WM_SETREDRAW, TRUE, 0);
         RedrawWindow(owner, nullptr, nullptr,

@@ -20,7 +20,9 @@ static void AttachMenu(WindowObject *object, HWND window) {
         if (loaded) object->Menu = (uintptr_t)loaded;
     }
     if (!object->Menu && object->Kind == KindMdiFrame) object->Menu = (uintptr_t)CreateMenu();
-    SetMenu(window, (HMENU)object->Menu);
+    // Attaching no menu to a window that has none changes nothing but has
+    // the system compute the frame again.
+    if (object->Menu || GetMenu(window)) SetMenu(window, (HMENU)object->Menu);
 }
 
 static void CreateToolTipWindow(WindowObject *object, HWND window) {
@@ -116,7 +118,10 @@ void SetUpWindow(WindowObject *object) {
     if (object->TimerInterval >= 1) ChangeTimerInterval(object, window, object->TimerInterval);
 
     SendMessageAW(window, WM_SETICON, ICON_BIG, (LPARAM)object->Icon);
-    SendMessageAW(window, WM_SETICON, ICON_SMALL, (LPARAM)object->SmallIcon);
+    // Each icon set has the system prepare the window's icons again; a
+    // window without a small icon is not told it has none.
+    if (object->SmallIcon || SendMessageAW(window, WM_GETICON, ICON_SMALL, 0))
+        SendMessageAW(window, WM_SETICON, ICON_SMALL, (LPARAM)object->SmallIcon);
     SetWindowTextAW(window, object->TextBuffer);
 
     if (WindowRectInParent(window, &rect) == 1) {

@@ -85,7 +85,9 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
 
     SetUpWindow(object);
     object->DefaultButton = FindCommandButton(window, 2);
-    NudgeSize(window);
+    // The layout runs again before the window shows; a nudge now matters
+    // only to what it places, so that the EventProcedure finds it in place.
+    if (HasDockingWork(object)) NudgeSize(window);
 
     if (kind == KindMdiFrame) {
         RECT client;
@@ -134,6 +136,8 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
             object->WindowState = WindowMaximised;
         }
     }
+    // Besides giving the styles written since creation their frame, this
+    // activates the window before it shows, as the user then sees it.
     if (created && object->Visible)
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);

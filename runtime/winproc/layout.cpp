@@ -95,6 +95,17 @@ static void DockingPass(const WindowObject *container, int alignA, int alignB, R
     }
 }
 
+bool HasDockingWork(const WindowObject *object) {
+    if (!object) return false;
+    if (object->Kind == KindMdiFrame) return true;
+    for (WindowObject **child = object->Children; child && *child; ++child) {
+        const WindowObject *control = *child;
+        if (control->Kind == KindToolbar) return true;
+        if (control->Align != DockNone && IsDockableKind(control->Kind)) return true;
+    }
+    return false;
+}
+
 void LayoutDockedControls(WindowObject *object) {
     if (!object || !object->Handle) return;
     RECT free;

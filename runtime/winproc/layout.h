@@ -8,6 +8,9 @@
 #include "runtime/base/window_object.h"
 
 void LayoutDockedControls(WindowObject *object);
+// Whether a window's template gives its docking layout anything to do:
+// docked controls, toolbars (given their button size) or an MDI client.
+bool HasDockingWork(const WindowObject *object);
 void RecordPosition(WindowObject *object);
 void RecordSize(WindowObject *object, int sizeType);
 // 0 when which (0 width, 1 height) belongs to the docking layout.

@@ -20,8 +20,9 @@ LRESULT OnShowWindow(WindowObject *object, const WindowMessage &m) {
     if (status == 0) {
         object->Visible = show ? 1 : 0;
         if (IsDockableKind(object->Kind) && object->Align > DockNone) LayoutParentOf(window);
-        if (show && (IsWindowKind(object->Kind) || object->Kind == KindPictureBox ||
-                     object->Kind == KindGroupBox))
+        if (show && object != ShownByCreation &&
+            (IsWindowKind(object->Kind) || object->Kind == KindPictureBox ||
+             object->Kind == KindGroupBox))
             NudgeSize(window);
     }
     return EventThenDefault(object, m);

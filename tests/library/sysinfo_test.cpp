@@ -119,6 +119,19 @@ TEST(ControlHandle, FoundInNestedGroupsFromTheWindowOrAnyOfItsControls) {
     EXPECT_EQ(GetControlHandle(nullptr, 1010), nullptr);
 }
 
+TEST(ControlHandle, NotFoundOnceMovedToAnotherWindow) {
+    NestedWindow nested;
+    ASSERT_NE(nested.Window, nullptr);
+    HWND label = (HWND)GetControlHandle(nested.Window, 1003);
+    ASSERT_NE(label, nullptr);
+    ObjectWindows windows;
+    HWND other = windows.Create(RecorderClass, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100);
+    SetParent(label, other);
+    EXPECT_EQ(GetControlHandle(nested.Window, 1003), nullptr) << "it is no longer in the window";
+    SetParent(label, nested.Window);
+    EXPECT_EQ(GetControlHandle(nested.Window, 1003), label);
+}
+
 // A stand-in for a running environment: a window of the environment's class
 // that answers the pane query with its edit control, or with 0.
 const wchar_t EnvironmentClass[] = L"QN2RUNMDIWINDOWQuenlo";

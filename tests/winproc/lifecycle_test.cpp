@@ -202,6 +202,28 @@ TEST_F(Lifecycle, EndModalOfAnOrdinaryWindowDoesNothing) {
     EXPECT_TRUE(IsWindow(Window));
 }
 
+// An EventProcedure that takes the caption bar away while its window is
+// being created.
+LRESULT CALLBACK DropCaption(HWND window, UINT message, WPARAM, LPARAM) {
+    if (message == WM_CREATE)
+        SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~WS_CAPTION);
+    return 0;
+}
+
+TEST(Creation, StylesChangedAtCreationGetTheirFrame) {
+    std::vector<WindowObject> entries = {WindowEntry(KindWindow, L"Captionless", 0)};
+    entries[0].EventProcedure = DropCaption;
+    FinishTemplate(entries);
+    HWND window = (HWND)CreateFromTemplate(entries.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(window));
+    RECT frame, client;
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    EXPECT_LT((frame.bottom - frame.top) - client.bottom, GetSystemMetrics(SM_CYCAPTION))
+        << "the frame no longer holds a caption bar";
+    DestroyWindow(window);
+}
+
 // A window of a runtime class that no object was waiting for: the window
 // procedure leaves its messages alone, but its WM_NCDESTROY still goes to
 // the system, which frees the title it keeps.
