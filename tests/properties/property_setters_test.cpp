@@ -96,6 +96,11 @@ TEST(GeometrySetters, PositionAndSizeInEachScaleAndDockedEdgesRefused) {
     EXPECT_EQ(rect.left, 0);
     EXPECT_EQ(GetAlign(picture), DockLeft);
     EXPECT_EQ(SetHeight(picture, 50), 0);
+    const int32_t edge = GetHeight(picture);
+    ShowWindow(picture, SW_HIDE); // the layout leaves a hidden bar as the setter made it
+    ASSERT_EQ(SetAlign(picture, DockTop), 1);
+    EXPECT_EQ(GetWidth(picture), edge);
+    EXPECT_EQ(GetHeight(picture), 30) << "lying across, the bar exchanges its sides back";
     EXPECT_EQ(SetAlign(label, DockLeft), 0);
     EXPECT_EQ(SetAlign(picture, 5), 0);
     EXPECT_EQ(SetLeft(t.window, 10) + SetWidth(nullptr, 10), 1) << "no object, no change";
