@@ -69,16 +69,17 @@ int SetHeight(HWND window, int32_t height) {
 // An upright toolbar wraps its buttons to its narrow width, one below the
 // other, and keeps the size the docking layout gives it: left to size itself,
 // the control lies across the top of its window again, and the layout would
-// move it back, without end. Across, it sizes itself as it was created to.
+// move it back, without end. Docked across again, it leaves the upright form
+// and sizes itself once more.
 constexpr DWORD UprightToolbarStyles = CCS_VERT | CCS_NORESIZE | TBSTYLE_WRAPABLE;
 
-static void RestyleToolbar(HWND window, const WindowObject *toolbar, bool upright) {
+static void RestyleToolbar(HWND window, bool upright) {
     const DWORD current = (DWORD)GetWindowLongAW(window, GWL_STYLE);
-    DWORD style = current & ~UprightToolbarStyles;
+    DWORD style = current;
     if (upright)
         style |= UprightToolbarStyles;
-    else
-        style |= toolbar->Style & (CCS_NORESIZE | TBSTYLE_WRAPABLE);
+    else if (current & CCS_VERT)
+        style &= ~UprightToolbarStyles;
     if (style == current) return;
     SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)style);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, MoveOnly | SWP_NOMOVE);
@@ -105,7 +106,7 @@ int SetAlign(HWND window, int32_t edge) {
         SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)style);
         SetWindowPos(window, nullptr, 0, 0, 0, 0, MoveOnly | SWP_NOMOVE);
     } else if (object->Kind == KindToolbar && (across || upright)) {
-        RestyleToolbar(window, object, upright);
+        RestyleToolbar(window, upright);
     }
     object->Align = edge;
     if ((across && object->Height > object->Width) || (upright && object->Width > object->Height)) {

@@ -126,8 +126,8 @@ ToolbarItem Button(int command) {
 }
 
 // A toolbar docked left or right stands upright along the whole edge, its
-// buttons one below the other, with or without its divider; a status bar
-// only lies across, and refuses.
+// buttons one below the other, with or without its divider; docked across
+// again it has its own style back. A status bar only lies across, and refuses.
 TEST(GeometrySetters, ToolbarStandsUprightAtASideAndAStatusBarRefuses) {
     const ToolbarItem buttons[] = {Button(1), Button(2)};
     for (DWORD divider : {0ul, (DWORD)CCS_NODIVIDER}) {
@@ -148,6 +148,7 @@ TEST(GeometrySetters, ToolbarStandsUprightAtASideAndAStatusBarRefuses) {
         RECT client;
         GetClientRect(window, &client);
         const RECT statusBefore = RectInParent(status);
+        const LONG created = GetWindowLongW(toolbar, GWL_STYLE);
 
         for (int edge : {DockLeft, DockRight}) {
             ToolbarMoves = 0;
@@ -170,7 +171,7 @@ TEST(GeometrySetters, ToolbarStandsUprightAtASideAndAStatusBarRefuses) {
         const RECT rect = RectInParent(toolbar);
         EXPECT_EQ(rect.top, 0);
         EXPECT_EQ(rect.right - rect.left, client.right) << "across the top again";
-        EXPECT_FALSE(GetWindowLongW(toolbar, GWL_STYLE) & CCS_VERT);
+        EXPECT_EQ(GetWindowLongW(toolbar, GWL_STYLE), created);
 
         EXPECT_EQ(SetAlign(status, DockLeft), 0);
         EXPECT_EQ(SetAlign(status, DockRight), 0);
