@@ -319,6 +319,15 @@ constexpr WindowObject Trackbar() {
     return e;
 }
 
+// The bar is drawn in the fore colour, which the button text colour would
+// make a row of black blocks.
+constexpr WindowObject ProgressBar() {
+    WindowObject e =
+        Range(KindProgressBar, L"prgDone", IndexProgress, {584, 522, 250, 18}, 0, 0, 100, 60);
+    e.ForeColorSetting = SystemColour(COLOR_HIGHLIGHT);
+    return e;
+}
+
 constexpr WindowObject Header() {
     WindowObject e =
         Control(KindHeader, L"hdrColumns", IndexHeader, {584, 580, 250, 24}, HDS_BUTTONS);
@@ -496,7 +505,7 @@ constinit const WindowTemplate GalleryWindowTemplate[] = {
     Drawing(L"picBuffered", IndexBuffered, {584, 228, 250, 150}, RGB(220, 235, 255), DarkBlue, 1),
     Tabs_(),
     Trackbar(),
-    Range(KindProgressBar, L"prgDone", IndexProgress, {584, 522, 250, 18}, 0, 0, 100, 60),
+    ProgressBar(),
     Control(KindDateTimePicker, L"dtpDate", IndexDatePicker, {584, 548, 250, 24}, WS_TABSTOP),
     Header(),
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the gallery's images and writes them into gallery/: a 16-pixel and a
-32-pixel icon (a yellow star), a 16-pixel arrow bitmap, a 32-pixel tile
-bitmap, a landscape for the picture box, the toolbar's button strip and the
-rebar band's background. Run it again after changing a drawing."""
+32-pixel icon (a yellow star), a 16-pixel arrow bitmap on the button face, a
+32-pixel tile bitmap, a landscape for the picture box, the toolbar's button
+strip and the rebar band's background. Run it again after changing a
+drawing."""
 import math
 import struct
 import sys
@@ -23,6 +24,28 @@ def bmp(width, height, pixel):
         rows += row + b"\0" * (stride - len(row))
     header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
     return struct.pack("<2sIHHI", b"BM", 14 + 40 + len(rows), 0, 0, 54) + header + rows
+
+
+def bmp8(width, height, pixel):
+    """An 8-bit bottom-up BMP with a colour table, which is what LoadImage's
+    3D-colour mapping (LR_LOADMAP3DCOLORS) searches for its greys."""
+    colours = []
+    indexes = []
+    for y in reversed(range(height)):
+        row = []
+        for x in range(width):
+            colour = pixel(x, y)
+            if colour not in colours:
+                colours.append(colour)
+            row.append(colours.index(colour))
+        indexes.append(row)
+    stride = (width + 3) & ~3
+    rows = b"".join(bytes(row) + b"\0" * (stride - width) for row in indexes)
+    table = b"".join(bytes((b, g, r, 0)) for (r, g, b) in colours)
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(rows), 2835, 2835,
+                         len(colours), 0)
+    offset = 14 + 40 + len(table)
+    return struct.pack("<2sIHHI", b"BM", offset + len(rows), 0, 0, offset) + header + table + rows
 
 
 def star(x, y, size):
@@ -52,11 +75,14 @@ def icon(size):
     return struct.pack("<HHHBBBBHHII", 0, 1, 1, size, size, 0, 0, 1, 32, len(data), 22) + data
 
 
+FACE_GREY = (192, 192, 192)  # loaded with the 3D colours mapped, it becomes the face colour
+
+
 def arrow(x, y):
-    # A green arrow pointing right on white.
+    # A green arrow pointing right on the button face.
     if 3 <= y <= 12 and x <= 14 and (abs(y - 7.5) <= 2 and x >= 2 or x >= 8 and abs(y - 7.5) <= 15 - x):
         return (20, 140, 60)
-    return (255, 255, 255)
+    return FACE_GREY
 
 
 def tile(x, y):
@@ -101,7 +127,7 @@ def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).parent.parent / "gallery"
     (out / "star16.ico").write_bytes(icon(16))
     (out / "star32.ico").write_bytes(icon(32))
-    (out / "arrow16.bmp").write_bytes(bmp(16, 16, arrow))
+    (out / "arrow16.bmp").write_bytes(bmp8(16, 16, arrow))
     (out / "tile32.bmp").write_bytes(bmp(32, 32, tile))
     (out / "landscape.bmp").write_bytes(bmp(250, 110, landscape))
     (out / "toolbar.bmp").write_bytes(bmp(64, 16, toolbar))

@@ -1,6 +1,7 @@
 // Group boxes: the caption measured and painted again in the group's own
 // font, colours and alignment.
 #include "runtime/painting/painting.h"
+#include "runtime/painting/owner_drawn.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
@@ -83,8 +84,9 @@ void PaintGroupCaption(WindowObject *object, HDC dc) {
             SetTextColor(dc, object->ForeColor);
             DrawTextAW(dc, object->TextBuffer, -1, &caption, DT_SINGLELINE);
         } else {
-            DrawStateAW(dc, nullptr, nullptr, (LPARAM)object->TextBuffer, 0, caption.left,
-                        caption.top, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);
+            // Not DrawState with a prefix text: Wine's cuts off the last
+            // glyph of the text it measures.
+            DrawEmbossedText(dc, object->TextBuffer, caption, DT_SINGLELINE);
         }
         if (oldFont) SelectObject(dc, oldFont);
     }

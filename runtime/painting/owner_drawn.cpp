@@ -20,6 +20,17 @@ int ThemedButtonState(const WindowObject *object, UINT itemState, bool hot) {
     return ButtonNormal;
 }
 
+void DrawEmbossedText(HDC dc, const void *text, RECT rect, UINT format) {
+    // A white copy down and right, the grey text on top.
+    RECT raised = rect;
+    raised.left += 2;
+    raised.top += 2;
+    SetTextColor(dc, EmbossLight);
+    DrawTextAW(dc, text, -1, &raised, format);
+    SetTextColor(dc, EmbossShadow);
+    DrawTextAW(dc, text, -1, &rect, format);
+}
+
 void DrawButtonImage(const WindowObject *object, HDC dc, int x, int y) {
     UINT flags = object->PictureType == PictureBitmap ? DST_BITMAP : DST_ICON;
     if (!object->Enabled) flags |= DSS_DISABLED;
@@ -146,14 +157,7 @@ void DrawButtonFace(WindowObject *object, const DRAWITEMSTRUCT *item, int classi
             SetTextColor(dc, object->ForeColor);
             DrawTextAW(dc, object->TextBuffer, -1, &text, format);
         } else {
-            // Embossed: a white copy down and right, the grey text on top.
-            RECT raised = text;
-            raised.left += 2;
-            raised.top += 2;
-            SetTextColor(dc, EmbossLight);
-            DrawTextAW(dc, object->TextBuffer, -1, &raised, format);
-            SetTextColor(dc, EmbossShadow);
-            DrawTextAW(dc, object->TextBuffer, -1, &text, format);
+            DrawEmbossedText(dc, object->TextBuffer, text, format);
         }
     }
     RestoreDC(dc, saved);

@@ -28,6 +28,9 @@ int ThemedButtonState(const WindowObject *object, UINT itemState, bool hot);
 void DrawButtonFace(WindowObject *object, const DRAWITEMSTRUCT *item, int classic);
 // The classic frame of a push button and its focus rectangle.
 void DrawButtonFrame(const WindowObject *object, HDC dc, RECT rect, UINT itemState);
+// Disabled text as the runtime draws it: white two pixels down and right
+// under grey, with DrawText's format in rect.
+void DrawEmbossedText(HDC dc, const void *text, RECT rect, UINT format);
 // The button's image at (x, y), greyed when the button is disabled.
 void DrawButtonImage(const WindowObject *object, HDC dc, int x, int y);
 // WM_DRAWITEM of a label or image; 1, or 0 without a WindowObject.

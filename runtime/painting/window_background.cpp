@@ -21,8 +21,11 @@ LRESULT EraseWindowBackground(WindowObject *object, HWND window, HDC dc) {
             DrawBitmapAtOrigin(dc, dc, (HBITMAP)object->Picture, object->PictureWidth,
                                object->PictureHeight);
         } else {
-            if (coloured) PatBlt(dc, 0, 0, object->PictureWidth, object->PictureHeight, PATCOPY);
-            DrawIcon(dc, 0, 0, (HICON)object->Picture);
+            const int width = object->PictureWidth, height = object->PictureHeight;
+            if (coloured) PatBlt(dc, 0, 0, width, height, PATCOPY);
+            // At the icon's own size, the cell filled around it: DrawIcon
+            // would scale every icon to the system's icon size.
+            DrawIconEx(dc, 0, 0, (HICON)object->Picture, width, height, 0, nullptr, DI_NORMAL);
         }
     }
     if (coloured) {

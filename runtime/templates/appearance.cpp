@@ -3,6 +3,7 @@
 #include "runtime/templates/appearance.h"
 #include "runtime/templates/resources.h"
 #include "runtime/winproc/creation_knot.h"
+#include "runtime/painting/painting.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
@@ -51,6 +52,9 @@ void RebuildFont(WindowObject *object, int fixedScale, int redraw) {
     SendMessageAW(object->Handle, WM_SETFONT, (WPARAM)object->Font, FALSE);
     // The old font goes only once the window no longer draws with it.
     if (previous) DeleteObject(previous);
+    // The caption box that the group paints over is as wide as the caption
+    // in the group's own font.
+    if (object->Kind == KindGroupBox) MeasureGroupCaption(object);
     if (redraw) RefreshWindow(object->Handle, 1);
 }
 

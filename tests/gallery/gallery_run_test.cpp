@@ -2,11 +2,14 @@
 // template, its toolbar docks elsewhere without covering the other controls,
 // and closing it ends the program with 0.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <climits>
 #include <vector>
 
 #include "gallery/gallery.h"
+#include "tests/support/canvas.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -88,6 +91,39 @@ TEST(GalleryRun, DockingTheToolbarElsewhereKeepsTheControlsClearOfTheBars) {
     ASSERT_EQ(back.size(), start.size());
     for (size_t i = 0; i < back.size(); ++i)
         EXPECT_TRUE(EqualRect(&back[i].Rect, &start[i].Rect)) << "control " << back[i].Index;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, WaitForExitCode(process, 30000));
+    CloseHandle(process);
+}
+
+TEST(GalleryRun, ClassicLookShowsButtonImagesOnTheFaceAndAColouredProgressBar) {
+    HANDLE process = StartProgram(L"\"" + TestProgramPath(L"..\\..\\Gallery.exe") + L"\"");
+    ASSERT_TRUE(process);
+    HWND window = WaitForProcessWindow(process, "QN2RUNWINDOWGallery");
+    ASSERT_TRUE(window) << "no gallery window appeared";
+    HWND classic = FindDescendant(window, 1000 + IndexClassicLook);
+    SendMessageW(classic, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(1000 + IndexClassicLook, BN_CLICKED),
+                 (LPARAM)classic);
+    // Inside the classic frame, beside the arrow and the caption, only the
+    // face shows. The other process's pixels reach the screen when Wine
+    // flushes its window surface.
+    RECT place;
+    GetWindowRect(FindDescendant(window, 1000 + IndexImageLeft), &place);
+    Canvas button(140, 30);
+    const RECT inside = {2, 2, 138, 28};
+    for (int tries = 0;
+         tries < 100 && button.Count(GetSysColor(COLOR_BTNFACE), inside) < 140 * 30 / 2; ++tries) {
+        Sleep(50);
+        HDC screen = GetDC(nullptr);
+        BitBlt(button.Dc(), 0, 0, 140, 30, screen, place.left, place.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    }
+    EXPECT_GT(button.Count(GetSysColor(COLOR_BTNFACE), inside), 140 * 30 / 2);
+    EXPECT_EQ(0, button.Count(RGB(255, 255, 255), inside));
+    HWND progress = FindDescendant(window, 1000 + IndexProgress);
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT),
+              (COLORREF)SendMessageW(progress, PBM_GETBARCOLOR, 0, 0));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, WaitForExitCode(process, 30000));
     CloseHandle(process);

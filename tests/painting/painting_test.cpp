@@ -2,7 +2,9 @@
 // back pixel by pixel from memory device contexts and from the screen.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <vector>
 
+#include "runtime/properties/properties.h"
 #include "runtime/templates/creation.h"
 #include "runtime/painting/painting.h"
 #include "runtime/base/object_table.h"
@@ -13,7 +15,12 @@
 namespace {
 
 const COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255),
-               Yellow = RGB(255, 255, 0), White = RGB(255, 255, 255);
+               Yellow = RGB(255, 255, 0), White = RGB(255, 255, 255), Black = RGB(0, 0, 0),
+               Grey = RGB(128, 128, 128);
+
+bool SameRect(const RECT &a, const RECT &b) {
+    return EqualRect(&a, &b) != 0;
+}
 
 // A hidden runtime window of the builder's template, destroyed at the end.
 struct BuiltWindow {
@@ -69,13 +76,32 @@ TEST(WindowBackground, BackColourAroundThePictureAtTheTopLeft) {
     EXPECT_EQ(0, canvas.Count(White));
 }
 
+TEST(WindowBackground, SmallIconAtItsOwnSizeWithTheColourAroundIt) {
+    // Black on the left half, transparent on the right.
+    std::vector<BYTE> mask, black(2 * 16, 0x00);
+    for (int row = 0; row < 16; ++row)
+        mask.insert(mask.end(), {0x00, 0xFF});
+    HICON icon = CreateIcon(nullptr, 16, 16, 1, 1, mask.data(), black.data());
+    ASSERT_NE(nullptr, icon);
+    TemplateBuilder builder(0);
+    builder.Window().BackColorSetting = Yellow;
+    builder.Window().Picture = (ImageRef)icon; // the window owns it from here
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    Canvas canvas(100, 40);
+    EraseWindowBackground(ObjectFromHandle(window.Handle), window.Handle, canvas.Dc());
+    EXPECT_TRUE(SameRect(RECT{0, 0, 8, 16}, canvas.Extent(Black)));
+    EXPECT_EQ(8 * 16, canvas.Count(Black));
+    EXPECT_EQ(100 * 40 - 8 * 16, canvas.Count(Yellow)) << "the colour under the icon too";
+}
+
 // A framed group with a large bold caption in red on blue.
-void AddCaptionedGroup(TemplateBuilder &builder) {
+void AddCaptionedGroup(TemplateBuilder &builder, int fontSize = 20) {
     WindowObject &group = builder.Add(KindGroupBox, 0, L"fraOptions", L"&Options");
     group.ShowFrame = 1;
     group.ForeColorSetting = Red;
     group.BackColorSetting = Blue;
-    group.FontSize = 20;
+    group.FontSize = fontSize;
     group.FontBold = 1;
     group.Width = 200;
     group.Height = 80;
@@ -107,6 +133,46 @@ TEST(GroupCaption, PaintedInTheGroupsColoursAndFontOverTheFrame) {
     EXPECT_EQ(canvas.Count(White),
               200 * 80 - (caption.right - caption.left) * (caption.bottom - caption.top))
         << "nothing is painted outside the caption";
+}
+
+// The caption painted into a canvas: where its red text lies.
+RECT PaintedCaptionText(WindowObject *group) {
+    Canvas canvas(200, 80);
+    PaintGroupCaption(group, canvas.Dc());
+    return canvas.Extent(Red);
+}
+
+TEST(GroupCaption, MeasuredAgainWhenTheFontChangesOutsideADialog) {
+    TemplateBuilder builder(1), larger(1);
+    AddCaptionedGroup(builder);
+    AddCaptionedGroup(larger, 28);
+    BuiltWindow window(builder), built(larger);
+    WindowObject *group = window.Control(0), *expected = built.Control(0);
+    ASSERT_NE(nullptr, group);
+    ASSERT_NE(nullptr, expected);
+    const int before = group->CaptionWidth;
+    SetFontSize(group->Handle, 28);
+    EXPECT_GT(group->CaptionWidth, before);
+    EXPECT_EQ(expected->CaptionWidth, group->CaptionWidth);
+    EXPECT_TRUE(SameRect(PaintedCaptionText(expected), PaintedCaptionText(group)))
+        << "the whole caption in the group's colour";
+}
+
+TEST(GroupCaption, DisabledIsEmbossedWhiteUnderGreyWithEveryLetter) {
+    TemplateBuilder builder(1);
+    AddCaptionedGroup(builder);
+    BuiltWindow window(builder);
+    WindowObject *group = window.Control(0);
+    ASSERT_NE(nullptr, group);
+    const RECT enabled = PaintedCaptionText(group);
+    SetEnabled(group->Handle, 0);
+    Canvas canvas(200, 80, Green);
+    PaintGroupCaption(group, canvas.Dc());
+    const RECT grey = canvas.Extent(Grey), light = canvas.Extent(White);
+    EXPECT_TRUE(SameRect(enabled, grey)) << "the grey text where the enabled text is, all of it";
+    EXPECT_EQ(grey.right + 2, light.right) << "the white copy two pixels right";
+    EXPECT_EQ(grey.bottom + 2, light.bottom) << "and two down";
+    EXPECT_EQ(0, canvas.Count(Red));
 }
 
 TEST(GroupCaption, RepaintedOnScreenInTheGroupsColoursAndFont) {
