@@ -4,6 +4,7 @@
 #include "runtime/library/sysinfo.h"
 #include "runtime/properties/properties.h"
 #include "runtime/properties/readers.h"
+#include "runtime/base/repaint.h"
 
 #include <stdio.h>
 
@@ -70,6 +71,39 @@ static void ChangeFont(HWND window) {
     SetFontItalic(ControlOf(window, IndexLabelCentre), 1);
 }
 
+static int BottomOf(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    return rect.bottom;
+}
+
+// The controls of the window are placed below the bars at its top: when the
+// toolbar goes to the bottom they move up into the room it leaves, above the
+// status bar, and down again when it comes back.
+static void DockToolbarElsewhere(HWND window) {
+    HWND toolbar = ControlOf(window, IndexToolbar), rebar = ControlOf(window, IndexRebar);
+    const int before = BottomOf(rebar);
+    SetAlign(toolbar, GetAlign(toolbar) == DockTop ? DockBottom : DockTop);
+    const int shift = BottomOf(rebar) - before;
+    if (!shift) return;
+    int count = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        ++count;
+    HDWP moves = BeginDeferWindowPos(count);
+    for (HWND child = GetWindow(window, GW_CHILD); child && moves;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetAlign(child) > DockNone) continue;
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(HWND_DESKTOP, window, (POINT *)&rect, 2);
+        moves = DeferWindowPos(moves, child, nullptr, rect.left, rect.top + shift, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    }
+    if (moves) EndDeferWindowPos(moves);
+    // The controls overlap on the way; each paints itself again in its place.
+    RedrawAll(window);
+}
+
 void ChangeProperties(HWND window, int index) {
     switch (index) {
     case IndexSetCaption:
@@ -89,11 +123,7 @@ void ChangeProperties(HWND window, int index) {
         SetPicture(ControlOf(window, IndexImageStretched), BitmapLandscape);
         SetPicture(ControlOf(window, IndexImageBitmap), IconGallery);
         break;
-    case IndexSetDocking: {
-        HWND toolbar = ControlOf(window, IndexToolbar);
-        SetAlign(toolbar, GetAlign(toolbar) == DockTop ? DockBottom : DockTop);
-        break;
-    }
+    case IndexSetDocking: DockToolbarElsewhere(window); break;
     default: break;
     }
 }

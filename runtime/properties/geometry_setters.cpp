@@ -66,32 +66,58 @@ int SetHeight(HWND window, int32_t height) {
     return Size(window, 1, height);
 }
 
+// An upright toolbar wraps its buttons to its narrow width, one below the
+// other, and keeps the size the docking layout gives it: left to size itself,
+// the control lies across the top of its window again, and the layout would
+// move it back, without end. Docked across again, it leaves the upright form
+// and sizes itself once more.
+constexpr DWORD UprightToolbarStyles = CCS_VERT | CCS_NORESIZE | TBSTYLE_WRAPABLE;
+
+static void RestyleToolbar(HWND window, bool upright) {
+    const DWORD current = (DWORD)GetWindowLongAW(window, GWL_STYLE);
+    DWORD style = current;
+    if (upright)
+        style |= UprightToolbarStyles;
+    else if (current & CCS_VERT)
+        style &= ~UprightToolbarStyles;
+    if (style == current) return;
+    SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)style);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, MoveOnly | SWP_NOMOVE);
+}
+
 // A bar docked to the top or bottom lies across its window, one docked left
-// or right stands upright.
+// or right stands upright. A status bar has no upright form: the control
+// always lies along the bottom of its window.
 int SetAlign(HWND window, int32_t edge) {
     WindowObject *object = ObjectAccepting(window, IsDockableKind);
     if (!object || edge < DockNone || edge > DockRight) return 0;
-    object->Align = edge;
-    DWORD style = (DWORD)GetWindowLongAW(window, GWL_STYLE) & ~(DWORD)CCS_TOP;
     const bool across = edge == DockTop || edge == DockBottom;
     const bool upright = edge == DockLeft || edge == DockRight;
+    if (upright && object->Kind == KindStatusBar) return 0;
+    DWORD style = (DWORD)GetWindowLongAW(window, GWL_STYLE) & ~(DWORD)CCS_TOP;
+    if (across)
+        style &= ~(DWORD)CCS_VERT;
+    else if (upright)
+        style |= CCS_VERT;
+    // The new style goes first: the frame change makes the bar record its
+    // present size, which must not overwrite the exchanged sides below.
+    if (object->Kind == KindRebar) {
+        object->Style = style;
+        SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)style);
+        SetWindowPos(window, nullptr, 0, 0, 0, 0, MoveOnly | SWP_NOMOVE);
+    } else if (object->Kind == KindToolbar && (across || upright)) {
+        RestyleToolbar(window, upright);
+    }
+    object->Align = edge;
     if ((across && object->Height > object->Width) || (upright && object->Width > object->Height)) {
         const int32_t width = object->Width;
         object->Width = object->Height;
         object->Height = width;
     }
-    if (across) {
+    if (across)
         object->Left = 0;
-        style &= ~(DWORD)CCS_VERT;
-    } else if (upright) {
+    else if (upright)
         object->Top = 0;
-        style |= CCS_VERT;
-    }
-    if (object->Kind == KindRebar) {
-        object->Style = style;
-        SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)style);
-        SetWindowPos(window, nullptr, 0, 0, 0, 0, MoveOnly | SWP_NOMOVE);
-    }
     LayoutContainerOf(window);
     // The controls that made room for the bar move; the window shows them
     // all in their new places.

@@ -189,10 +189,14 @@ static void StoreRect(WindowObject *object, const RECT &rect) {
 static void AutoSizeLabel(WindowObject *object, RECT rect, int borderX, int borderY) {
     const SIZE text = MeasureLabelCaption(object);
     switch (object->Alignment) {
-    case TextAlignCentre:
-        rect.left = rect.left + ((rect.right - rect.left) >> 1) - (text.cx >> 1) - borderX;
+    case TextAlignCentre: {
+        // The border is part of the new width, so it is halved with the text:
+        // a caption set again to the same text leaves the label where it is.
+        const int centre = rect.left + ((rect.right - rect.left) >> 1);
+        rect.left = centre - ((text.cx + borderX) >> 1);
         rect.right = rect.left + text.cx + borderX;
         break;
+    }
     case TextAlignRight: rect.left = rect.right - text.cx - borderX; break;
     default: rect.right = rect.left + text.cx + borderX; break;
     }

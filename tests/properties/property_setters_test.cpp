@@ -96,9 +96,90 @@ TEST(GeometrySetters, PositionAndSizeInEachScaleAndDockedEdgesRefused) {
     EXPECT_EQ(rect.left, 0);
     EXPECT_EQ(GetAlign(picture), DockLeft);
     EXPECT_EQ(SetHeight(picture, 50), 0);
+    const int32_t edge = GetHeight(picture);
+    ShowWindow(picture, SW_HIDE); // the layout leaves a hidden bar as the setter made it
+    ASSERT_EQ(SetAlign(picture, DockTop), 1);
+    EXPECT_EQ(GetWidth(picture), edge);
+    EXPECT_EQ(GetHeight(picture), 30) << "lying across, the bar exchanges its sides back";
     EXPECT_EQ(SetAlign(label, DockLeft), 0);
     EXPECT_EQ(SetAlign(picture, 5), 0);
     EXPECT_EQ(SetLeft(t.window, 10) + SetWidth(nullptr, 10), 1) << "no object, no change";
+}
+
+// Counts the moves the toolbar hears; past any sound number it undocks the
+// toolbar, which ends a fight between the toolbar and the docking layout.
+int ToolbarMoves;
+LRESULT CALLBACK CountToolbarMoves(HWND window, UINT message, WPARAM, LPARAM) {
+    if (message == WM_WINDOWPOSCHANGING && ++ToolbarMoves > 100)
+        ObjectFromHandle(window)->Align = DockNone;
+    return 0;
+}
+
+ToolbarItem Button(int command) {
+    ToolbarItem b = {};
+    b.Image = I_IMAGENONE;
+    b.Command = command;
+    b.State = TBSTATE_ENABLED;
+    b.Style = BTNS_BUTTON;
+    b.Text = TextRef(L"");
+    return b;
+}
+
+// A toolbar docked left or right stands upright along the whole edge, its
+// buttons one below the other, with or without its divider; docked across
+// again it has its own style back. A status bar only lies across, and refuses.
+TEST(GeometrySetters, ToolbarStandsUprightAtASideAndAStatusBarRefuses) {
+    const ToolbarItem buttons[] = {Button(1), Button(2)};
+    for (DWORD divider : {0ul, (DWORD)CCS_NODIVIDER}) {
+        TemplateBuilder builder(2);
+        WindowObject &bar = builder.Add(KindToolbar, 0, L"tbrTools", L"");
+        bar.Style |= divider;
+        bar.Align = DockTop;
+        bar.Height = 30;
+        bar.Items = (void *)buttons;
+        bar.ItemCount = 2;
+        bar.ButtonWidth = 24;
+        bar.ButtonHeight = 22;
+        bar.EventProcedure = CountToolbarMoves;
+        builder.Add(KindStatusBar, 1, L"sbrStatus", L"").Align = DockBottom;
+        HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+        ASSERT_TRUE(IsWindow(window));
+        HWND toolbar = Child(window, 0), status = Child(window, 1);
+        RECT client;
+        GetClientRect(window, &client);
+        const RECT statusBefore = RectInParent(status);
+        const LONG created = GetWindowLongW(toolbar, GWL_STYLE);
+
+        for (int edge : {DockLeft, DockRight}) {
+            ToolbarMoves = 0;
+            ASSERT_EQ(SetAlign(toolbar, edge), 1);
+            EXPECT_LT(ToolbarMoves, 20) << edge;
+            EXPECT_EQ(GetAlign(toolbar), edge);
+            const RECT rect = RectInParent(toolbar);
+            EXPECT_EQ(edge == DockLeft ? rect.left : rect.right,
+                      edge == DockLeft ? 0 : client.right);
+            EXPECT_EQ(rect.top, 0);
+            EXPECT_EQ(rect.bottom, statusBefore.top) << "the toolbar fills its edge " << divider;
+            EXPECT_LT(rect.right - rect.left, rect.bottom - rect.top);
+            EXPECT_TRUE(GetWindowLongW(toolbar, GWL_STYLE) & CCS_VERT);
+            RECT first = {}, second = {};
+            SendMessageW(toolbar, TB_GETITEMRECT, 0, (LPARAM)&first);
+            SendMessageW(toolbar, TB_GETITEMRECT, 1, (LPARAM)&second);
+            EXPECT_GE(second.top, first.bottom) << "one button below the other";
+        }
+        ASSERT_EQ(SetAlign(toolbar, DockTop), 1);
+        const RECT rect = RectInParent(toolbar);
+        EXPECT_EQ(rect.top, 0);
+        EXPECT_EQ(rect.right - rect.left, client.right) << "across the top again";
+        EXPECT_EQ(GetWindowLongW(toolbar, GWL_STYLE), created);
+
+        EXPECT_EQ(SetAlign(status, DockLeft), 0);
+        EXPECT_EQ(SetAlign(status, DockRight), 0);
+        EXPECT_EQ(GetAlign(status), DockBottom);
+        const RECT statusAfter = RectInParent(status);
+        EXPECT_TRUE(EqualRect(&statusBefore, &statusAfter)) << "still along the bottom";
+        DestroyWindow(window);
+    }
 }
 
 TEST(FontSetters, ControlsRebuildTheirFontAndDialogsShareTheirs) {

@@ -264,6 +264,35 @@ TEST(AutoSize, LabelAlignedRightGrowsToTheLeft) {
     EXPECT_EQ(RectInParent(label->Handle).left, longText.left) << "left alignment keeps the left";
 }
 
+// A caption set again, even to the same text, leaves a bordered label's
+// centre, or its aligned edge, where it was.
+TEST(AutoSize, BorderedLabelKeepsItsCentreOrItsEdge) {
+    ObjectWindows windows;
+    WindowObject *frame =
+        windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 0, 0, 600, 200);
+    WindowObject *label =
+        windows.Make(L"STATIC", KindLabel, WS_VISIBLE, 400, 10, 240, 20, frame->Handle);
+    SetWindowLongW(label->Handle, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+    SetWindowPos(label->Handle, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    label->AutoSize = 1;
+    label->Font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    label->TextBuffer = CopyText(label, TextRef(L"Centred caption"), 1);
+    for (int alignment : {1, 0, 2}) {
+        label->Alignment = alignment;
+        AutoSizeControl(label);
+        const RECT first = RectInParent(label->Handle);
+        if (alignment == 1) {
+            EXPECT_EQ(first.left + (first.right - first.left) / 2, 520);
+        }
+        for (int again = 0; again < 4; ++again)
+            AutoSizeControl(label);
+        const RECT last = RectInParent(label->Handle);
+        EXPECT_EQ(last.left, first.left) << alignment;
+        EXPECT_EQ(last.right, first.right) << alignment;
+    }
+}
+
 TEST(AutoSize, PrefixMarksAreNotMeasuredUnlessNoPrefix) {
     ObjectWindows windows;
     WindowObject *frame =
