@@ -76,7 +76,7 @@ int SetFontUnderline(HWND window, int32_t on) {
 }
 
 int SetFontSize(HWND window, int32_t points) {
-    if (points <= 0) return points;
+    if (points <= 0) return 0;
     return ChangeFontField(window, &WindowObject::FontSize, points);
 }
 

@@ -13,6 +13,11 @@ template <class Accepts> WindowObject *ObjectAccepting(HWND window, Accepts acce
     return object && accepts(object->Kind) ? object : nullptr;
 }
 
+// The value of a setter that takes 0 or 1.
+inline bool IsFlag(int32_t value) {
+    return value == 0 || value == 1;
+}
+
 inline bool AnyKind(int) {
     return true;
 }

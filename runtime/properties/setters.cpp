@@ -113,8 +113,16 @@ int SetMousePointer(HWND window, int32_t pointer) {
 int SetTimerInterval(HWND window, int32_t milliseconds) {
     return ChangeOf(window, ChangeTimerInterval, milliseconds);
 }
+// A window that runs modally keeps its owner disabled; hiding it would
+// leave the program without a window to use.
+static bool HoldsItsOwner(const WindowObject *object) {
+    return (object->Kind == KindDialog || object->Kind == KindWindow) && object->Modal;
+}
+
 int SetWindowState(HWND window, int32_t state) {
-    return ChangeOf(window, ChangeWindowState, state);
+    WindowObject *object = ObjectFromHandle(window);
+    if (!object || (state == WindowHidden && HoldsItsOwner(object))) return 0;
+    return ChangeWindowState(object, window, state);
 }
 int SetEnabled(HWND window, int32_t enabled) {
     return ChangeOf(window, ChangeEnabled, enabled);
@@ -122,18 +130,16 @@ int SetEnabled(HWND window, int32_t enabled) {
 
 int SetVisible(HWND window, int32_t visible) {
     WindowObject *object = ObjectFromHandle(window);
-    if (!object) return 0;
+    if (!object || !IsFlag(visible)) return 0;
     const int kind = object->Kind;
-    object->Visible = visible ? 1 : 0;
+    object->Visible = visible;
     if (visible) {
         if (IsWindowKind(kind)) return ChangeWindowState(object, window, GetWindowState(window));
         ShowWindow(window, SW_SHOWNORMAL);
         UpdateWindow(window);
         return 1;
     }
-    // A window that runs modally keeps its owner disabled; hiding it would
-    // leave the program without a window to use.
-    if ((kind == KindDialog || kind == KindWindow) && object->Modal) {
+    if (HoldsItsOwner(object)) {
         object->Visible = 1;
         return 0;
     }
@@ -159,7 +165,7 @@ int SetShowFocus(HWND window, int32_t on) {
 // The window keeps the default button and gives it its look (DM_SETDEFID).
 int SetDefault(HWND window, int32_t on) {
     WindowObject *object = ObjectAccepting(window, [](int k) { return k == KindPushButton; });
-    if (!object || !object->ParentHandle) return 0;
+    if (!object || !object->ParentHandle || !IsFlag(on)) return 0;
     if (on) {
         SendMessageAW(object->ParentHandle, DM_SETDEFID, (WPARAM)(object->Index + 1000), 0);
         return 1;

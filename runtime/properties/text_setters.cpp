@@ -60,7 +60,7 @@ constexpr DWORD LayoutStyles = WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT;
 int SetReadingOrder(HWND window, int32_t rightToLeft) {
     WindowObject *object = ObjectAccepting(
         window, [](int k) { return k != KindImage && k != KindHScrollBar && k != KindVScrollBar; });
-    if (!object) return 0;
+    if (!object || !IsFlag(rightToLeft)) return 0;
     object->ReadingOrder = rightToLeft;
     DWORD exStyle = ExStyleForSystem(object->ExStyle);
     if (rightToLeft)
@@ -76,7 +76,7 @@ int SetReadingOrder(HWND window, int32_t rightToLeft) {
 // the controls inside, which keep their own direction.
 int SetRightToLeft(HWND window, int32_t on) {
     WindowObject *object = ObjectFromHandle(window);
-    if (!object) return 0;
+    if (!object || !IsFlag(on)) return 0;
     const int kind = object->Kind;
     const DWORD styles = IsWindowOrContainerKind(kind) ? LayoutStyles : WS_EX_LAYOUTRTL;
     DWORD exStyle = (DWORD)GetWindowLongAW(window, GWL_EXSTYLE);

@@ -76,8 +76,11 @@ static bool TakesColoursByMessage(const WindowObject *object) {
 
 uintptr_t ResolveColour(WindowObject *object, int32_t colourCode, int wantBrush) {
     const bool brush = wantBrush && !TakesColoursByMessage(object);
-    if (colourCode == NoColour) return brush ? 0 : (uintptr_t)CLR_NONE;
-    if (IsSystemColour(colourCode)) {
+    // -1 has no brush: it is the background that lets the parent show.
+    if (colourCode == NoColour && brush) return 0;
+    // Bit 31 names a system colour by its low byte, and -1 is no exception as
+    // a colour: index 255 names no element, for which GetSysColor answers 0.
+    if (colourCode < 0) {
         const int index = colourCode & 0xFF;
         return brush ? (uintptr_t)GetSysColorBrush(index) : (uintptr_t)GetSysColor(index);
     }
@@ -276,7 +279,14 @@ static void EnableChildren(HWND container, int enabled) {
 
 int ChangeEnabled(WindowObject *object, HWND window, int32_t enabled) {
     if (enabled != 0 && enabled != 1) return 0;
-    if ((IsWindowEnabled(window) ? 1 : 0) == enabled) return 1;
+    if ((IsWindowEnabled(window) ? 1 : 0) == enabled) {
+        // Nothing to change, but the record follows: WM_ENABLE comes once an
+        // EnableWindow of the application has already changed the state, and
+        // a template may disable a control whose window the system enables.
+        object->Enabled = enabled;
+        object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
+        return 1;
+    }
     EnableWindow(window, enabled);
     object->Enabled = enabled;
     object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
@@ -324,7 +334,10 @@ static void ApplyControlFont(const WindowObject *owner, WindowObject *object) {
 
 static void ApplyControlColours(WindowObject *object) {
     if (object->Kind == KindImageListHolder) {
-        object->BackColor = (COLORREF)ResolveColour(object, object->BackColorSetting, 0);
+        // An image list draws no background for CLR_NONE, which is -1.
+        object->BackColor = object->BackColorSetting == NoColour
+                                ? CLR_NONE
+                                : (COLORREF)ResolveColour(object, object->BackColorSetting, 0);
         ImageList_SetBkColor(object->ImageList, object->BackColor);
     } else if (object->BackColorSetting == NoColour) {
         object->BackColor = 0;

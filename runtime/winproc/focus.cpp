@@ -63,7 +63,9 @@ static HWND CheckedOption(HWND control) {
 
 static bool Qualifies(HWND control, int arrowMode) {
     WindowObject *object = ObjectFromHandle(control);
-    if (!object || !IsWindowVisible(control) || !IsWindowEnabled(control)) return false;
+    // A template may disable a control whose window the system enables.
+    if (!object || !IsWindowVisible(control) || !IsWindowEnabled(control) || !object->Enabled)
+        return false;
     return object->TabStop || (arrowMode && object->Kind == KindOptionButton);
 }
 

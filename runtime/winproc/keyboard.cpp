@@ -113,8 +113,10 @@ LRESULT OnKeyUp(WindowObject *object, const WindowMessage &m) {
     return EventThenDefault(object, m);
 }
 
-static bool PassesFocusOn(int kind) {
-    switch (kind) {
+static bool PassesFocusOn(const WindowObject *object) {
+    // A disabled text box would take the keys typed into it.
+    if (IsTextBoxKind(object->Kind) && !object->Enabled) return true;
+    switch (object->Kind) {
     case KindLabel:
     case KindGroupBox:
     case KindImage:
@@ -138,7 +140,7 @@ LRESULT OnSetFocus(WindowObject *object, const WindowMessage &m) {
     }
     if (IsTextBoxKind(kind) && !object->MultiLine) SendMessageAW(window, EM_SETSEL, 0, -1);
     SendMessageAW(GetParent(window), RTM_CONTROLFOCUSED, 0, (LPARAM)window);
-    if (PassesFocusOn(kind)) return Navigate(window, VK_TAB);
+    if (PassesFocusOn(object)) return Navigate(window, VK_TAB);
     return EventThenDefault(object, m);
 }
 

@@ -201,7 +201,9 @@ TEST(FontSetters, ControlsRebuildTheirFontAndDialogsShareTheirs) {
     EXPECT_STREQ(face, "Courier New");
     HFONT font = (HFONT)SendMessageW(label, WM_GETFONT, 0, 0);
     EXPECT_EQ(SetFontSize(label, 0), 0);
+    EXPECT_EQ(SetFontSize(label, -3), 0) << "a refused size reads as a failure";
     EXPECT_EQ((HFONT)SendMessageW(label, WM_GETFONT, 0, 0), font);
+    EXPECT_EQ(GetFontSize(label), 20);
     ASSERT_EQ(SetFontUnderline(label, 1), 1);
     EXPECT_EQ(GetObjectType(font), 0u) << "the replaced font is deleted";
 
@@ -315,6 +317,10 @@ TEST(StateSetters, VisibilityDefaultIconCursorAndDropDown) {
     EXPECT_EQ(GetVisible(edit), 0);
     ASSERT_EQ(SetVisible(edit, 1), 1);
     EXPECT_TRUE(IsWindowVisible(edit));
+    EnableWindow(edit, FALSE);
+    EXPECT_EQ(GetEnabled(edit), 0) << "the record follows the application's EnableWindow";
+    EnableWindow(edit, TRUE);
+    EXPECT_EQ(GetEnabled(edit), 1);
     ASSERT_EQ(SetVisible(t.window, 0), 1);
     EXPECT_FALSE(IsWindowVisible(t.window));
     ASSERT_EQ(SetVisible(t.window, 1), 1);
@@ -322,6 +328,7 @@ TEST(StateSetters, VisibilityDefaultIconCursorAndDropDown) {
     WindowObject *frame = ObjectFromHandle(t.window);
     frame->Modal = GetDesktopWindow();
     EXPECT_EQ(SetVisible(t.window, 0), 0) << "a modal window stays";
+    EXPECT_EQ(SetWindowState(t.window, -1), 0) << "whichever way it is hidden";
     EXPECT_TRUE(IsWindowVisible(t.window));
     frame->Modal = nullptr;
 
@@ -348,6 +355,40 @@ TEST(StateSetters, VisibilityDefaultIconCursorAndDropDown) {
     SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&dropped);
     EXPECT_GT(dropped.bottom - dropped.top, closed + 7 * 8) << "eight rows drop down";
     EXPECT_EQ(SetVisibleItems(edit, 8), 0);
+    ShowWindow(t.window, SW_HIDE);
+}
+
+// A setter of a flag takes 0 or 1; any other value is refused and the window
+// stays as it was, even where that value would have read as "on".
+TEST(FlagSetters, OnlyZeroAndOneAreTaken) {
+    TestWindow t;
+    HWND edit = t[3], button = t[5];
+    ShowWindow(t.window, SW_SHOWNORMAL);
+    ASSERT_EQ(SetVisible(edit, 0), 1);
+    struct Row {
+        const char *name;
+        int (*set)(HWND, int32_t);
+        HWND window;
+        LONG (*shown)(HWND);
+    };
+    const Row rows[] = {
+        {"Visible", SetVisible, edit, [](HWND w) -> LONG { return IsWindowVisible(w); }},
+        {"Enabled", SetEnabled, edit, [](HWND w) -> LONG { return IsWindowEnabled(w); }},
+        {"Default", SetDefault, button,
+         [](HWND w) { return GetWindowLongW(w, GWL_STYLE) & BS_DEFPUSHBUTTON; }},
+        {"RightToLeft", SetRightToLeft, t.window,
+         [](HWND w) { return GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYOUTRTL; }},
+        {"ReadingOrder", SetReadingOrder, edit,
+         [](HWND w) { return GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_RTLREADING; }},
+    };
+    for (const Row &row : rows)
+        for (int32_t value : {2, -1}) {
+            const LONG before = row.shown(row.window);
+            EXPECT_EQ(row.set(row.window, value), 0) << row.name << " " << value;
+            EXPECT_EQ(row.shown(row.window), before) << row.name << " " << value;
+        }
+    EXPECT_EQ(GetVisible(edit), 0);
+    EXPECT_EQ(GetDefault(button), 0);
     ShowWindow(t.window, SW_HIDE);
 }
 

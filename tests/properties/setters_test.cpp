@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "runtime/properties/properties.h"
+#include "runtime/properties/readers.h"
 #include "runtime/templates/creation.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/repaint.h"
@@ -69,6 +70,11 @@ TEST(ForeColor, WindowsRemakeTheirPenAndTreesAreTold) {
     EXPECT_EQ((COLORREF)SendMessageW(tree->Handle, TVM_GETTEXTCOLOR, 0, 0),
               GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_EQ(tree->ForeColorSetting, SystemColour(COLOR_HIGHLIGHT));
+    // -1 is "no background" only; as a text colour it names system colour
+    // 255, which does not exist, and so reads black.
+    ASSERT_EQ(SetForeColor(tree->Handle, NoColour), 1);
+    EXPECT_EQ((COLORREF)SendMessageW(tree->Handle, TVM_GETTEXTCOLOR, 0, 0), 0u);
+    EXPECT_EQ(tree->ForeColor, 0u);
     DeleteObject(frame->Pen);
 }
 
@@ -195,6 +201,26 @@ TEST(Enabled, GroupDisablesEverythingInsideAndTellsItsWindow) {
     EXPECT_TRUE(IsWindowEnabled(label->Handle));
     EXPECT_TRUE(IsWindowEnabled(plain));
     EXPECT_EQ(picture->Enabled, 1);
+}
+
+// A text box its template disabled, whose window the system enables, is
+// enabled by the setter: it reads enabled and takes the focus.
+TEST(Enabled, ControlDisabledByItsTemplateIsEnabledBySetEnabled) {
+    TemplateBuilder builder(2);
+    builder.Window().Visible = 1;
+    WindowObject &entry = builder.Add(KindTextBox, 0, L"txtOff", L"off");
+    entry.TabStop = 1;
+    entry.Enabled = 0;
+    builder.Add(KindPushButton, 1, L"btnOn", L"On").TabStop = 1;
+    HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(window));
+    HWND text = GetDlgItem(window, 1000);
+    EXPECT_EQ(GetEnabled(text), 0);
+    ASSERT_EQ(SetEnabled(text, 1), 1);
+    EXPECT_EQ(GetEnabled(text), 1);
+    SetFocus(text);
+    EXPECT_EQ(text, GetFocus());
+    DestroyWindow(window);
 }
 
 TEST(Repaint, RefreshPaintsBeforeReturning) {

@@ -106,7 +106,10 @@ const WindowTemplate *EveryKind(TemplateBuilder &t) {
     }
     WindowObject &rich = t.Add(KindRichTextBox, KindRichTextBox, L"rtfRich", L"rich text");
     rich.MaxLength = 100;
-    t.Add(KindTreeView, KindTreeView, L"tvwTree", L"").Indentation = 25;
+    rich.ForeColorSetting = 0x0000FF;
+    WindowObject &tree = t.Add(KindTreeView, KindTreeView, L"tvwTree", L"");
+    tree.Indentation = 25;
+    tree.ForeColorSetting = NoColour;
     t.Add(KindListView, KindListView, L"lvwList", L"").ListViewExStyle = LVS_EX_FULLROWSELECT;
     WindowObject &toolbar = t.Add(KindToolbar, KindToolbar, L"tbrTools", L"");
     toolbar.Items = (void *)Buttons;
@@ -317,6 +320,9 @@ TEST_F(EveryKindWindow, RangeControlsGetTheirRangesAndPositions) {
 
 TEST_F(EveryKindWindow, CommonControlsGetTheirSettingsAndColours) {
     EXPECT_EQ(SendMessageW(Control(KindTreeView), TVM_GETINDENT, 0, 0), 25);
+    EXPECT_EQ((COLORREF)SendMessageW(Control(KindTreeView), TVM_GETTEXTCOLOR, 0, 0), 0u)
+        << "text colour -1 reads black";
+    EXPECT_EQ(ObjectOf(KindRichTextBox)->ForeColor, 0x0000FFu);
     HWND list = Control(KindListView);
     EXPECT_TRUE(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
     EXPECT_EQ((COLORREF)SendMessageW(list, LVM_GETBKCOLOR, 0, 0), GetSysColor(COLOR_BTNFACE));

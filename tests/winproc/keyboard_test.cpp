@@ -210,6 +210,29 @@ TEST(ContainerKeys, EnterOnAButtonInsideAGroupBoxPressesThatButton) {
     EXPECT_EQ((LPARAM)inside, click->LParam);
 }
 
+// A text box that its template disables takes the focus neither by Tab nor
+// when it is given it (as a click would): the focus goes on to the next control.
+TEST(ContainerKeys, TextBoxDisabledByItsTemplateNeverHoldsTheFocus) {
+    ResetRecorder();
+    TemplateBuilder builder(3);
+    builder.Add(KindPushButton, 0, L"btnFirst", L"First").TabStop = 1;
+    WindowObject &text = builder.Add(KindTextBox, 1, L"txtOff", L"off");
+    text.TabStop = 1;
+    text.Enabled = 0;
+    text.EventProcedure = RecordingEventProcedure;
+    builder.Add(KindPushButton, 2, L"btnLast", L"Last").TabStop = 1;
+    ShownWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    SetFocus(window.Control(0));
+    ResetRecorder();
+    SendMessageA(window.Control(0), WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(window.Control(2), GetFocus());
+    EXPECT_EQ(0, TimesHeard(WM_KILLFOCUS, window.Control(1)))
+        << "Tab passes over it without focusing it on the way";
+    SetFocus(window.Control(1));
+    EXPECT_EQ(window.Control(2), GetFocus());
+}
+
 // A label passes the focus on; with no control after it that can take the
 // focus, the window keeps it instead of handing it back to the label.
 TEST(ContainerKeys, LabelMnemonicWithNothingToFocusLeavesTheFocusOnTheWindow) {
