@@ -135,6 +135,12 @@ TEST(ReadLine, DecodesUtf8AfterItsMark) {
     EXPECT_EQ(1, ReadLineW(file, line));
     EXPECT_STREQ(L"hello w\u00F6rld", line);
     CloseHandle(file);
+
+    // Without the mark a wide read keeps every bit of its 16-bit characters.
+    file = files.FileWith(std::string("\xAC\x20\x01\x04\r\0", 6));
+    EXPECT_EQ(1, ReadLineW(file, line));
+    EXPECT_STREQ(L"\u20AC\u0401", line);
+    CloseHandle(file);
 }
 
 TYPED_TEST(FileRoutines, WriteLineCompletesTheLineEnd) {
