@@ -136,6 +136,12 @@ TEST(ReadLine, DecodesUtf8AfterItsMark) {
     EXPECT_STREQ(L"hello w\u00F6rld", line);
     CloseHandle(file);
 
+    // A byte that cannot start a sequence is one unknown character.
+    file = files.FileWith("\xEF\xBB\xBF\x80z");
+    EXPECT_EQ(1, ReadLineW(file, line));
+    EXPECT_STREQ(L"\uFFFFz", line);
+    CloseHandle(file);
+
     // Without the mark a wide read keeps every bit of its 16-bit characters.
     file = files.FileWith(std::string("\xAC\x20\x01\x04\r\0", 6));
     EXPECT_EQ(1, ReadLineW(file, line));
@@ -225,6 +231,7 @@ TYPED_TEST(FileRoutines, PathExistsUnquotesAndTestsDriveRoots) {
         {folder + "\\*.txt", -1},
         {folder + "\\f1.tx?", -1},
         {folder + "\\f1<", -1},
+        {"\\\\?\\" + file, 1}, // the prefix is no wildcard
         // . and .. are resolved, also to a drive root.
         {top + "\\..", 1},
         {folder + "\\..", 1},
