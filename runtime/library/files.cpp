@@ -115,7 +115,11 @@ static uint16_t DecodeUtf8(HANDLE file, uint16_t lead) {
 template <class Ch> static int ReadLineT(HANDLE file, Ch *buffer) {
     const DWORD charBytes = sizeof(Ch);
     DWORD size = GetFileSize(file, nullptr);
+    // INVALID_FILE_SIZE is also the low half of a real size; only the error
+    // code tells a handle that is no file from a file at its end.
+    const bool noFile = size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR;
     if (buffer) buffer[0] = 0;
+    if (noFile) return -1;
     DWORD start = FilePosition(file);
     int result = start < size ? 1 : 0;
     bool utf8 = SkipUtf8Mark(file);
@@ -229,14 +233,43 @@ static DWORD ApiGetFileAttributes(const wchar_t *path) {
     return GetFileAttributesW(path);
 }
 
-template <class Ch> static bool IsDriveRoot(const Ch *path) {
-    return path[0] && path[1] == ':' && path[2] == '\\' && path[3] == 0;
+template <class Ch> static bool IsSeparator(Ch c) {
+    return c == '\\' || c == '/';
 }
 
-// FindFirstFile finds nothing for a drive root: C:\ has no name of its own,
-// and C: names the drive's current folder, which is missing when that is the
-// root (and always under Wine). A root is therefore tested by its attributes.
+// Characters no file name may hold and that FindFirstFile reads as wildcards
+// (the last three in their DOS forms): a path with one names no single file,
+// however many it matches. The \\?\ prefix is path syntax, not a wildcard.
+template <class Ch> static bool HoldsWildcard(const Ch *path) {
+    if (path[0] == '\\' && path[1] == '\\' && path[2] == '?' && path[3] == '\\') path += 4;
+    for (; *path; ++path)
+        if (*path == '*' || *path == '?' || *path == '<' || *path == '>' || *path == '"')
+            return true;
+    return false;
+}
+
+// Whether the path names a folder by its form: it ends in a separator, it is
+// a drive (C:), or its last part is . or .. (which the system resolves before
+// it looks).
+template <class Ch> static bool NamesFolder(const Ch *path) {
+    int length = ApiStringLength(path);
+    if (length == 0) return false;
+    if (IsSeparator(path[length - 1])) return true;
+    if (length == 2 && path[1] == ':') return true;
+    int start = length;
+    while (start > 0 && !IsSeparator(path[start - 1]) && path[start - 1] != ':')
+        --start;
+    const Ch *last = path + start;
+    return (last[0] == '.' && last[1] == 0) || (last[0] == '.' && last[1] == '.' && last[2] == 0);
+}
+
+// FindFirstFile looks a name up in its folder's listing, so it finds nothing
+// for a path that names a folder by its form: C:\ and C: have no entry of
+// their own, nor has C:\Tools\ with its separator, and C:\Tools\.. resolves
+// to the root. Such a path is tested by its attributes, and must be a folder
+// (a file followed by a separator is not a path).
 template <class Ch> static int PathExistsT(const Ch *path) {
+    if (!path) return -1;
     Ch *unquoted = nullptr;
     if (path[0] == '"') {
         int length = ApiStringLength(path);
@@ -248,8 +281,12 @@ template <class Ch> static int PathExistsT(const Ch *path) {
         path = unquoted;
     }
     int result = -1;
-    if (IsDriveRoot(path)) {
-        if (ApiGetFileAttributes(path) != INVALID_FILE_ATTRIBUTES) result = 1;
+    if (HoldsWildcard(path)) {
+        result = -1;
+    } else if (NamesFolder(path)) {
+        DWORD attributes = ApiGetFileAttributes(path);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            result = 1;
     } else {
         HANDLE search = ApiFindFirstFile(path);
         if (search != INVALID_HANDLE_VALUE) {

@@ -14,7 +14,9 @@ HANDLE OpenFileHandleW(const wchar_t *path, DWORD access, DWORD disposition);
 HANDLE OpenFileHandle(const void *path, DWORD access, DWORD disposition);
 
 // 1 when a file or folder exists, else -1; the path may be in double quotes,
-// and a drive root such as C:\ exists when its drive does.
+// and a drive root such as C:\ exists when its drive does. A path that ends
+// in a separator, or in . or .., exists only as a folder; a path with
+// wildcards names none (-1), nor does a null path.
 int PathExistsA(const char *path);
 int PathExistsW(const wchar_t *path);
 int PathExists(const void *path);
@@ -23,9 +25,10 @@ int PathExists(const void *path);
 int IsEndOfFile(HANDLE file);
 
 // Reads one line (ended by CR, LF, CR LF or LF CR, or the end of the file)
-// into buffer: 1 a line was read, 0 nothing left, -1 error. A file that
-// starts with the UTF-8 mark is decoded. Without a buffer: the bytes the
-// next line needs, terminator included, leaving the file position.
+// into buffer: 1 a line was read, 0 nothing left, -1 error (a handle that
+// is no file among them). A file that starts with the UTF-8 mark is decoded.
+// Without a buffer: the bytes the next line needs, terminator included,
+// leaving the file position.
 int ReadLineA(HANDLE file, char *buffer);
 int ReadLineW(HANDLE file, wchar_t *buffer);
 int ReadLine(HANDLE file, void *buffer);

@@ -30,6 +30,7 @@ template <class Ch> static Ch *EndOf(Ch *text) {
 }
 
 template <class Ch> static Ch *AppendCharT(Ch *text, Ch c) {
+    if (!text) return nullptr;
     Ch *end = EndOf(text);
     *end = c;
     if (c == 0) return end;
@@ -38,6 +39,7 @@ template <class Ch> static Ch *AppendCharT(Ch *text, Ch c) {
 }
 
 template <class Ch> static Ch *AppendPathItemT(Ch *path, const Ch *item) {
+    if (!path) return nullptr;
     Ch *end = EndOf(path);
     if (end != path && end[-1] != '\\') {
         *end++ = '\\';
@@ -83,12 +85,13 @@ template <class Ch> static void KeepPiece(Ch *text, int from, int count) {
 
 // A negative n would address characters before the text: it fails.
 template <class Ch> static int TruncateStringT(Ch *text, int n) {
-    if (n < 0 || ApiStringLength(text) < n) return 0;
+    if (!text || n < 0 || ApiStringLength(text) < n) return 0;
     text[n] = 0;
     return 1;
 }
 
 template <class Ch> static int KeepRightT(Ch *text, int n) {
+    if (!text) return 0;
     int length = ApiStringLength(text);
     if (n < 0 || length < n) return 0;
     KeepPiece(text, length - n, n);
@@ -96,6 +99,7 @@ template <class Ch> static int KeepRightT(Ch *text, int n) {
 }
 
 template <class Ch> static int KeepMiddleT(Ch *text, int start, int count) {
+    if (!text) return 0;
     int length = ApiStringLength(text);
     if (start < 0 || count < 0 || start >= length || count >= length) return 0;
     if (count > length - start) count = length - start;
@@ -136,6 +140,7 @@ int KeepMiddle(void *text, int start, int count) {
 
 // FindChar and FindLastChar: first and last occurrence of a character.
 template <class Ch> static int FindCharT(const Ch *text, Ch c) {
+    if (!text) return -1;
     int i = 0;
     for (; text[i]; ++i)
         if (text[i] == c) return i;
@@ -144,7 +149,7 @@ template <class Ch> static int FindCharT(const Ch *text, Ch c) {
 
 template <class Ch> static int FindLastCharT(const Ch *text, Ch c) {
     int found = -1;
-    if (c == 0) return -1;
+    if (!text || c == 0) return -1;
     for (int i = 0; text[i]; ++i)
         if (text[i] == c) found = i;
     return found;
@@ -194,6 +199,7 @@ template <class Ch> static Ch FoldCase(Ch c) {
 }
 
 template <class Ch> static int SearchTextT(const Ch *text, const Ch *pattern, int flags) {
+    if (!text || !pattern) return -1;
     if (flags < 0 || flags > 3) flags = 0;
     int length = 0;
     while (!IsLineEnd(pattern[length]))
@@ -237,6 +243,7 @@ template <class Ch> static bool IsBlank(Ch c) {
 }
 
 template <class Ch> static int TrimLeftT(Ch *text) {
+    if (!text) return 0;
     int skip = 0;
     while (IsBlank(text[skip]))
         ++skip;
@@ -250,6 +257,7 @@ template <class Ch> static int TrimLeftT(Ch *text) {
 }
 
 template <class Ch> static int TrimRightT(Ch *text) {
+    if (!text) return 0;
     int n = 0;
     while (text[n])
         ++n;
@@ -330,6 +338,7 @@ template <class Ch> static int OctalText(uint32_t value, Ch *buffer) {
 }
 
 template <class Ch> static int NumberToStringT(int32_t value, Ch *buffer, int base) {
+    if (!buffer) return 0;
     switch (base) {
     case BaseBinary: return BinaryText((uint32_t)value, buffer);
     case BaseOctal: return OctalText((uint32_t)value, buffer);
@@ -387,29 +396,26 @@ static unsigned BaseOfSuffix(unsigned suffix) {
     }
 }
 
-// The digits and the suffix are gathered in the shared string buffer, cut to
-// its 260 characters; the last character gathered chooses the base. The sign
-// holds in every base.
+// The last character of the run of digits and letters A-F, or the suffix H,
+// O, Q or Y that follows it, chooses the base; the run is measured to its
+// end, however long, so that a long text keeps the base its suffix names.
+// Only the low 32 bits of the value survive, and the sign holds in every base.
 template <class Ch> static int32_t StringToNumberT(const Ch *text) {
+    if (!text) return 0;
     while (*text == ' ' || *text == '\t')
         ++text;
     bool negative = *text == '-';
     if (*text == '+' || *text == '-') ++text;
-    Ch *digits = ScratchTextAs<Ch>();
-    const int capacity = ScratchTextChars - 1;
-    int n = 0;
-    while (n < capacity && DigitValue(text[n]) >= 0) {
-        digits[n] = UpperCase(text[n]);
-        ++n;
-    }
-    Ch suffix = UpperCase(text[n]);
-    if (n < capacity && (suffix == 'H' || suffix == 'O' || suffix == 'Q' || suffix == 'Y'))
-        digits[n++] = suffix;
-    digits[n] = 0;
-    unsigned base = BaseOfSuffix(n > 0 ? (unsigned)digits[n - 1] : 0);
+    int run = 0;
+    while (DigitValue(text[run]) >= 0)
+        ++run;
+    Ch suffix = UpperCase(text[run]);
+    bool marked = suffix == 'H' || suffix == 'O' || suffix == 'Q' || suffix == 'Y';
+    unsigned last = marked ? (unsigned)suffix : run > 0 ? (unsigned)UpperCase(text[run - 1]) : 0;
+    unsigned base = BaseOfSuffix(last);
     uint32_t value;
     if (base != 10)
-        value = ReadDigits(digits, base);
+        value = ReadDigits(text, base);
     else if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
         value = ReadDigits(text + 2, 16);
     else

@@ -1,6 +1,9 @@
 // String routines: in-place operations on caller-owned, zero-terminated
 // texts. Each routine has an ANSI (…A) and a wide (…W) variant and an entry
 // that picks one by UnicodeFlag; counts are in characters of the variant.
+// A null text (or pattern, or buffer) gives the routine's failure value: -1
+// from the searches, 0 from the counts, cuts and conversions, null from the
+// appends.
 #pragma once
 
 #include <stdint.h>

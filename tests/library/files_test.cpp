@@ -82,6 +82,15 @@ TYPED_TEST(FileRoutines, ReadLineEndsLinesAtEveryLineEnd) {
         EXPECT_EQ(TextOf<TypeParam>(""), buffer);
         CloseHandle(file);
     }
+    // A handle that is no file is an error, not the end of a file.
+    HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    for (HANDLE none : {INVALID_HANDLE_VALUE, (HANDLE) nullptr, event}) {
+        TypeParam buffer[4] = {'x', 0};
+        EXPECT_EQ(-1, ReadLine(none, buffer)) << none;
+        EXPECT_EQ(TextOf<TypeParam>(""), buffer);
+        EXPECT_EQ(-1, ReadLine(none, nullptr)) << none;
+    }
+    CloseHandle(event);
 }
 
 TYPED_TEST(FileRoutines, SizeQueryLeavesThePosition) {
@@ -125,6 +134,18 @@ TEST(ReadLine, DecodesUtf8AfterItsMark) {
     wchar_t line[32];
     EXPECT_EQ(1, ReadLineW(file, line));
     EXPECT_STREQ(L"hello w\u00F6rld", line);
+    CloseHandle(file);
+
+    // A byte that cannot start a sequence is one unknown character.
+    file = files.FileWith("\xEF\xBB\xBF\x80z");
+    EXPECT_EQ(1, ReadLineW(file, line));
+    EXPECT_STREQ(L"\uFFFFz", line);
+    CloseHandle(file);
+
+    // Without the mark a wide read keeps every bit of its 16-bit characters.
+    file = files.FileWith(std::string("\xAC\x20\x01\x04\r\0", 6));
+    EXPECT_EQ(1, ReadLineW(file, line));
+    EXPECT_STREQ(L"\u20AC\u0401", line);
     CloseHandle(file);
 }
 
@@ -186,6 +207,8 @@ TYPED_TEST(FileRoutines, PathExistsUnquotesAndTestsDriveRoots) {
     CloseHandle(this->Files.FileWith("x"));
     std::string folder(this->Files.Folder.begin(), this->Files.Folder.end());
     std::string file = folder + "\\f1.txt";
+    // The first folder of the path, on the drive's root.
+    std::string top = folder.substr(0, folder.find('\\', 3));
     const struct {
         std::string Path;
         int Result;
@@ -198,12 +221,30 @@ TYPED_TEST(FileRoutines, PathExistsUnquotesAndTestsDriveRoots) {
         {file + "x", -1},
         {"\"" + file + "x\"", -1},
         {"\"\"", -1},
+        // A separator at the end asks for a folder.
+        {folder + "\\", 1},
+        {folder + "/", 1},
+        {"\"" + folder + "\\\"", 1},
+        {file + "\\", -1},
+        // Wildcards match names; they name no path of their own.
+        {folder + "\\*", -1},
+        {folder + "\\*.txt", -1},
+        {folder + "\\f1.tx?", -1},
+        {folder + "\\f1<", -1},
+        {"\\\\?\\" + file, 1}, // the prefix is no wildcard
+        // . and .. are resolved, also to a drive root.
+        {top + "\\..", 1},
+        {folder + "\\..", 1},
+        {folder + "\\.", 1},
+        {folder.substr(0, 2), 1}, // the drive's current folder
+        {folder + "\\..\\" + folder.substr(folder.rfind('\\') + 1) + "\\f1.txt", 1},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.Result, PathExists(TextOf<TypeParam>(c.Path).c_str())) << c.Path;
     const void *root = sizeof(TypeParam) == 1 ? (const void *)"C:\\" : (const void *)L"C:\\";
     EXPECT_EQ(1, PathExists(root));
     EXPECT_EQ(-1, PathExists(TextOf<TypeParam>("Q:\\").c_str()));
+    EXPECT_EQ(-1, PathExists(nullptr));
 }
 
 TEST(WriteBinFile, DumpsAtMostOneMebibyteBesideTheExecutable) {

@@ -162,16 +162,68 @@ TYPED_TEST(StringRoutines, NumberToStringInEveryBase) {
 
 TYPED_TEST(StringRoutines, StringToNumberInEveryBase) {
     struct Case {
-        const char *Text;
+        std::string Text;
         int32_t Value;
     } cases[] = {
-        {"101B", 5},   {"101y", 5},  {"1FH", 31},       {"ffh", 255},  {"17O", 15},
-        {"17q", 15},   {"-42", -42}, {"0x1F", 31},      {"0X1f", 31},  {"12B", 1},
-        {"  +12", 12}, {"\t7", 7},   {"", 0},           {"12abc", 12}, {"-1FH", -31},
-        {"+101B", 5},  {"0x", 0},    {"4294967297", 1}, // wraps around at 32 bits
+        {"101B", 5},
+        {"101y", 5},
+        {"1FH", 31},
+        {"ffh", 255},
+        {"17O", 15},
+        {"17q", 15},
+        {"-42", -42},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"12B", 1},
+        {"  +12", 12},
+        {"\t7", 7},
+        {"", 0},
+        {"12abc", 12},
+        {"-1FH", -31},
+        {"+101B", 5},
+        {"0x", 0},
+        {"4294967297", 1}, // wraps around at 32 bits
+        // Longer than the shared buffer: the suffix at the end still chooses.
+        {std::string(300, '0') + "1FH", 31},
+        {std::string(258, '0') + "AH", 10},
+        {std::string(300, '1') + "B", -1},
+        {std::string(260, '7') + "q", -1},
     };
     for (const Case &c : cases)
         EXPECT_EQ(c.Value, StringToNumber(TextOf<TypeParam>(c.Text).c_str())) << c.Text;
+}
+
+TYPED_TEST(StringRoutines, NullTextsGiveTheFailureValue) {
+    using Ch = TypeParam;
+    static Ch text[8];
+    Put(text, "abc");
+    const struct {
+        const char *Routine;
+        intptr_t (*Call)();
+        intptr_t Failure;
+    } cases[] = {
+        {"FindChar", [] { return (intptr_t)FindChar(nullptr, 'a'); }, -1},
+        {"FindChar of 0", [] { return (intptr_t)FindChar(nullptr, 0); }, -1},
+        {"FindLastChar", [] { return (intptr_t)FindLastChar(nullptr, 'a'); }, -1},
+        {"SearchText in none", [] { return (intptr_t)SearchText(nullptr, text, 0); }, -1},
+        {"SearchText of none", [] { return (intptr_t)SearchText(text, nullptr, 0); }, -1},
+        {"TrimLeft", [] { return (intptr_t)TrimLeft(nullptr); }, 0},
+        {"TrimRight", [] { return (intptr_t)TrimRight(nullptr); }, 0},
+        {"Trim", [] { return (intptr_t)Trim(nullptr); }, 0},
+        {"TruncateString", [] { return (intptr_t)TruncateString(nullptr, 0); }, 0},
+        {"KeepRight", [] { return (intptr_t)KeepRight(nullptr, 0); }, 0},
+        {"KeepMiddle", [] { return (intptr_t)KeepMiddle(nullptr, 0, 0); }, 0},
+        {"StringToNumber", [] { return (intptr_t)StringToNumber(nullptr); }, 0},
+        {"NumberToString binary", [] { return (intptr_t)NumberToString(5, nullptr, 0); }, 0},
+        {"NumberToString decimal", [] { return (intptr_t)NumberToString(5, nullptr, 1); }, 0},
+        {"NumberToString hex", [] { return (intptr_t)NumberToString(5, nullptr, 2); }, 0},
+        {"NumberToString octal", [] { return (intptr_t)NumberToString(5, nullptr, 3); }, 0},
+        {"AppendPathItem", [] { return (intptr_t)AppendPathItem(nullptr, text); }, 0},
+        {"AppendChar", [] { return (intptr_t)AppendChar(nullptr, 'x'); }, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.Failure, c.Call()) << c.Routine;
+    EXPECT_EQ(TextOf<Ch>("abc"), text);
 }
 
 TYPED_TEST(StringRoutines, StringToNumberStaysInTheSharedBuffer) {
