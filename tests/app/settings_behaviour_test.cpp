@@ -329,6 +329,9 @@ TEST_F(SettingsBehaviour, PathsThatDoNotFitFailWithoutWriting) {
     ASSERT_TRUE(Create());
     // 245 characters: the folder fits, its executable's path does not.
     UseBaseFolder("C:\\" + std::string(242, 'q'));
+    wchar_t path[TextChars];
+    EXPECT_FALSE(FindExecutable(path, L"Quenlo64.exe"));
+    EXPECT_STREQ(L"", path) << "no cut path is left behind";
     EXPECT_EQ(0, AssociateCheckedTypes());
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Quenlo.Project"));
@@ -336,6 +339,9 @@ TEST_F(SettingsBehaviour, PathsThatDoNotFitFailWithoutWriting) {
     EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
     // An empty folder is one that could not be read whole.
     UseBaseFolder("");
+    lstrcpyW(path, L"C:\\Stale\\Bin\\Quenlo.exe");
+    EXPECT_FALSE(FindExecutable(path, L"Quenlo.exe"));
+    EXPECT_STREQ(L"", path);
     EXPECT_EQ(0, AssociateFileType(L".qnp", L"Project", L",0"));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
 }
