@@ -23,17 +23,17 @@ static int ReadDesktopFolder(wchar_t *folder) {
     return ReadRegValueW(RegistryScope, ShellFoldersKey, L"Desktop", folder);
 }
 
-void AddDesktopShortcut(const wchar_t *name, const wchar_t *executable, int checkBoxId) {
+bool AddDesktopShortcut(const wchar_t *name, const wchar_t *executable, int checkBoxId) {
     HWND box = (HWND)GetControlHandle(SettingsWindow, checkBoxId);
-    if (SendMessageW(box, BM_GETCHECK, 0, 0) != BST_CHECKED) return;
+    if (SendMessageW(box, BM_GETCHECK, 0, 0) != BST_CHECKED) return true;
     wchar_t *target = WorkArea->TextAndPath;
-    if (!FindExecutable(target, executable)) return;
+    if (!FindExecutable(target, executable)) return false;
     wchar_t *link = WorkArea->Value;
     link[0] = 0;
-    if (!ReadDesktopFolder(link)) return;
+    if (!ReadDesktopFolder(link)) return false;
     link[TextChars - 1] = 0; // a value read whole need not end in a zero
-    if (!AppendPathBounded(link, name) || !AppendBounded(link, L".lnk")) return;
-    CreateShellLink(target, link, name);
+    if (!AppendPathBounded(link, name) || !AppendBounded(link, L".lnk")) return false;
+    return SUCCEEDED(CreateShellLink(target, link, name));
 }
 
 HRESULT CreateShellLink(const wchar_t *target, const wchar_t *linkFile,

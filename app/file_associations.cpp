@@ -125,11 +125,15 @@ static void ForgetNotes(TypeWrites *writes) {
 
 // --- One type ---
 
+// The open command: the executable's path quoted, each '%' in it doubled,
+// and a quoted "%1".
+enum { CommandChars = 2 * MAX_PATH + 8 };
+
 // Everything one association writes, built before anything is written.
 struct Association {
     wchar_t ProgId[TextChars];
     wchar_t Icon[ValueChars];
-    wchar_t Command[ValueChars];
+    wchar_t Command[CommandChars];
     wchar_t Description[TextChars];
     wchar_t ExtensionKey[TextChars];
     wchar_t ProgIdKey[TextChars];
@@ -149,6 +153,17 @@ static bool KeyPath(wchar_t *key, const wchar_t *classes, const wchar_t *a,
     return !b || AppendPathBounded(key, b);
 }
 
+// Appends the executable's path to an open command. The shell reads %1, %L,
+// %VAR% and the like anywhere in a command, inside quotes too, and takes
+// "%%" for one '%': doubled, every '%' of the folder stays a letter of it.
+static bool AppendCommandPath(wchar_t *command, const wchar_t *path) {
+    for (const wchar_t *letter = path; *letter; ++letter) {
+        const wchar_t piece[] = {*letter, *letter == L'%' ? L'%' : L'\0', L'\0'};
+        if (!AppendBounded(command, piece, CommandChars)) return false;
+    }
+    return true;
+}
+
 static bool Describe(Association *a, const wchar_t *classes, const wchar_t *extension,
                      const wchar_t *typeWord, const wchar_t *iconSuffix) {
     // An empty installation folder could not be read whole: no path of it.
@@ -163,9 +178,9 @@ static bool Describe(Association *a, const wchar_t *classes, const wchar_t *exte
     return CopyBounded(a->ProgId, L"Quenlo.") && AppendBounded(a->ProgId, typeWord) &&
            CopyBounded(a->Icon, executable, ValueChars) &&
            AppendBounded(a->Icon, iconSuffix, ValueChars) &&
-           AppendBounded(a->Command, L"\"", ValueChars) &&
-           AppendBounded(a->Command, executable, ValueChars) &&
-           AppendBounded(a->Command, L"\" \"%1\"", ValueChars) &&
+           AppendBounded(a->Command, L"\"", CommandChars) &&
+           AppendCommandPath(a->Command, executable) &&
+           AppendBounded(a->Command, L"\" \"%1\"", CommandChars) &&
            CopyBounded(a->Description, L"Quenlo ") && AppendBounded(a->Description, typeWord) &&
            KeyPath(a->ExtensionKey, classes, extension) &&
            KeyPath(a->ProgIdKey, classes, a->ProgId) &&
@@ -197,6 +212,16 @@ static int AssociateForMachine(TypeWrites *writes, const Association &a) {
            WriteNoted(writes, HKEY_CLASSES_ROOT, a.ProgIdKey, nullptr, a.Description);
 }
 
+// Deletes Explorer's record of an extension with everything below it; true
+// when no record is left, also when there was none.
+static bool ResetExplorerRecord(const wchar_t *key) {
+    if (DeleteRegKeyTreeW(HKEY_CURRENT_USER, key)) return true;
+    HKEY record;
+    const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &record);
+    if (status == ERROR_SUCCESS) RegCloseKey(record);
+    return status == ERROR_FILE_NOT_FOUND;
+}
+
 int AssociateFileType(const wchar_t *extension, const wchar_t *typeWord,
                       const wchar_t *iconSuffix) {
     Association machine, user;
@@ -208,9 +233,11 @@ int AssociateFileType(const wchar_t *extension, const wchar_t *typeWord,
     int associated;
     if (WriteNoted(&writes, HKEY_CLASSES_ROOT, machine.ExtensionKey, nullptr, machine.ProgId)) {
         associated = AssociateForMachine(&writes, machine);
+        // Explorer's record of the extension is made anew for this user: a
+        // record left in place keeps its UserChoice, and with it the program
+        // it names, in charge of the type.
+        if (associated) associated = ResetExplorerRecord(machine.ExplorerKey);
         if (associated) {
-            // Explorer's record of the extension is made anew for this user.
-            DeleteRegKeyTreeW(HKEY_CURRENT_USER, machine.ExplorerKey);
             if (RegistryScope == HKEY_CURRENT_USER)
                 WriteRegStringW(HKEY_CURRENT_USER, machine.ExplorerKey, L"Progid",
                                 TargetExecutable);

@@ -29,8 +29,8 @@ enum SettingsControl {
 // Windows-1252 texts are converted as they are loaded, and the installation
 // folder is read as the system holds it.
 enum { TextChars = MAX_PATH };
-// Registry values built on the installation folder: the longest is the open
-// command, the executable path quoted and followed by a quoted "%1".
+// Values built on the installation folder, such as the icon location: the
+// executable path followed by a comma and the icon's index.
 enum { ValueChars = MAX_PATH + 8 };
 
 // Positions of the language texts.
@@ -52,7 +52,9 @@ enum LanguageText {
     Text32Bit = 14,
     Text64Bit = 15,
     TextNotInstalled = 16,
-    LanguageTexts = 17,
+    TextShortcutsFailed = 17,
+    TextFolderTooLong = 18,
+    LanguageTexts = 19,
 };
 
 // The Settings window's state from its creation event to its close.
@@ -123,15 +125,21 @@ void SetControlText(wchar_t *buffer, int position, int id);
 int AssociateCheckedTypes();
 // One type, machine-wide when it may, else for the current user; non-zero
 // when its extension, icon, open command and (machine-wide) description were
-// all written. A type that fails leaves the registry as it found it.
+// all written and (machine-wide) Explorer's old record of the extension is
+// gone. A type that fails leaves its classes as it found them.
 int AssociateFileType(const wchar_t *extension, const wchar_t *typeWord, const wchar_t *iconSuffix);
 // BaseFolder\Bin\executable into path, when it fits and names a file.
 bool FindExecutable(wchar_t *path, const wchar_t *executable);
+enum ExecutableState { ExecutableMissing, ExecutableFound, ExecutablePathTooLong };
+// FindExecutable, telling a missing executable from one that is there but
+// whose path does not fit MAX_PATH.
+ExecutableState LocateExecutable(wchar_t *path, const wchar_t *executable);
 
 // --- Desktop shortcuts ---
 
-// Makes the shortcut when the check box is checked and the executable exists.
-void AddDesktopShortcut(const wchar_t *name, const wchar_t *executable, int checkBoxId);
+// Makes the shortcut when the check box is checked and the executable exists;
+// false when it was asked for and could not be made.
+bool AddDesktopShortcut(const wchar_t *name, const wchar_t *executable, int checkBoxId);
 // Saves a shell link to target; the first failing call's HRESULT, or S_OK.
 // A target of MAX_PATH characters or more is refused with E_INVALIDARG.
 HRESULT CreateShellLink(const wchar_t *target, const wchar_t *linkFile, const wchar_t *description);

@@ -43,10 +43,17 @@ void ReleaseSettingsResources() {
     WorkArea = nullptr;
 }
 
-// A message box of the Settings window with one of the language texts.
-static void ShowText(int position, UINT icon) {
-    wchar_t text[TextChars], title[TextChars];
+// A message box of the Settings window with one of the language texts, and
+// a second one in a paragraph of its own when more is to be told.
+static void ShowText(int position, UINT icon, int more = -1) {
+    wchar_t text[2 * TextChars + 2], title[TextChars];
     GetLanguageText(position, text);
+    if (more >= 0) {
+        wchar_t second[TextChars];
+        GetLanguageText(more, second);
+        AppendBounded(text, L"\n\n", sizeof text / sizeof *text);
+        AppendBounded(text, second, sizeof text / sizeof *text);
+    }
     // The title is in the runtime's text form: UTF-16 in the program, 8-bit
     // where a host started the runtime that way.
     if (UnicodeFlag)
@@ -92,6 +99,31 @@ static const struct {
     {TextOk, IdOk},
 };
 
+// The process's current directory as the installation folder. A folder
+// too long for its buffer is left empty: no path is built on it.
+static void TakeInstallationFolder(wchar_t *base) {
+    const DWORD length = GetCurrentDirectoryW(TextChars, base);
+    if (length == 0 || length >= TextChars) base[0] = 0;
+}
+
+// The 64-bit choice on a 64-bit system, unless the folder Settings starts in
+// holds only the 32-bit executable: then that one, and the shortcut to the
+// missing one starts cleared.
+static void PreselectInstalledExecutable() {
+    wchar_t *path = WorkArea->TextAndPath;
+    TakeInstallationFolder(WorkArea->BaseFolder);
+    const bool has32 = FindExecutable(path, Executable32);
+    const bool has64 = FindExecutable(path, Executable64);
+    if (has32 && !has64) {
+        SendMessageA(Control(Id32Bit), BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(Control(IdShortcut64), BM_SETCHECK, BST_UNCHECKED, 0);
+        TargetExecutable = Executable32;
+        return;
+    }
+    SendMessageA(Control(Id64Bit), BM_SETCHECK, BST_CHECKED, 0);
+    TargetExecutable = Executable64;
+}
+
 static LRESULT OnCreate(HWND window) {
     SettingsWindow = window;
     WorkArea = (SettingsWorkArea *)AllocZeroed(sizeof(SettingsWorkArea));
@@ -118,8 +150,7 @@ static LRESULT OnCreate(HWND window) {
         SetControlText(text, caption.Position, caption.Id);
 
     if (Is64BitSystem()) {
-        SendMessageA(Control(Id64Bit), BM_SETCHECK, BST_CHECKED, 0);
-        TargetExecutable = Executable64;
+        PreselectInstalledExecutable();
     } else {
         SendMessageA(Control(Id32Bit), BM_SETCHECK, BST_CHECKED, 0);
         ShowWindow(Control(IdAssociateGroup), SW_HIDE);
@@ -136,47 +167,64 @@ static LRESULT OnCreate(HWND window) {
     return 0;
 }
 
-// The process's current directory as the installation folder. A folder
-// too long for its buffer is left empty: no path is built on it.
-static void TakeInstallationFolder(wchar_t *base) {
-    const DWORD length = GetCurrentDirectoryW(TextChars, base);
-    if (length == 0 || length >= TextChars) base[0] = 0;
+static bool IsFile(const wchar_t *path) {
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+ExecutableState LocateExecutable(wchar_t *path, const wchar_t *executable) {
+    path[0] = 0;
+    const wchar_t *base = WorkArea->BaseFolder;
+    if (!base[0]) return ExecutableMissing;
+    if (CopyBounded(path, base) && AppendPathBounded(path, L"Bin") &&
+        AppendPathBounded(path, executable))
+        return IsFile(path) ? ExecutableFound : ExecutableMissing;
+    path[0] = 0;
+    // No program can be started from a path that does not fit MAX_PATH, but
+    // the long form of the path still tells whether the executable is there.
+    enum { LongPathChars = 2 * TextChars };
+    wchar_t longPath[LongPathChars];
+    const bool network = base[0] == L'\\' && base[1] == L'\\';
+    if (!CopyBounded(longPath, network ? L"\\\\?\\UNC" : L"\\\\?", LongPathChars) ||
+        !AppendPathBounded(longPath, network ? base + 2 : base, LongPathChars) ||
+        !AppendPathBounded(longPath, L"Bin", LongPathChars) ||
+        !AppendPathBounded(longPath, executable, LongPathChars))
+        return ExecutableMissing;
+    return IsFile(longPath) ? ExecutablePathTooLong : ExecutableMissing;
 }
 
 bool FindExecutable(wchar_t *path, const wchar_t *executable) {
-    path[0] = 0;
-    if (!WorkArea->BaseFolder[0]) return false;
-    if (!CopyBounded(path, WorkArea->BaseFolder) || !AppendPathBounded(path, L"Bin") ||
-        !AppendPathBounded(path, executable)) {
-        path[0] = 0;
-        return false;
-    }
-    const DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return LocateExecutable(path, executable) == ExecutableFound;
 }
 
 static LRESULT OnOk(HWND window) {
     TakeInstallationFolder(WorkArea->BaseFolder);
     // Run from anywhere but the installation folder, the associations and
     // shortcuts would name an executable that is not there, and that anyone
-    // able to create it there would have run for everyone.
-    const bool installed = FindExecutable(WorkArea->TextAndPath, TargetExecutable);
-    int associated = 0;
-    if (installed) {
-        associated = AssociateCheckedTypes();
-        AddDesktopShortcut(L"Quenlo", Executable32, IdShortcut32);
-        AddDesktopShortcut(L"Quenlo 64", Executable64, IdShortcut64);
-    }
+    // able to create it there would have run for everyone. Each shortcut
+    // checks its own executable.
+    const ExecutableState target = LocateExecutable(WorkArea->TextAndPath, TargetExecutable);
+    const int associated = target == ExecutableFound ? AssociateCheckedTypes() : 0;
+    // Both run, whatever the first did.
+    const bool linked32 = AddDesktopShortcut(L"Quenlo", Executable32, IdShortcut32);
+    const bool linked64 = AddDesktopShortcut(L"Quenlo 64", Executable64, IdShortcut64);
+    const bool linked = linked32 && linked64;
 
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
     RedrawWindow(GetDesktopWindow(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RemoveObsoleteFiles();
 
-    if (!installed)
+    if (target == ExecutablePathTooLong)
+        ShowText(TextFolderTooLong, MB_ICONHAND);
+    else if (target == ExecutableMissing)
         ShowText(TextNotInstalled, MB_ICONHAND);
+    else if (!associated)
+        ShowText(TextNoRights, linked ? MB_ICONASTERISK : MB_ICONEXCLAMATION,
+                 linked ? -1 : TextShortcutsFailed);
     else
-        ShowText(associated ? TextSaved : TextNoRights, MB_ICONASTERISK);
+        ShowText(linked ? TextSaved : TextShortcutsFailed,
+                 linked ? MB_ICONASTERISK : MB_ICONEXCLAMATION);
     SendMessageA(window, WM_CLOSE, 0, 0);
     return 1;
 }

@@ -149,11 +149,11 @@ int DeleteRegValue(HKEY root, const void *subKey, const void *valueName) {
 }
 
 // DeleteRegKeyTree: a key and everything below it, depth first.
-enum : int { KeyNameChars = 260, ChildPathBytes = 520 };
+enum : int { KeyNameChars = 260, NameCopyBytes = 520 };
 
 // The runtime's one name buffer for enumerated subkeys. Each level has copied
-// the name into its child's path before it recurses, so the levels can share
-// it (on the runtime's thread only).
+// the name out before it recurses, so the levels can share it (on the
+// runtime's thread only).
 static wchar_t KeyName[KeyNameChars];
 
 static LONG FirstSubkeyName(HKEY key, char *name) {
@@ -165,45 +165,34 @@ static LONG FirstSubkeyName(HKEY key, wchar_t *name) {
     return RegEnumKeyExW(key, 0, name, &chars, nullptr, nullptr, nullptr, nullptr);
 }
 
-// subKey, a backslash unless subKey is empty or ends in one, and name, in a
-// zero-filled heap block of 520 bytes; null when it does not fit, since a cut
-// path would name another key.
-template <class Ch> static Ch *ChildKeyPath(const Ch *subKey, const Ch *name) {
-    const int capacity = ChildPathBytes / sizeof(Ch);
-    int keyLength = ApiStringLength(subKey);
-    bool separator = keyLength > 0 && subKey[keyLength - 1] != '\\';
-    if (keyLength + separator + ApiStringLength(name) >= capacity) return nullptr;
-    Ch *path = (Ch *)AllocZeroed(ChildPathBytes);
-    if (!path) return nullptr;
-    CopyTextBounded(path, subKey, capacity);
-    if (separator) path[keyLength++] = '\\';
-    CopyTextBounded(path + keyLength, name, capacity - keyLength);
-    return path;
+// A copy of an enumerated name in a zero-filled heap block of 520 bytes of
+// its own, since the next level enumerates into the shared buffer.
+template <class Ch> static Ch *CopyOfKeyName(const Ch *name) {
+    Ch *copy = (Ch *)AllocZeroed(NameCopyBytes);
+    if (copy) CopyTextBounded(copy, name, NameCopyBytes / (int)sizeof(Ch));
+    return copy;
 }
 
 // Enumerating at index 0 after each deletion walks the children without
 // index bookkeeping; a child that cannot be deleted ends the walk, and then
-// the key's own deletion fails too. The root is passed on unchecked.
+// the key's own deletion fails too. Each level opens its children relative
+// to its own open key: only each name in a key path is bounded (255
+// characters), a path is not, and the narrow registry calls take no path
+// longer than MAX_PATH. The root is passed on unchecked.
 template <class Ch> static int DeleteRegKeyTreeT(HKEY root, const Ch *subKey) {
     // An empty path would name the root itself and empty it whole.
     if (!subKey || !subKey[0]) return 0;
     HKEY key;
     if (ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS) return 0;
     Ch *name = (Ch *)KeyName;
-    bool open = true;
     while (FirstSubkeyName(key, name) == ERROR_SUCCESS) {
         if (ApiRegDeleteKey(key, name) == ERROR_SUCCESS) continue;
-        RegCloseKey(key);
-        open = false;
-        Ch *childPath = ChildKeyPath(subKey, name);
-        if (!childPath) break;
-        int deleted = DeleteRegKeyTreeT(root, childPath);
-        FreeBlock(childPath);
-        if (!deleted || ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS)
-            break;
-        open = true;
+        Ch *child = CopyOfKeyName(name);
+        const int deleted = child && DeleteRegKeyTreeT(key, child);
+        FreeBlock(child);
+        if (!deleted) break;
     }
-    if (open) RegCloseKey(key);
+    RegCloseKey(key);
     return ApiRegDeleteKey(root, subKey) == ERROR_SUCCESS ? 1 : 0;
 }
 

@@ -42,12 +42,14 @@ class HostileOk : public testing::Test {
     }
     // Creates the window in the given installation folder and presses OK.
     std::string PressOkIn(const std::wstring &folder) {
-        Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr);
-        if (!IsWindow(Window)) return "<no window>";
+        const std::string refused = AnsweringAnyMessage(
+            [&] { Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr); });
+        if (!IsWindow(Window)) return "<no window> " + refused;
         if (!SetCurrentDirectoryW(folder.c_str())) return "<no folder>";
         MessageBoxAnswerer answerer;
         SendMessageA((HWND)GetControlHandle(Window, IdOk), BM_CLICK, 0, 0);
         SetCurrentDirectoryW(Previous);
+        Icon = answerer.Icon;
         return answerer.Answered ? answerer.Text : "<no message>";
     }
     // A fresh installation folder, with the two executables in Bin.
@@ -79,6 +81,7 @@ class HostileOk : public testing::Test {
     std::vector<WindowObject> Entries;
     std::vector<std::wstring> Folders;
     HWND Window = nullptr;
+    UINT Icon = 0; // of the message after OK
     wchar_t Previous[MAX_PATH];
 };
 
@@ -100,16 +103,20 @@ std::wstring MakeLongInstallation(std::wstring folder, size_t length, const std:
 }
 
 // 243 characters: Bin\Quenlo64.exe no longer fits MAX_PATH, so no program
-// could be started from that path; nothing is written, and the message does
-// not blame rights.
+// could be started from that path; nothing is associated, and the message
+// blames the folder's length, not rights nor a missing Quenlo. Bin\Quenlo.exe
+// still fits, and its shortcut is made.
 TEST_F(HostileOk, FolderWhoseExecutablePathDoesNotFit) {
     const std::wstring folder = MakeLongInstallation(Folder(L"qnlong"), 243, L"");
     ASSERT_EQ(243u, folder.size());
     ASSERT_NE(INVALID_FILE_ATTRIBUTES,
               GetFileAttributesW((L"\\\\?\\" + folder + L"\\Bin\\Quenlo64.exe").c_str()));
-    EXPECT_EQ(Text(TextNotInstalled), PressOkIn(folder));
+    EXPECT_EQ(Text(TextFolderTooLong), PressOkIn(folder));
+    EXPECT_EQ(MB_ICONHAND, Icon);
     EXPECT_TRUE(NothingAssociated());
-    EXPECT_TRUE(NoShortcuts());
+    EXPECT_EQ(Utf8(folder) + "\\Bin\\Quenlo.exe",
+              ReadShortcut(CommonDesktop() + "\\Quenlo.lnk").Path);
+    EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo 64.lnk"));
     EXPECT_FALSE(IsWindow(Window));
 }
 
@@ -129,16 +136,47 @@ TEST_F(HostileOk, LongestFolderWithLettersOutsideTheCodePage) {
     EXPECT_EQ(Utf8(folder) + "\\Bin", link.WorkingDirectory);
 }
 
+// Twenty levels, with paths far longer than MAX_PATH.
 TEST_F(HostileOk, ExplorerRecordTwentyLevelsDeep) {
     std::string key = FileExts + ".qnr";
     for (int level = 0; level < 20; ++level)
-        key += "\\Level" + std::to_string(level);
+        key += "\\Level" + std::to_string(level) + "OfTheRecord";
+    ASSERT_GT(key.size(), (size_t)MAX_PATH);
     RegWrite(HKEY_CURRENT_USER, key, "Deep", "x");
     ASSERT_TRUE(RegKeyExists(HKEY_CURRENT_USER, key));
     EXPECT_EQ(Text(TextSaved), PressOkIn(Folder(L"qndeep")));
     EXPECT_EQ(std::vector<std::string>{"OpenWithList"},
               RegSubkeyNames(HKEY_CURRENT_USER, FileExts + ".qnr"));
     EXPECT_EQ("Quenlo.Resource", RegString(HKEY_CLASSES_ROOT, ".qnr", nullptr));
+}
+
+// A record that cannot be deleted keeps its UserChoice, and the program it
+// names, in charge: that type is not associated and its classes are put
+// back; the others are.
+TEST_F(HostileOk, ExplorerRecordThatCannotBeReset) {
+    const std::string record = FileExts + ".qnp";
+    RegWrite(HKEY_CURRENT_USER, record + "\\UserChoice", "Progid", "Other.Program");
+    // A link to a key that does not exist: neither it nor its record can be
+    // deleted by their names.
+    const std::wstring link = Wide(record + "\\Link");
+    HKEY key;
+    ASSERT_EQ(0, RegCreateKeyExW(HKEY_CURRENT_USER, link.c_str(), 0, nullptr,
+                                 REG_OPTION_CREATE_LINK | REG_OPTION_VOLATILE,
+                                 KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, &key, nullptr));
+    const std::wstring target = L"\\Registry\\Machine\\Software\\QuenloTestsNoSuchKey";
+    RegSetValueExW(key, L"SymbolicLinkValue", 0, REG_LINK, (const BYTE *)target.c_str(),
+                   target.size() * sizeof(wchar_t));
+    RegCloseKey(key);
+    const std::string message = PressOkIn(Folder(L"qnchoice"));
+    ASSERT_EQ(0,
+              RegOpenKeyExW(HKEY_CURRENT_USER, link.c_str(), REG_OPTION_OPEN_LINK, DELETE, &key));
+    EXPECT_EQ(0, RegDeleteKeyW(key, L""));
+    RegCloseKey(key);
+    EXPECT_EQ(Text(TextNoRights), message);
+    EXPECT_EQ("Other.Program", RegString(HKEY_CURRENT_USER, record + "\\UserChoice", "Progid"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Quenlo.Project"));
+    EXPECT_EQ("Quenlo.Window", RegString(HKEY_CLASSES_ROOT, ".qnw", nullptr));
 }
 
 TEST_F(HostileOk, ShellFoldersMissing) {
@@ -161,7 +199,8 @@ TEST_F(HostileOk, ShellFoldersMissing) {
                        restore.second.second.size() + 1);
     RegCloseKey(machine);
     RegCloseKey(user);
-    EXPECT_EQ(Text(TextSaved), message) << "shortcuts and the font file are skipped quietly";
+    EXPECT_EQ(Text(TextShortcutsFailed), message) << "the font file is skipped quietly";
+    EXPECT_EQ(MB_ICONEXCLAMATION, Icon);
     EXPECT_TRUE(NoShortcuts());
     EXPECT_TRUE(FileExists(fonts + "\\LDisplay.ttf")) << "no fonts folder: the file is left";
     DeleteFileA((fonts + "\\LDisplay.ttf").c_str());
@@ -173,7 +212,10 @@ TEST_F(HostileOk, DesktopFolderThatDoesNotExist) {
     RegWrite(HKEY_LOCAL_MACHINE, ShellFolders, "Common Desktop", "C:\\No Such Desktop");
     const std::string message = PressOkIn(Folder(L"qnnodesk"));
     RegWrite(HKEY_LOCAL_MACHINE, ShellFolders, "Common Desktop", common);
-    EXPECT_EQ(Text(TextSaved), message);
+    EXPECT_EQ(Text(TextShortcutsFailed), message);
+    EXPECT_EQ(MB_ICONEXCLAMATION, Icon);
+    EXPECT_EQ("Quenlo.Project", RegString(HKEY_CLASSES_ROOT, ".qnp", nullptr))
+        << "associated all the same";
     EXPECT_FALSE(FileExists("C:\\No Such Desktop"));
     EXPECT_TRUE(NoShortcuts());
 }

@@ -202,7 +202,7 @@ TEST_F(TextListTest, AMissingTableLeavesTheListEmpty) {
 }
 
 TEST_F(TextListTest, AnExtraLineIsLoadedAndUnused) {
-    std::string table = ResourceBytes(102) + "10017=Extra\r\n";
+    std::string table = ResourceBytes(102) + "10019=Extra\r\n";
     ParseLanguageTable((const unsigned char *)table.c_str(),
                        [](void *list, const char *text) {
                            SendMessageA((HWND)list, LB_ADDSTRING, 0, (LPARAM)text);

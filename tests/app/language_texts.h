@@ -4,9 +4,10 @@
 #include <windows.h>
 #include <string>
 
+#include "app/settings.h"
 #include "tests/support/test_support.h"
 
-inline const wchar_t *const English[17] = {
+inline const wchar_t *const English[LanguageTexts] = {
     L"&Add a shortcut of the 32-bit executable to the desktop",
     L"&Add a shortcut of the 64-bit executable to the desktop",
     L"Uncheck the files you do not wish to be associated to Quenlo",
@@ -27,9 +28,12 @@ inline const wchar_t *const English[17] = {
     L"&64-bit",
     L"Quenlo was not found in this folder. Please run the 'Settings' program from the Quenlo "
     L"installation folder.",
+    L"The desktop shortcuts could not be created. You will have to create them manually.",
+    L"The path of this folder is too long. Please run the 'Settings' program from a Quenlo "
+    L"installation folder with a shorter path.",
 };
 
-inline const wchar_t *const Catalan[17] = {
+inline const wchar_t *const Catalan[LanguageTexts] = {
     L"&Crea una drecera de l'executable de 32 bits a l'escriptori",
     L"&Crea una drecera de l'executable de 64 bits a l'escriptori",
     L"Desmarqueu els fitxers que no vulgueu associar a l'Quenlo",
@@ -50,9 +54,13 @@ inline const wchar_t *const Catalan[17] = {
     L"&64 bits",
     L"No s'ha trobat l'Quenlo en aquesta carpeta. Si us plau executeu el programa 'Settings' des "
     L"de la carpeta d'instal\u00b7laci\u00f3 de l'Quenlo.",
+    L"No s'han pogut crear les dreceres de l'escriptori. Les haureu de crear manualment.",
+    L"El cam\u00ed d'aquesta carpeta \u00e9s massa llarg. Si us plau executeu el programa "
+    L"'Settings' des d'una carpeta d'instal\u00b7laci\u00f3 de l'Quenlo amb un cam\u00ed "
+    L"m\u00e9s curt.",
 };
 
-inline const wchar_t *const Spanish[17] = {
+inline const wchar_t *const Spanish[LanguageTexts] = {
     L"&Crear un acceso directo del ejecutable de 32 bits en el escritorio",
     L"&Crear un acceso directo del ejecutable de 64 bits en el escritorio",
     L"Desmarque los archivos que no desee asociar a Quenlo",
@@ -73,6 +81,10 @@ inline const wchar_t *const Spanish[17] = {
     L"&64 bits",
     L"No se ha encontrado Quenlo en esta carpeta. Por favor ejecute el programa 'Settings' desde "
     L"la carpeta de instalaci\u00f3n de Quenlo.",
+    L"No se han podido crear los accesos directos del escritorio. Deber\u00e1 crearlos "
+    L"manualmente.",
+    L"La ruta de esta carpeta es demasiado larga. Por favor ejecute el programa 'Settings' desde "
+    L"una carpeta de instalaci\u00f3n de Quenlo con una ruta m\u00e1s corta.",
 };
 
 // A text in Windows-1252, as the tables hold it.

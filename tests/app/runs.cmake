@@ -19,7 +19,10 @@ set_tests_properties(app_cyrillic PROPERTIES
 add_test(NAME app_32bit_system COMMAND app_tests
   "--gtest_filter=SettingsRun.*:SettingsBehaviour.OptionButtonsChooseTheExecutable")
 set_tests_properties(app_32bit_system PROPERTIES ENVIRONMENT "QN_WINE_PREFIX=32")
+# The runs in this prefix make Settings windows, whose guard must not see the
+# windows of a Quenlo that another area's tests make (tests/CMakeLists.txt);
+# the 32-bit prefix has a Wine server, and windows, of its own.
 set_tests_properties(app_catalan app_spanish app_cyrillic PROPERTIES
-  RESOURCE_LOCK "settings-machine-state;display")
-set_property(TEST app APPEND PROPERTY RESOURCE_LOCK settings-machine-state)
+  RESOURCE_LOCK "settings-machine-state;display;quenlo-windows")
+set_property(TEST app APPEND PROPERTY RESOURCE_LOCK "settings-machine-state;quenlo-windows")
 set_property(TEST app_32bit_system APPEND PROPERTY RESOURCE_LOCK display)

@@ -17,6 +17,7 @@
 #include "tests/support/message_box_answerer.h"
 #include "tests/support/test_support.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 namespace {
@@ -43,7 +44,9 @@ class SettingsBehaviour : public testing::Test {
             RemoveFolderTree(folder);
     }
     HWND Create() {
-        Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr);
+        EXPECT_EQ("", AnsweringAnyMessage([&] {
+                      Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr);
+                  }));
         return Window;
     }
     HWND Control(int id) { return (HWND)GetControlHandle(Window, id); }
@@ -100,6 +103,7 @@ TEST(AdministratorGuard, RefusesNonAdministratorsFromWindows81On) {
 
 TEST_F(SettingsBehaviour, CreationSetsCaptionsAndChoices) {
     ASSERT_TRUE(Create());
+    EXPECT_TRUE(IsWindowUnicode(Window)) << "the form Settings.exe gives its window";
     if (PRIMARYLANGID(GetUserDefaultLangID()) != LANG_ENGLISH) GTEST_SKIP() << "English only";
     EXPECT_EQ(" Quenlo 2 Settings", WindowTextOf(Window));
     EXPECT_EQ("Uncheck the files you do not wish to be associated to Quenlo",
@@ -269,10 +273,65 @@ TEST_F(SettingsBehaviour, DriveRootGetsNoDoubledBackslash) {
               RegString(HKEY_CLASSES_ROOT, "Quenlo.Resource\\DefaultIcon", nullptr));
 }
 
+// What a program started by the shell heard on its command line: the stub
+// writes it beside itself.
+std::string StubCommandLine(const std::wstring &executable) {
+    HANDLE file = CreateFileW((executable + L".args").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<not started>";
+    char line[2048] = {};
+    DWORD read = 0;
+    ReadFile(file, line, sizeof line - 1, &read, nullptr);
+    CloseHandle(file);
+    return line;
+}
+
+// The shell reads %1, %L and %VAR% inside the open command; a folder that
+// holds them still names the executable, and opening a project runs it.
+TEST_F(SettingsBehaviour, PercentSignsInTheFolderStillOpenProjects) {
+    ASSERT_TRUE(Create());
+    ASSERT_TRUE(SetEnvironmentVariableW(L"QNFOLDER", L"C:\\elsewhere"));
+    const std::wstring projects = MakeTempFolder(L"qnprojects");
+    Folders.push_back(projects);
+    const std::wstring project = projects + L"\\My Project.qnp";
+    MakeFile(Utf8(project));
+    for (const wchar_t *name : {L"qn%1 ", L"qn %L", L"qn%QNFOLDER%x"}) {
+        SCOPED_TRACE(Utf8(name));
+        const std::wstring folder = MakeTempFolder(name);
+        ASSERT_FALSE(folder.empty());
+        Folders.push_back(folder);
+        const std::wstring executable = folder + L"\\Bin\\Quenlo64.exe";
+        CreateDirectoryW((folder + L"\\Bin").c_str(), nullptr);
+        ASSERT_TRUE(
+            CopyFileW(TestProgramPath(L"quenlo_stub.exe").c_str(), executable.c_str(), FALSE));
+        UseBaseFolder(Utf8(folder));
+        ASSERT_EQ(1, AssociateFileType(L".qnp", L"Project", L",0"));
+        SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
+
+        SHELLEXECUTEINFOW open = {};
+        open.cbSize = sizeof open;
+        open.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        open.lpVerb = L"open";
+        open.lpFile = project.c_str();
+        open.nShow = SW_SHOWNORMAL;
+        ASSERT_TRUE(ShellExecuteExW(&open));
+        ASSERT_NE(nullptr, open.hProcess);
+        EXPECT_EQ(0u, WaitForExitCode(open.hProcess));
+        CloseHandle(open.hProcess);
+        const std::string line = StubCommandLine(executable);
+        EXPECT_EQ(0u, line.find("\"" + Utf8(executable) + "\"")) << line;
+        EXPECT_NE(std::string::npos, line.find("\"" + Utf8(project) + "\"")) << line;
+    }
+    SetEnvironmentVariableW(L"QNFOLDER", nullptr);
+}
+
 TEST_F(SettingsBehaviour, PathsThatDoNotFitFailWithoutWriting) {
     ASSERT_TRUE(Create());
     // 245 characters: the folder fits, its executable's path does not.
     UseBaseFolder("C:\\" + std::string(242, 'q'));
+    wchar_t path[TextChars];
+    EXPECT_FALSE(FindExecutable(path, L"Quenlo64.exe"));
+    EXPECT_STREQ(L"", path) << "no cut path is left behind";
     EXPECT_EQ(0, AssociateCheckedTypes());
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Quenlo.Project"));
@@ -280,6 +339,9 @@ TEST_F(SettingsBehaviour, PathsThatDoNotFitFailWithoutWriting) {
     EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
     // An empty folder is one that could not be read whole.
     UseBaseFolder("");
+    lstrcpyW(path, L"C:\\Stale\\Bin\\Quenlo.exe");
+    EXPECT_FALSE(FindExecutable(path, L"Quenlo.exe"));
+    EXPECT_STREQ(L"", path);
     EXPECT_EQ(0, AssociateFileType(L".qnp", L"Project", L",0"));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
 }
@@ -288,7 +350,7 @@ TEST_F(SettingsBehaviour, ShortcutsGoToTheDesktopOfTheScope) {
     ASSERT_TRUE(Create());
     const std::string base = Installation();
     UseBaseFolder(base);
-    AddDesktopShortcut(L"Quenlo 64", L"Quenlo64.exe", IdShortcut64);
+    EXPECT_TRUE(AddDesktopShortcut(L"Quenlo 64", L"Quenlo64.exe", IdShortcut64));
     const std::string common = CommonDesktop() + "\\Quenlo 64.lnk";
     LinkInfo link = ReadShortcut(common);
     ASSERT_TRUE(link.Loaded) << common;
@@ -299,17 +361,18 @@ TEST_F(SettingsBehaviour, ShortcutsGoToTheDesktopOfTheScope) {
     EXPECT_EQ("Quenlo 64", link.Description);
 
     RegistryScope = HKEY_CURRENT_USER;
-    AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32);
+    EXPECT_TRUE(AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32));
     EXPECT_TRUE(ReadShortcut(UserDesktop() + "\\Quenlo.lnk").Loaded);
     EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
 
-    // A cleared check box makes none, and neither does a missing executable.
+    // A cleared check box makes none, and neither does a missing executable,
+    // which fails the shortcut asked for.
     RemoveShortcuts();
     Check(IdShortcut32, false);
-    AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32);
+    EXPECT_TRUE(AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32));
     EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo.lnk"));
     DeleteFileW(Wide(base + "\\Bin\\Quenlo64.exe").c_str());
-    AddDesktopShortcut(L"Quenlo 64", L"Quenlo64.exe", IdShortcut64);
+    EXPECT_FALSE(AddDesktopShortcut(L"Quenlo 64", L"Quenlo64.exe", IdShortcut64));
     EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo 64.lnk"));
 }
 
@@ -321,7 +384,7 @@ TEST_F(SettingsBehaviour, MissingDesktopFolderSkipsTheShortcut) {
     HKEY opened;
     ASSERT_EQ(0, RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &opened));
     RegDeleteValueA(opened, "Common Desktop");
-    AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32);
+    EXPECT_FALSE(AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32));
     RegCloseKey(opened);
     RegWrite(HKEY_LOCAL_MACHINE, key, "Common Desktop", saved);
     EXPECT_FALSE(FileExists(saved + "\\Quenlo.lnk"));
@@ -387,7 +450,7 @@ TEST_F(SettingsBehaviour, OkSavesReportsAndCloses) {
     const std::string base = Installation();
     MessageBoxAnswerer answerer;
     EXPECT_EQ(Text(TextSaved), PressOkIn(base, &answerer));
-    EXPECT_EQ((const char *)App->Title, answerer.Caption) << "the application title";
+    EXPECT_EQ(" Settings", answerer.Caption) << "the application title";
     EXPECT_EQ(MB_ICONASTERISK, answerer.Icon);
     EXPECT_FALSE(IsWindow(Window)) << "OK closes the window";
     EXPECT_EQ(nullptr, WorkArea);
@@ -403,12 +466,30 @@ TEST_F(SettingsBehaviour, OkWithoutRightsReportsText11) {
     const std::string base = Installation();
     std::string text;
     {
+        MessageBoxAnswerer answerer;
         DeletedRootOverride classes(HKEY_CLASSES_ROOT);
         DeletedRootOverride user(HKEY_CURRENT_USER);
-        text = PressOkIn(base);
+        text = PressOkIn(base, &answerer);
+        EXPECT_EQ(MB_ICONASTERISK, answerer.Icon) << "the shortcuts were made";
     }
     EXPECT_EQ(Text(TextNoRights), text);
     EXPECT_FALSE(IsWindow(Window));
+
+    // Without the shortcuts either, both are told, with a warning.
+    ASSERT_TRUE(Create());
+    const std::string folders =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    const std::string common = CommonDesktop();
+    RegWrite(HKEY_LOCAL_MACHINE, folders, "Common Desktop", "C:\\No Such Desktop");
+    MessageBoxAnswerer answerer;
+    {
+        DeletedRootOverride classes(HKEY_CLASSES_ROOT);
+        DeletedRootOverride user(HKEY_CURRENT_USER);
+        text = PressOkIn(base, &answerer);
+    }
+    RegWrite(HKEY_LOCAL_MACHINE, folders, "Common Desktop", common);
+    EXPECT_EQ(Text(TextNoRights) + "\n\n" + Text(TextShortcutsFailed), text);
+    EXPECT_EQ(MB_ICONEXCLAMATION, answerer.Icon);
 }
 
 TEST_F(SettingsBehaviour, OkWithEverythingClearedStillRemovesObsoleteFiles) {
@@ -428,7 +509,8 @@ TEST_F(SettingsBehaviour, OkWithEverythingClearedStillRemovesObsoleteFiles) {
 TEST_F(SettingsBehaviour, OkOutsideTheInstallationFolderWritesNothing) {
     ASSERT_TRUE(Create());
     const std::string base = Installation();
-    DeleteFileW(Wide(base + "\\Bin\\Quenlo64.exe").c_str()); // the associations' executable
+    for (const char *name : {"\\Bin\\Quenlo.exe", "\\Bin\\Quenlo64.exe"})
+        DeleteFileW(Wide(base + name).c_str());
     const std::string obsolete = SystemFolder() + "\\QNDllMsd.dll";
     MakeFile(obsolete);
     MessageBoxAnswerer answerer;
@@ -439,8 +521,42 @@ TEST_F(SettingsBehaviour, OkOutsideTheInstallationFolderWritesNothing) {
         EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, key)) << key;
         EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, FileExts + key)) << key;
     }
-    EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk")) << "Quenlo.exe is there";
+    EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
     EXPECT_FALSE(FileExists(obsolete));
+}
+
+// A 32-bit-only installation on a 64-bit system, where Settings starts: its
+// executable is preselected and OK associates it and makes its shortcut.
+TEST_F(SettingsBehaviour, ThirtyTwoBitOnlyInstallationPreselectsItsExecutable) {
+    if (!Is64BitSystem()) GTEST_SKIP() << "the 64-bit choice";
+    const std::string base = Installation();
+    DeleteFileW(Wide(base + "\\Bin\\Quenlo64.exe").c_str());
+    wchar_t previous[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(Wide(base).c_str());
+    const bool created = Create() != nullptr;
+    SetCurrentDirectoryW(previous);
+    ASSERT_TRUE(created);
+    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(Id32Bit), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(Id64Bit), BM_GETCHECK, 0, 0));
+    EXPECT_STREQ(L"Quenlo.exe", TargetExecutable);
+    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(IdShortcut32), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(IdShortcut64), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(Text(TextSaved), PressOkIn(base));
+    EXPECT_EQ("\"" + base + "\\Bin\\Quenlo.exe\" \"%1\"",
+              RegString(HKEY_CLASSES_ROOT, "Quenlo.Project\\shell\\open\\command", nullptr));
+    EXPECT_TRUE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
+    EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo 64.lnk"));
+
+    // With the missing executable chosen, nothing is associated, but the
+    // shortcut that can be made still is.
+    ForgetAssociations();
+    RemoveShortcuts();
+    ASSERT_TRUE(Create());
+    EXPECT_STREQ(L"Quenlo64.exe", TargetExecutable) << "created outside the installation";
+    EXPECT_EQ(Text(TextNotInstalled), PressOkIn(base));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
+    EXPECT_TRUE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
 }
 
 // A key that cannot take a subkey stands in for a read-only one: a
@@ -519,16 +635,17 @@ TEST_F(SettingsBehaviour, GuardsRefuseInTheirOrder) {
     HWND environment = CreateWindowExW(0, environmentClass.lpszClassName, L"Quenlo", WS_OVERLAPPED,
                                        0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     AskIsAdministrator = AnAdministrator;
+    auto create = [&] { return (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr); };
     {
         MessageBoxAnswerer answerer;
-        EXPECT_EQ(nullptr, Create());
+        EXPECT_EQ(nullptr, create());
         EXPECT_EQ(Text(TextEnvironmentRunning), answerer.Text);
         EXPECT_EQ(MB_ICONHAND, answerer.Icon);
     }
     if (GetOsVersion(nullptr) > 8) {
         AskIsAdministrator = NotAnAdministrator;
         MessageBoxAnswerer answerer;
-        EXPECT_EQ(nullptr, Create());
+        EXPECT_EQ(nullptr, create());
         EXPECT_EQ(Text(TextNeedsAdministrator), answerer.Text);
         EXPECT_EQ(MB_ICONHAND, answerer.Icon);
     }

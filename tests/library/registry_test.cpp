@@ -134,6 +134,19 @@ TYPED_TEST(RegistryRoutines, DeleteKeyTreeRemovesEveryLevel) {
     EXPECT_FALSE(KeyExists(this->Base + "\\T"));
     EXPECT_TRUE(KeyExists(this->Base));
     EXPECT_EQ(0, DeleteRegKeyTree(HKEY_CURRENT_USER, this->Key("\\T").c_str()));
+
+    // Thirty levels, whose deeper paths are far longer than MAX_PATH (made
+    // by the wide call: the narrow ones take no longer path).
+    std::string deep = this->Base + "\\T";
+    for (int level = 0; level < 30; ++level)
+        deep += "\\TreeLevelNumber" + std::to_string(level + 10);
+    ASSERT_GT(deep.size(), 2u * MAX_PATH);
+    HKEY made;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, TextOf<wchar_t>(deep).c_str(), 0,
+                                             nullptr, 0, KEY_ALL_ACCESS, nullptr, &made, nullptr));
+    RegCloseKey(made);
+    EXPECT_EQ(1, DeleteRegKeyTree(HKEY_CURRENT_USER, this->Key("\\T").c_str()));
+    EXPECT_FALSE(KeyExists(this->Base + "\\T"));
 }
 
 TYPED_TEST(RegistryRoutines, DeleteKeyTreeRefusesAnEmptyPath) {

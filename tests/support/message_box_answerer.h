@@ -67,3 +67,12 @@ class MessageBoxAnswerer {
     HANDLE Watcher;
     std::atomic<bool> Stop{false};
 };
+
+// Runs make with an answerer standing by, for code that is to show no
+// message (making a window whose start-up guards may refuse): a box it shows
+// all the same is answered instead of waited on. Its text, or "" for none.
+template <class Make> std::string AnsweringAnyMessage(Make make) {
+    MessageBoxAnswerer answerer;
+    make();
+    return answerer.Answered ? answerer.Text : std::string();
+}
