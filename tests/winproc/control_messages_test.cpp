@@ -51,20 +51,25 @@ TEST(ColourRequests, ControlsGetTheirBrushAndTextColour) {
     EXPECT_EQ(Red, GetTextColor(canvas.Dc()));
 }
 
-// The list box paints each item over the text background it was given.
+// The list box paints each item over the text background it was given;
+// one without a colour of its own keeps the white of the system's.
 TEST(ColourRequests, ListBoxItemsStandOnTheListBoxColour) {
-    TemplateBuilder builder(1);
-    builder.Add(KindListBox, 0, L"lstItems", L"").BackColorSetting = Red;
+    TemplateBuilder builder(2);
+    builder.Add(KindListBox, 0, L"lstColoured", L"").BackColorSetting = Red;
+    builder.Add(KindListBox, 1, L"lstPlain", L"").BackColorSetting = NoColour;
     BuiltWindow window(builder);
     ASSERT_TRUE(IsWindow(window.Handle));
-    HWND list = window.Control(0);
-    SendMessageA(list, LB_ADDSTRING, 0, (LPARAM) "one");
-    RECT item = {};
-    ASSERT_NE(LB_ERR, SendMessageA(list, LB_GETITEMRECT, 0, (LPARAM)&item));
-    Canvas canvas(item.right, item.bottom + 4);
-    SendMessageA(list, WM_PRINTCLIENT, (WPARAM)canvas.Dc(), PRF_CLIENT);
-    EXPECT_EQ(Red, canvas.Pixel(item.right - 2, (item.top + item.bottom) / 2));
-    EXPECT_EQ(Red, canvas.Pixel(item.right - 2, item.bottom + 2)) << "below the items";
+    const COLORREF expected[] = {Red, RGB(255, 255, 255)};
+    for (int i = 0; i < 2; ++i) {
+        HWND list = window.Control(i);
+        SendMessageA(list, LB_ADDSTRING, 0, (LPARAM) "one");
+        RECT item = {};
+        ASSERT_NE(LB_ERR, SendMessageA(list, LB_GETITEMRECT, 0, (LPARAM)&item));
+        Canvas canvas(item.right, item.bottom + 4);
+        SendMessageA(list, WM_PRINTCLIENT, (WPARAM)canvas.Dc(), PRF_CLIENT);
+        EXPECT_EQ(expected[i], canvas.Pixel(item.right - 2, (item.top + item.bottom) / 2)) << i;
+        EXPECT_EQ(expected[i], canvas.Pixel(item.right - 2, item.bottom + 2)) << "below, " << i;
+    }
 }
 
 // Scroll bars and other scrolling controls in a group or picture box are
