@@ -129,6 +129,11 @@ static bool HasDropDownList(const WindowObject *owner) {
     return owner->Kind == KindComboBox || owner->Kind == KindExtendedComboBox;
 }
 
+static void KeepListChoice(HWND combo, LRESULT selected) {
+    SendMessageAW(combo, CB_SETCURSEL, (WPARAM)selected, 0);
+    SetFocus(combo);
+}
+
 // Enter and Esc: with the list of a combo box open they close it (Enter
 // keeps the highlighted item); otherwise they press the default or the
 // cancel button, as in any single-line field of the window.
@@ -140,11 +145,37 @@ static LRESULT InnerEnterOrEscape(const InnerMessage &inner) {
         return SendMessageAW(GetParent(owner), RTM_NAVIGATE, key, (LPARAM)owner);
     const LRESULT selected = SendMessageAW(owner, CB_GETCURSEL, 0, 0);
     SendMessageAW(owner, CB_SHOWDROPDOWN, FALSE, 0);
-    if (key == VK_RETURN) {
-        SendMessageAW(owner, CB_SETCURSEL, (WPARAM)selected, 0);
-        SetFocus(owner);
-    }
-    return OwnerThenPrevious(inner);
+    const bool extended = inner.Owner->Kind == KindExtendedComboBox;
+    if (key == VK_RETURN) KeepListChoice(owner, selected);
+    const LRESULT result = OwnerThenPrevious(inner);
+    // The extended combo box's own field takes Enter as the end of an edit:
+    // it clears the selection and keeps the focus. The item chosen in the
+    // list stands.
+    if (key == VK_RETURN && extended && IsWindow(owner)) KeepListChoice(owner, selected);
+    return result;
+}
+
+// Up and Down move the selection of a combo box from its field.
+static LRESULT InnerUpOrDown(const InnerMessage &inner) {
+    if (!HasDropDownList(inner.Owner) || !SendMessageAW(inner.Owner->Handle, CB_GETCOUNT, 0, 0))
+        return Previous(inner);
+    HWND owner = inner.Owner->Handle;
+    const int id = inner.Owner->Id;
+    // The edit field of an extended combo box stands inside its combo box;
+    // the combo box itself reports its changes.
+    const bool extendedField =
+        inner.Owner->Kind == KindExtendedComboBox && GetParent(inner.Message.Window) != owner;
+    // Selecting the current item again makes the list's move from it a
+    // change the combo box reports.
+    const LRESULT selected = SendMessageAW(owner, CB_GETCURSEL, 0, 0);
+    SendMessageAW(owner, CB_SETCURSEL, (WPARAM)-1, 0);
+    SendMessageAW(owner, CB_SETCURSEL, (WPARAM)selected, 0);
+    const LRESULT result = Previous(inner);
+    // That field moves the selection by CB_SETCURSEL, which notifies
+    // nobody; the window hears of the change as from a plain combo box.
+    if (extendedField && IsWindow(owner) && SendMessageAW(owner, CB_GETCURSEL, 0, 0) != selected)
+        SendMessageAW(GetParent(owner), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), (LPARAM)owner);
+    return result;
 }
 
 static LRESULT InnerKeyDown(const InnerMessage &inner) {
@@ -156,15 +187,7 @@ static LRESULT InnerKeyDown(const InnerMessage &inner) {
     case VK_ESCAPE:
     case VK_RETURN: return InnerEnterOrEscape(inner);
     case VK_UP:
-    case VK_DOWN:
-        if (HasDropDownList(inner.Owner) && SendMessageAW(owner, CB_GETCOUNT, 0, 0)) {
-            // Selecting the current item again makes the list's move from it
-            // a change the combo box reports.
-            const LRESULT selected = SendMessageAW(owner, CB_GETCURSEL, 0, 0);
-            SendMessageAW(owner, CB_SETCURSEL, (WPARAM)-1, 0);
-            SendMessageAW(owner, CB_SETCURSEL, (WPARAM)selected, 0);
-        }
-        return Previous(inner);
+    case VK_DOWN: return InnerUpOrDown(inner);
     default: return OwnerThenPrevious(inner);
     }
 }

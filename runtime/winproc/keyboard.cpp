@@ -146,7 +146,8 @@ LRESULT OnSetFocus(WindowObject *object, const WindowMessage &m) {
 
 static void ClickCommand(WindowObject *window, HWND button) {
     WindowObject *control = ObjectFromHandle(button);
-    if (!control) return;
+    // As in the dialog manager, no key presses a disabled button.
+    if (!control || !IsWindowEnabled(button)) return;
     CallEventProcedure(window, window->Handle, WM_COMMAND, MAKEWPARAM(control->Id, BN_CLICKED),
                        (LPARAM)button);
 }
@@ -277,15 +278,25 @@ void DropDefaultLook(WindowObject *object) {
     object->DefaultButton = defaultButton;
 }
 
-// The character after the first "&" of a caption, compared with the typed
-// one, or with the typed one in upper case.
+static unsigned UpperCaseChar(unsigned char c) {
+    return (unsigned char)(uintptr_t)CharUpperA((LPSTR)(uintptr_t)c);
+}
+static unsigned UpperCaseChar(wchar_t c) {
+    return (wchar_t)(uintptr_t)CharUpperW((LPWSTR)(uintptr_t)c);
+}
+
+// The character after the first "&" of a caption that is not "&&" (a
+// literal ampersand), compared with the typed one in either case.
 template <class Ch> static bool HasMnemonic(const Ch *text, unsigned typed) {
     if (!text) return false;
-    for (; *text; ++text)
-        if (*text == '&') {
-            const unsigned next = (unsigned)text[1];
-            return next && (next == typed || next == (typed & ~0x20u));
+    for (; *text; ++text) {
+        if (*text != '&') continue;
+        if (text[1] == '&') {
+            ++text;
+            continue;
         }
+        return text[1] && UpperCaseChar(text[1]) == UpperCaseChar((Ch)typed);
+    }
     return false;
 }
 
@@ -299,8 +310,8 @@ static void Click(HWND control) {
     SendMessageAW(control, WM_LBUTTONUP, 0, 0);
 }
 
-// Selects the tab whose text carries the mnemonic; the tab control, or 0.
-static HWND SelectTabByMnemonic(WindowObject *tabs, HWND window, unsigned typed) {
+// The first tab whose text carries the mnemonic, or -1.
+static int TabWithMnemonic(const WindowObject *tabs, unsigned typed) {
     for (int tab = 0; tab < tabs->ItemCount; ++tab) {
         wchar_t text[66] = {};
         TCITEMW item = {};
@@ -310,18 +321,29 @@ static HWND SelectTabByMnemonic(WindowObject *tabs, HWND window, unsigned typed)
         // The item text comes back in the form of the message sent.
         const bool found = SendMessageAW(tabs->Handle, TextMessageAW(TCM_GETITEMA, TCM_GETITEMW),
                                          tab, (LPARAM)&item);
-        if (!found || !CaptionHasMnemonic(text, typed)) continue;
-        SetFocus(tabs->Handle);
-        if (!IsWindow(window)) return tabs->Handle;
-        NMHDR header = {tabs->Handle, (UINT_PTR)tabs->Id, (UINT)TCN_SELCHANGING};
-        HWND parent = GetParent(tabs->Handle);
-        SendMessageAW(parent, WM_NOTIFY, tabs->Id, (LPARAM)&header);
-        SendMessageAW(tabs->Handle, TCM_SETCURSEL, tab, 0);
-        header.code = (UINT)TCN_SELCHANGE;
-        SendMessageAW(parent, WM_NOTIFY, tabs->Id, (LPARAM)&header);
-        return tabs->Handle;
+        if (found && CaptionHasMnemonic(text, typed)) return tab;
     }
-    return nullptr;
+    return -1;
+}
+
+// Selects a tab as a click on it would, with the notices around the change.
+static void SelectTab(WindowObject *tabs, HWND window, int tab) {
+    SetFocus(tabs->Handle);
+    if (!IsWindow(window)) return;
+    NMHDR header = {tabs->Handle, (UINT_PTR)tabs->Id, (UINT)TCN_SELCHANGING};
+    HWND parent = GetParent(tabs->Handle);
+    SendMessageAW(parent, WM_NOTIFY, tabs->Id, (LPARAM)&header);
+    SendMessageAW(tabs->Handle, TCM_SETCURSEL, tab, 0);
+    header.code = (UINT)TCN_SELCHANGE;
+    SendMessageAW(parent, WM_NOTIFY, tabs->Id, (LPARAM)&header);
+}
+
+// A control answers a mnemonic by its caption; a tab control by one of its
+// tabs, whose index goes to *tab.
+static bool MatchesMnemonic(const WindowObject *object, unsigned typed, int *tab) {
+    if (object->Kind != KindTabControl) return CaptionHasMnemonic(object->TextBuffer, typed);
+    *tab = TabWithMnemonic(object, typed);
+    return *tab >= 0;
 }
 
 static HWND HandleMnemonic(WindowObject *receiver, unsigned typed) {
@@ -336,24 +358,37 @@ static HWND HandleMnemonic(WindowObject *receiver, unsigned typed) {
         if (!active) return nullptr;
     }
     const int start = active->Index + 1;
-    for (int step = 0; step < count; ++step) {
+    HWND found = nullptr;
+    WindowObject *foundObject = nullptr;
+    int foundTab = -1;
+    bool shared = false;
+    for (int step = 0; step < count && !shared; ++step) {
         const int index = (start + step) % count;
         HWND control = ControlByIndex(window, index);
         WindowObject *object = ObjectFromHandle(control);
         if (!object || !IsWindowVisible(control) || !IsWindowEnabled(control)) continue;
-        if (object->Kind == KindTabControl) {
-            HWND tabs = SelectTabByMnemonic(object, window, typed);
-            if (tabs) return tabs;
-            continue;
+        int tab = -1;
+        if (!MatchesMnemonic(object, typed, &tab)) continue;
+        shared = found != nullptr;
+        if (!found) {
+            found = control;
+            foundObject = object;
+            foundTab = tab;
         }
-        if (!CaptionHasMnemonic(object->TextBuffer, typed)) continue;
-        if (IsButtonKind(object->Kind))
-            Click(control);
-        else
-            SetFocus(control);
-        return IsWindow(window) ? control : nullptr;
     }
-    return nullptr;
+    if (!found) return nullptr;
+    // As in the dialog manager, a mnemonic that several controls share only
+    // moves the focus on to the next of them; only a unique one presses.
+    if (shared)
+        SetFocus(found);
+    else if (foundObject->Kind == KindTabControl) {
+        SelectTab(foundObject, window, foundTab);
+        return found;
+    } else if (IsButtonKind(foundObject->Kind))
+        Click(found);
+    else
+        SetFocus(found);
+    return IsWindow(window) ? found : nullptr;
 }
 
 LRESULT OnKeyMenu(WindowObject *object, const WindowMessage &m) {

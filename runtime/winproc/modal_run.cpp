@@ -13,6 +13,18 @@
 
 INT_PTR ModalResult;
 
+// One record per modal run in progress, on its ModalLoop's stack, linked
+// from the innermost out. Ending a window destroys the modal windows it owns
+// after it has been given its result; each run keeps the result it ended
+// with, so that theirs does not replace it.
+struct ModalRun {
+    HWND Window;
+    INT_PTR Result;
+    int Ended;
+    ModalRun *Outer;
+};
+static ModalRun *InnermostRun;
+
 // Mouse and activation messages that bring the modal window's active control
 // back, wherever they are aimed.
 static bool IsActivationMessage(UINT message) {
@@ -35,6 +47,8 @@ INT_PTR ModalLoop(WindowObject *object, HWND owner) {
         SetFocus(object->ActiveControl);
         if (owner) EnableWindow(owner, FALSE);
     }
+    ModalRun run = {window, 0, 0, InnermostRun};
+    InnermostRun = &run;
     MSG msg;
     while (IsWindow(window)) {
         const BOOL taken = GetMessageAW(&msg);
@@ -58,6 +72,10 @@ INT_PTR ModalLoop(WindowObject *object, HWND owner) {
         TranslateMessage(&msg);
         DispatchMessageAW(&msg);
     }
+    // Runs end innermost first: a loop returns only once the loops inside
+    // it have returned.
+    InnermostRun = run.Outer;
+    if (run.Ended) ModalResult = run.Result;
     return ModalResult;
 }
 
@@ -65,6 +83,12 @@ void FinishModalRun(WindowObject *object, INT_PTR result) {
     HWND owner = object->Modal;
     object->Modal = nullptr;
     ModalResult = result;
+    for (ModalRun *run = InnermostRun; run; run = run->Outer)
+        if (run->Window == object->Handle && !run->Ended) {
+            run->Result = result;
+            run->Ended = 1;
+            break;
+        }
     // Modal holds 1 while the run had no owner to disable.
     if ((uintptr_t)owner > 1) EnableWindow(IsWindow(owner) ? owner : App->MainWindow, TRUE);
 }

@@ -19,6 +19,13 @@ static bool TakesBackColour(int kind) {
     return kind == KindTextBox || kind == KindComboBox || kind == KindExtendedComboBox;
 }
 
+// A list box fills its items, and the space below them, with the text
+// background rather than its brush; without a colour of its own (no brush)
+// it keeps the system's.
+static bool PaintsTextOnBackColour(const WindowObject *colours) {
+    return colours->Kind == KindListBox && colours->BackBrush;
+}
+
 LRESULT OnColourRequest(WindowObject *object, const WindowMessage &m) {
     HDC dc = (HDC)m.WParam;
     HWND control = (HWND)m.LParam;
@@ -34,7 +41,7 @@ LRESULT OnColourRequest(WindowObject *object, const WindowMessage &m) {
         return (LRESULT)object->BackBrush;
     if (!colours) return DefaultProcessing(object, m);
 
-    if (TakesBackColour(colours->Kind))
+    if (TakesBackColour(colours->Kind) || PaintsTextOnBackColour(colours))
         SetBkColor(dc, colours->BackColor);
     else
         SetBkMode(dc, TRANSPARENT);

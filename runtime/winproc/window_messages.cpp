@@ -155,12 +155,21 @@ LRESULT OnRightButtonDoubleClick(WindowObject *object, const WindowMessage &m) {
     return EventThenDefault(object, m);
 }
 
+// A container passes its controls' scroll requests on to the window, as it
+// does their commands; its own scroll bars (no control) stay its own.
+static LRESULT OnContainerScroll(WindowObject *object, const WindowMessage &m) {
+    if (!m.LParam) return EventThenDefault(object, m);
+    LRESULT result = CallEventProcedure(object, m);
+    if (result || !IsWindow(m.Window)) return result;
+    return SendMessageAW(GetParent(m.Window), m.Code, m.WParam, m.LParam);
+}
+
 LRESULT OnScroll(WindowObject *object, const WindowMessage &m) {
     HWND window = m.Window;
     const int code = LOWORD(m.WParam);
     const int kind = object->Kind;
-    if (IsWindowKind(kind) || kind == KindGroupBox || kind == KindPictureBox)
-        return EventThenDefault(object, m);
+    if (kind == KindGroupBox || kind == KindPictureBox) return OnContainerScroll(object, m);
+    if (IsWindowKind(kind)) return EventThenDefault(object, m);
     SetFocus(window);
     LRESULT result = EventThenDefault(object, m);
     if (kind == KindListView && IsWindow(window) && (code == SB_LINEDOWN || code == SB_PAGEDOWN))

@@ -1,13 +1,15 @@
 // What controls ask of their window and what they show: colours answered to
-// colour requests, mouse cursors, hyperlink hover colours and the check
-// states of option buttons.
+// colour requests, scroll requests from inside boxes, mouse cursors,
+// hyperlink hover colours and the check states of option buttons.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "runtime/templates/creation.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
+#include "tests/support/event_recorder.h"
 #include "tests/support/template_builder.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -47,6 +49,56 @@ TEST(ColourRequests, ControlsGetTheirBrushAndTextColour) {
     EXPECT_EQ(Blue, GetBkColor(canvas.Dc())) << "text boxes paint their text on their colour";
     EXPECT_EQ(Green, ask(WM_CTLCOLORBTN, 2)) << "a button stands on its window's colour";
     EXPECT_EQ(Red, GetTextColor(canvas.Dc()));
+}
+
+// The list box paints each item over the text background it was given;
+// one without a colour of its own keeps the white of the system's.
+TEST(ColourRequests, ListBoxItemsStandOnTheListBoxColour) {
+    TemplateBuilder builder(2);
+    builder.Add(KindListBox, 0, L"lstColoured", L"").BackColorSetting = Red;
+    builder.Add(KindListBox, 1, L"lstPlain", L"").BackColorSetting = NoColour;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    const COLORREF expected[] = {Red, RGB(255, 255, 255)};
+    for (int i = 0; i < 2; ++i) {
+        HWND list = window.Control(i);
+        SendMessageA(list, LB_ADDSTRING, 0, (LPARAM) "one");
+        RECT item = {};
+        ASSERT_NE(LB_ERR, SendMessageA(list, LB_GETITEMRECT, 0, (LPARAM)&item));
+        Canvas canvas(item.right, item.bottom + 4);
+        SendMessageA(list, WM_PRINTCLIENT, (WPARAM)canvas.Dc(), PRF_CLIENT);
+        EXPECT_EQ(expected[i], canvas.Pixel(item.right - 2, (item.top + item.bottom) / 2)) << i;
+        EXPECT_EQ(expected[i], canvas.Pixel(item.right - 2, item.bottom + 2)) << "below, " << i;
+    }
+}
+
+// Scroll bars and other scrolling controls in a group or picture box are
+// heard by the window, as their commands are.
+TEST(ScrollRequests, FromInsideGroupAndPictureBoxesReachTheWindow) {
+    ResetRecorder();
+    TemplateBuilder builder(2);
+    builder.Window().EventProcedure = RecordingEventProcedure;
+    builder.Add(KindGroupBox, 0, L"grpBox", L"Box", 1);
+    builder.Add(KindHScrollBar, 1, L"hsbInGroup", L"");
+    builder.Add(KindPictureBox, 2, L"picBox", L"", 1);
+    builder.Add(KindVScrollBar, 3, L"vsbInPicture", L"").Style |= SBS_VERT;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    HWND horizontal = FindDescendant(window.Handle, 1001);
+    HWND vertical = FindDescendant(window.Handle, 1003);
+    ASSERT_TRUE(horizontal && vertical);
+    // The scroll bar's own keyboard handling sends the request to its parent.
+    SendMessageA(horizontal, WM_KEYDOWN, VK_RIGHT, 0);
+    SendMessageA(vertical, WM_KEYDOWN, VK_DOWN, 0);
+    const HeardMessage *across = FirstHeard(WM_HSCROLL);
+    const HeardMessage *down = FirstHeard(WM_VSCROLL);
+    ASSERT_TRUE(across && down);
+    EXPECT_EQ(window.Handle, across->Window);
+    EXPECT_EQ((LPARAM)horizontal, across->LParam);
+    EXPECT_EQ(SB_LINEDOWN, LOWORD(across->WParam));
+    EXPECT_EQ(window.Handle, down->Window);
+    EXPECT_EQ((LPARAM)vertical, down->LParam);
+    ResetRecorder();
 }
 
 TEST(Cursors, ControlsShowTheirMousePointer) {

@@ -16,7 +16,7 @@ class InnerWindows : public testing::Test {
   protected:
     void SetUp() override {
         ResetRecorder();
-        TemplateBuilder builder(4);
+        TemplateBuilder builder(5);
         builder.Window().Visible = 1;
         builder.Window().EventProcedure = RecordingEventProcedure;
         WindowObject &combo = builder.Add(KindComboBox, 0, L"cboName", L"");
@@ -28,6 +28,9 @@ class InnerWindows : public testing::Test {
         ok.IsDefault = ok.TabStop = 1;
         WindowObject &cancel = builder.Add(KindPushButton, 3, L"btnCancel", L"Cancel");
         cancel.Cancel = cancel.TabStop = 1;
+        WindowObject &extended = builder.Add(KindExtendedComboBox, 4, L"cbxPlace", L"");
+        extended.Style |= CBS_DROPDOWN;
+        extended.TabStop = 1;
         Window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
         ASSERT_TRUE(IsWindow(Window));
         Combo = GetDlgItem(Window, 1000);
@@ -37,6 +40,9 @@ class InnerWindows : public testing::Test {
         ASSERT_TRUE(GetComboBoxInfo(Combo, &info));
         ComboEdit = info.hwndItem;
         AddressField = GetWindow(Address, GW_CHILD);
+        Extended = GetDlgItem(Window, 1004);
+        ExtendedEdit = (HWND)SendMessageA(Extended, CBEM_GETEDITCONTROL, 0, 0);
+        ASSERT_NE(nullptr, ExtendedEdit);
         ASSERT_NE(nullptr, ComboEdit);
         ASSERT_NE(nullptr, AddressField);
         ResetRecorder();
@@ -62,8 +68,31 @@ class InnerWindows : public testing::Test {
                 return true;
         return false;
     }
-    HWND Window = nullptr, Combo = nullptr, Address = nullptr;
-    HWND ComboEdit = nullptr, AddressField = nullptr;
+    // Two items in the combo box or extended combo box, the first selected.
+    void FillAndSelectFirst(HWND combo) {
+        for (const char *text : {"one", "two"}) {
+            if (combo == Combo) {
+                SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)text);
+                continue;
+            }
+            COMBOBOXEXITEMA item = {};
+            item.mask = CBEIF_TEXT;
+            item.iItem = -1;
+            item.pszText = (char *)text;
+            SendMessageA(combo, CBEM_INSERTITEMA, 0, (LPARAM)&item);
+        }
+        SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    }
+    int SelectionChanges(HWND combo) {
+        int changes = 0;
+        for (const HeardMessage &m : Heard)
+            changes += m.Window == Window && m.Message == WM_COMMAND &&
+                       m.WParam == MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE) &&
+                       m.LParam == (LPARAM)combo;
+        return changes;
+    }
+    HWND Window = nullptr, Combo = nullptr, Address = nullptr, Extended = nullptr;
+    HWND ComboEdit = nullptr, AddressField = nullptr, ExtendedEdit = nullptr;
 };
 
 TEST_F(InnerWindows, TabMovesOnAndTheActiveControlFollowsTheFocus) {
@@ -98,6 +127,32 @@ TEST_F(InnerWindows, EnterAndEscPressTheButtonsOrCloseTheList) {
     EXPECT_FALSE(SendMessageA(Combo, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_EQ(1, SendMessageA(Combo, CB_GETCURSEL, 0, 0));
     EXPECT_FALSE(Clicked(1002));
+
+    FillAndSelectFirst(Extended);
+    SetFocus(ExtendedEdit);
+    SendMessageA(Extended, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(Extended, CB_SETCURSEL, 1, 0);
+    Key(ExtendedEdit, VK_RETURN);
+    EXPECT_FALSE(SendMessageA(Extended, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(1, SendMessageA(Extended, CB_GETCURSEL, 0, 0));
+    EXPECT_TRUE(IsChild(Extended, GetFocus())) << "the focus stays in the extended combo box";
+    EXPECT_FALSE(Clicked(1002));
+}
+
+// Up and Down in the field change the selection, and the window hears of it.
+TEST_F(InnerWindows, UpAndDownInTheFieldReportTheNewSelection) {
+    for (HWND combo : {Combo, Extended}) {
+        FillAndSelectFirst(combo);
+        HWND field = combo == Combo ? ComboEdit : ExtendedEdit;
+        SetFocus(field);
+        ResetRecorder();
+        Key(field, VK_DOWN);
+        EXPECT_EQ(1, SendMessageA(combo, CB_GETCURSEL, 0, 0));
+        EXPECT_EQ(1, SelectionChanges(combo)) << GetDlgCtrlID(combo);
+        Key(field, VK_UP);
+        EXPECT_EQ(0, SendMessageA(combo, CB_GETCURSEL, 0, 0));
+        EXPECT_EQ(2, SelectionChanges(combo)) << GetDlgCtrlID(combo);
+    }
 }
 
 TEST_F(InnerWindows, KeysReachThePreviewAndTheOwnersEventProcedure) {

@@ -90,6 +90,11 @@ TEST_F(Keyboard, DefaultButtonAnswersDmGetDefIdAndEnter) {
     SetFocus(Control(1002));
     Key(Control(1002), VK_RETURN);
     EXPECT_NE(nullptr, Click(1003)) << "Enter in a text box presses the default button";
+    ResetRecorder();
+    EnableWindow(Control(1003), FALSE);
+    Key(Control(1002), VK_RETURN);
+    Key(Control(1002), VK_ESCAPE);
+    EXPECT_EQ(nullptr, Click(1003)) << "no key presses a disabled button";
     EXPECT_EQ(1, SendMessageA(Window, DM_SETDEFID, 0, 0));
     EXPECT_EQ(0, SendMessageA(Window, DM_GETDEFID, 0, 0));
 }
@@ -231,6 +236,41 @@ TEST(ContainerKeys, TextBoxDisabledByItsTemplateNeverHoldsTheFocus) {
         << "Tab passes over it without focusing it on the way";
     SetFocus(window.Control(1));
     EXPECT_EQ(window.Control(2), GetFocus());
+}
+
+// A mnemonic that several controls share moves the focus from one to the
+// next and presses none; "&&" is a literal ampersand; an upper-case key
+// (Shift or Caps Lock) matches a lower-case mnemonic.
+TEST(ContainerKeys, SharedMnemonicsMoveTheFocusAndUniqueOnesPress) {
+    ResetRecorder();
+    TemplateBuilder builder(4);
+    const wchar_t *captions[] = {L"&Shortcut 32", L"&Shortcut 64", L"Salt && &Pepper", L"&lower"};
+    const wchar_t *names[] = {L"chk32", L"chk64", L"chkSalt", L"chkLower"};
+    for (int i = 0; i < 4; ++i) {
+        WindowObject &box = builder.Add(KindCheckBox, i, names[i], captions[i]);
+        box.Style |= BS_AUTOCHECKBOX;
+        box.TabStop = 1;
+    }
+    ShownWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    auto alt = [&](unsigned key) { SendMessageA(window.Handle, WM_SYSCOMMAND, SC_KEYMENU, key); };
+    auto checked = [&](int i) {
+        return SendMessageA(window.Control(i), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+    SetFocus(window.Control(3));
+    alt('s');
+    EXPECT_EQ(window.Control(0), GetFocus());
+    alt('S');
+    EXPECT_EQ(window.Control(1), GetFocus());
+    alt('s');
+    EXPECT_EQ(window.Control(0), GetFocus());
+    EXPECT_FALSE(checked(0) || checked(1)) << "a shared mnemonic presses nothing";
+    alt('p');
+    EXPECT_TRUE(checked(2));
+    alt('&');
+    EXPECT_TRUE(checked(2)) << "a doubled ampersand is no mnemonic";
+    alt('L');
+    EXPECT_TRUE(checked(3));
 }
 
 // A label passes the focus on; with no control after it that can take the

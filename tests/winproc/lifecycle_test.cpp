@@ -108,6 +108,33 @@ TEST_F(Lifecycle, ModalWindowDisablesItsOwnerUntilItEnds) {
     EXPECT_EQ(0, TimesHeard(WM_CLOSE));
 }
 
+// Ending a modal window destroys the modal window it owns, whose run ends
+// with 2 inside the outer run; the outer run still returns its own result.
+TEST_F(Lifecycle, NestedModalRunsKeepTheirOwnResults) {
+    ASSERT_TRUE(CreateOwner());
+    std::vector<WindowObject> innerEntries = {WindowEntry(KindWindow, L"Inner", 0)};
+    innerEntries[0].EventProcedure = RecordingEventProcedure;
+    innerEntries[0].Visible = 0;
+    FinishTemplate(innerEntries);
+    HWND outer = nullptr;
+    INT_PTR innerReturn = 0;
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        if (m == RTM_CREATED) {
+            if (!outer) outer = w;
+            PostMessageA(w, Probe, 0, 0);
+        }
+        if (m == Probe && w == outer)
+            innerReturn = CreateFromTemplate(innerEntries.data(), outer, 1, nullptr);
+        else if (m == Probe)
+            EndModal(outer, 7);
+        return 0;
+    };
+    Create(false, Owner, 1);
+    EXPECT_EQ(7, ModalReturn);
+    EXPECT_EQ(IDCANCEL, innerReturn);
+    EXPECT_TRUE(IsWindowEnabled(Owner));
+}
+
 TEST_F(Lifecycle, ClosingAModalWindowEndsItsRun) {
     ASSERT_TRUE(CreateOwner());
     HWND modal = nullptr;
