@@ -209,8 +209,9 @@ TEST_F(SettingsLanguageRun, ShowsTheUsersLanguage) {
         EXPECT_EQ(lstrcmpA(expected, "ca") == 0 ? LANG_CATALAN : LANG_SPANISH, language);
     }
     char codePage[8] = {};
-    if (GetEnvironmentVariableA("QN_EXPECTED_CODE_PAGE", codePage, sizeof codePage))
+    if (GetEnvironmentVariableA("QN_EXPECTED_CODE_PAGE", codePage, sizeof codePage)) {
         EXPECT_EQ((UINT)atoi(codePage), GetACP());
+    }
     ASSERT_TRUE(Start());
     const wchar_t *const *texts = ExpectedTexts();
     EXPECT_EQ(Utf8(texts[TextWindowCaption]), WindowTextOf(Window));
