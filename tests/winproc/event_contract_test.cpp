@@ -266,6 +266,32 @@ TEST_F(EventContract, DestroyingTheWindowReleasesEveryObject) {
     EXPECT_EQ(1, TimesHeard(WM_NCDESTROY, Window));
 }
 
+// Controls that are no containers but hold a child each hear WM_DESTROY
+// before their children do; the children's objects must still be there.
+TEST_F(EventContract, ControlsHoldingChildrenReleaseThemAfterTheChildWindowsGo) {
+    TemplateBuilder t(4);
+    int index = 1;
+    for (ControlKind holder : {KindPager, KindTabControl, KindCheckBox, KindLabel}) {
+        t.Add(holder, index++, L"holder", L"Holder", 1);
+        t.Add(KindTextBox, index++, L"txtHeld", L"held").EventProcedure = RecordingEventProcedure;
+    }
+    const WindowTemplate *entries = t.Finish();
+    ASSERT_NE(nullptr, entries);
+    for (int round = 0; round < 100; ++round) {
+        ResetRecorder();
+        HWND window = (HWND)CreateFromTemplate(entries, nullptr, 0, nullptr);
+        ASSERT_TRUE(IsWindow(window)) << "round " << round;
+        HWND held = GetDlgItem(GetDlgItem(window, 1001), 1002);
+        ASSERT_TRUE(IsWindow(held));
+        EXPECT_EQ(UsedBefore + 9 * 8, ObjectTableUsed);
+        DestroyWindow(window);
+        ASSERT_EQ(UsedBefore, ObjectTableUsed) << "round " << round;
+        ASSERT_EQ(BlocksBefore, LiveBlocks()) << "round " << round;
+        EXPECT_EQ(1, TimesHeard(WM_DESTROY, held));
+        EXPECT_EQ(4, TimesHeard(WM_DESTROY));
+    }
+}
+
 } // namespace
 
 namespace {
