@@ -155,7 +155,13 @@ TEST_F(EventContract, RtmCreatedAnsweredMinusOneDestroysTheWindow) {
     t[0].EventProcedure = RecordingEventProcedure;
     FinishTemplate(t);
     EventAnswer = [](HWND, UINT m, WPARAM, LPARAM) -> LRESULT { return m == RTM_CREATED ? -1 : 0; };
-    EXPECT_EQ(-1, CreateFromTemplate(t.data(), nullptr, 0, nullptr));
+    // A hidden owner stays hidden: only an MDI client has its drawing held
+    // back and given back around its child's creation.
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+    EXPECT_EQ(-1, CreateFromTemplate(t.data(), owner, 0, nullptr));
+    EXPECT_FALSE(IsWindowVisible(owner));
+    DestroyWindow(owner);
     const HeardMessage *created = FirstHeard(RTM_CREATED);
     ASSERT_NE(nullptr, created);
     EXPECT_EQ(0u, created->WParam);
