@@ -23,8 +23,8 @@ void AddObject(HWND window, WindowObject *object);
 // Removes the pair and releases the object's texts and its child objects;
 // -1 when the pair is absent.
 int RemoveObject(HWND window, WindowObject *object);
-// RemoveObject for containers: their Children array stays, as the window
-// that owns them frees it.
+// RemoveObject for controls: their Children array stays, as the window
+// that owns them frees it once every child window is gone.
 int RemoveObjectKeepingChildren(HWND window, WindowObject *object);
 // Frees the Children array of an object with every child object in it,
 // depth first (each child's texts and own children first).

@@ -27,6 +27,11 @@ int WINAPI RunMainWindow(HINSTANCE, HINSTANCE, void *, int) {
             TranslateMessage(&msg);
             DispatchMessageAW(&msg);
         }
+        // A quit posted by the application itself can end the loop while the
+        // main window is still open; it goes now, while the runtime it needs
+        // is still there. Its own quit message changes nothing: the code is
+        // that of the quit that ended the loop.
+        if (App->MainWindow && IsWindow(App->MainWindow)) DestroyWindow(App->MainWindow);
     }
     ReleaseRuntime();
     if (App->Accelerators) DestroyAcceleratorTable(App->Accelerators);

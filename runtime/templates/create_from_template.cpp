@@ -5,12 +5,15 @@
 #include "runtime/templates/creation.h"
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
+
+#include <stdint.h>
 
 static WindowObject *CopyEntry(const WindowObject *entry) {
     WindowObject *object = (WindowObject *)AllocZeroed(sizeof(WindowObject));
@@ -22,19 +25,22 @@ static WindowObject *CopyEntry(const WindowObject *entry) {
 
 const WindowObject *BuildChildObjects(WindowObject *parent, const WindowObject *entry) {
     const int count = entry->ChildCount;
+    parent->Children = nullptr;
+    // The array holds count + 1 pointers; a count whose size would wrap
+    // around the address space is refused, not cut to a small block.
+    if (count < 0 || (size_t)count >= SIZE_MAX / sizeof(WindowObject *)) return nullptr;
     WindowObject **children = (WindowObject **)AllocZeroed((count + 1) * sizeof(WindowObject *));
+    if (!children) return nullptr;
     parent->Children = children;
     for (int i = 0; i < count; ++i) {
         ++entry;
         WindowObject *child = CopyEntry(entry);
-        if (!child) break;
-        if (children) children[i] = child;
-        const WindowObject *last = entry;
-        if (entry->ChildCount > 0)
-            last = BuildChildObjects(child, entry);
-        else
-            child->Children = nullptr;
+        if (!child) return nullptr;
+        children[i] = child;
+        child->Children = nullptr;
         child->InitialFont = nullptr;
+        // The texts are the child's own before its subtree is built, so that
+        // a tree given up half way holds no pointer into the template.
         child->FontName = CopyText(child, entry->FontName, 0);
         child->TextBuffer = CopyText(child, entry->TextBuffer, 1);
         // Only controls have a tooltip text; for a window the field is its
@@ -42,7 +48,10 @@ const WindowObject *BuildChildObjects(WindowObject *parent, const WindowObject *
         child->ToolTipCopy =
             child->Kind >= KindLabel ? CopyText(child, entry->ToolTipText, 0) : nullptr;
         child->ToolTipText = nullptr;
-        entry = last;
+        if (entry->ChildCount > 0) {
+            entry = BuildChildObjects(child, entry);
+            if (!entry) return nullptr;
+        }
     }
     return entry;
 }
@@ -69,14 +78,31 @@ static HWND CreateDialogWindow(WindowObject *object, HWND owner) {
     return window;
 }
 
+// Redrawing of the MDI client, turned off while one of its children is
+// made, comes back on whatever became of the child: with it off, the system
+// keeps the client hidden.
+static void RedrawMdiClient(HWND client) {
+    SendMessageAW(client, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(client, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int modal,
                            WNDPROC dialogProcedure) {
+    // Only a window (kinds 1 to 3) can head a template: the procedure would
+    // treat any other object as a control and never free it.
+    if (!windowTemplate || !IsWindowKind(windowTemplate->Kind)) return 0;
     WindowObject *object = CopyEntry(windowTemplate);
     if (!object) return 0;
     if (windowTemplate->ChildCount > 0) {
         const WindowObject *start =
             windowTemplate->TemplateStart ? windowTemplate->TemplateStart : windowTemplate;
-        BuildChildObjects(object, start);
+        if (!BuildChildObjects(object, start)) {
+            // The object's own texts still point into the template.
+            ReleaseChildObjects(object);
+            FreeBlock(object);
+            return 0;
+        }
     } else {
         object->Children = nullptr;
     }
@@ -131,9 +157,13 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
 
     if (CallEventProcedure(object, window, RTM_CREATED, 0, 0) == -1) {
         if (IsWindow(window)) DestroyWindow(window);
+        if (mdiChild && owner) RedrawMdiClient(owner);
         return -1;
     }
-    if (!IsWindow(window)) return 0;
+    if (!IsWindow(window)) {
+        if (mdiChild && owner) RedrawMdiClient(owner);
+        return 0;
+    }
     object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
     if (object->Visible) {
         WindowObject *outer = ShownByCreation;
@@ -141,11 +171,7 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
         ChangeWindowState(object, window, object->WindowState);
         ShownByCreation = outer;
     }
-    if (mdiChild && owner) {
-        SendMessageAW(owner, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(owner, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    }
+    if (mdiChild && owner) RedrawMdiClient(owner);
     return (INT_PTR)object->Handle;
 }
 

@@ -14,7 +14,9 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
                            WNDPROC dialogProcedure);
 
 // Copies the child entries that follow entry into objects under parent;
-// returns the last entry consumed.
+// returns the last entry consumed, or null when a Children count cannot be
+// held or a block cannot be had (what was built stays under parent, each
+// object with its own texts, for ReleaseChildObjects).
 const WindowObject *BuildChildObjects(WindowObject *parent, const WindowObject *entry);
 
 // Finishes a window (kinds 1 to 3) at its WM_CREATE or WM_INITDIALOG.

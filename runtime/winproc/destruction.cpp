@@ -109,7 +109,10 @@ LRESULT OnDestroy(WindowObject *object, const WindowMessage &m) {
     DeleteObjectResources(object);
     SetWindowLongAW(window, GWLP_WNDPROC, (LONG_PTR)object->PreviousProcedure);
     LRESULT result = PreviousProcessing(object, m);
-    RemoveObject(window, object);
+    // A control with children of its own (a pager's scrolled box, a text box
+    // on a tab control) hears WM_DESTROY before they do, so their objects
+    // must outlive it: they go with the window's tree at its WM_NCDESTROY.
+    RemoveObjectKeepingChildren(window, object);
     return result;
 }
 

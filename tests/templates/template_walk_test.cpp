@@ -112,6 +112,27 @@ TEST(TemplateWalk, OverlongTextIsCutToTheConversionBuffer) {
     FreeText(text);
 }
 
+// Templates that cannot make a window: no template, a control at the head,
+// a Children count whose array would not fit in the address space (at the
+// window or deeper). Each answers 0 and leaves no block behind.
+TEST(TemplateWalk, TemplatesThatCannotBeBuiltAreRefused) {
+    EXPECT_EQ(0, CreateFromTemplate(nullptr, nullptr, 0, nullptr));
+    for (int row = 0; row < 4; ++row) {
+        std::vector<WindowObject> t = {WindowEntry(KindWindow, L"Refused", 1),
+                                       ControlEntry(KindGroupBox, L"grp", 0, 1),
+                                       ControlEntry(KindLabel, L"lbl", 1, 0, 0, L"Text")};
+        if (row == 0) t[0].Kind = KindLabel;
+        if (row == 1) t[0].Kind = KindThread;
+        if (row == 2) t[0].ChildCount = 0x40000000;
+        if (row == 3) t[1].ChildCount = 0x40000000;
+        FinishTemplate(t);
+        const long before = LiveBlocks();
+        EXPECT_EQ(0, CreateFromTemplate(t.data(), nullptr, 0, nullptr)) << "row " << row;
+        EXPECT_EQ(before, LiveBlocks()) << "row " << row;
+        EXPECT_EQ(nullptr, FindWindowW(nullptr, L"Refused")) << "row " << row;
+    }
+}
+
 TEST(TemplateWalk, WindowWithoutChildrenBuildsNoArray) {
     std::vector<WindowObject> t = {WindowEntry(KindWindow, L"Alone", 0)};
     FinishTemplate(t);

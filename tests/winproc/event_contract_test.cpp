@@ -155,7 +155,13 @@ TEST_F(EventContract, RtmCreatedAnsweredMinusOneDestroysTheWindow) {
     t[0].EventProcedure = RecordingEventProcedure;
     FinishTemplate(t);
     EventAnswer = [](HWND, UINT m, WPARAM, LPARAM) -> LRESULT { return m == RTM_CREATED ? -1 : 0; };
-    EXPECT_EQ(-1, CreateFromTemplate(t.data(), nullptr, 0, nullptr));
+    // A hidden owner stays hidden: only an MDI client has its drawing held
+    // back and given back around its child's creation.
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+    EXPECT_EQ(-1, CreateFromTemplate(t.data(), owner, 0, nullptr));
+    EXPECT_FALSE(IsWindowVisible(owner));
+    DestroyWindow(owner);
     const HeardMessage *created = FirstHeard(RTM_CREATED);
     ASSERT_NE(nullptr, created);
     EXPECT_EQ(0u, created->WParam);
@@ -264,6 +270,32 @@ TEST_F(EventContract, DestroyingTheWindowReleasesEveryObject) {
     EXPECT_EQ(0, FramePenUses);
     EXPECT_EQ(1, TimesHeard(WM_DESTROY, Window));
     EXPECT_EQ(1, TimesHeard(WM_NCDESTROY, Window));
+}
+
+// Controls that are no containers but hold a child each hear WM_DESTROY
+// before their children do; the children's objects must still be there.
+TEST_F(EventContract, ControlsHoldingChildrenReleaseThemAfterTheChildWindowsGo) {
+    TemplateBuilder t(4);
+    int index = 1;
+    for (ControlKind holder : {KindPager, KindTabControl, KindCheckBox, KindLabel}) {
+        t.Add(holder, index++, L"holder", L"Holder", 1);
+        t.Add(KindTextBox, index++, L"txtHeld", L"held").EventProcedure = RecordingEventProcedure;
+    }
+    const WindowTemplate *entries = t.Finish();
+    ASSERT_NE(nullptr, entries);
+    for (int round = 0; round < 100; ++round) {
+        ResetRecorder();
+        HWND window = (HWND)CreateFromTemplate(entries, nullptr, 0, nullptr);
+        ASSERT_TRUE(IsWindow(window)) << "round " << round;
+        HWND held = GetDlgItem(GetDlgItem(window, 1001), 1002);
+        ASSERT_TRUE(IsWindow(held));
+        EXPECT_EQ(UsedBefore + 9 * 8, ObjectTableUsed);
+        DestroyWindow(window);
+        ASSERT_EQ(UsedBefore, ObjectTableUsed) << "round " << round;
+        ASSERT_EQ(BlocksBefore, LiveBlocks()) << "round " << round;
+        EXPECT_EQ(1, TimesHeard(WM_DESTROY, held));
+        EXPECT_EQ(4, TimesHeard(WM_DESTROY));
+    }
 }
 
 } // namespace

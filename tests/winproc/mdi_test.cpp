@@ -5,6 +5,7 @@
 #include "runtime/templates/resources.h"
 #include "runtime/templates/template_list.h"
 #include "runtime/base/memory.h"
+#include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
@@ -98,6 +99,32 @@ TEST_F(Mdi, ClosingAChildGivesTheFrameItsMenuBack) {
     EXPECT_TRUE(IsWindow(frame));
     DestroyWindow(frame);
     EXPECT_EQ(UsedBefore, ObjectTableUsed);
+}
+
+// The client's drawing is held back while a child is made; a child refused
+// at its creation notice, or destroyed there, leaves the client shown again.
+TEST_F(Mdi, ChildGoneAtItsCreationNoticeLeavesTheClientShown) {
+    HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(frame));
+    HWND client = ObjectFromHandle(frame)->MdiClient;
+    ASSERT_TRUE(IsWindowVisible(client));
+    const uint32_t withFrame = ObjectTableUsed;
+    const long blocks = LiveBlocks();
+    for (bool destroyedThere : {false, true}) {
+        EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+            if (m != RTM_CREATED || w == frame) return 0;
+            if (!destroyedThere) return -1;
+            DestroyWindow(w);
+            return 0;
+        };
+        EXPECT_EQ(destroyedThere ? 0 : -1, OpenWindowA("Child", frame, 0, nullptr));
+        EXPECT_TRUE(IsWindowVisible(client)) << destroyedThere;
+        EXPECT_EQ(nullptr, GetWindow(client, GW_CHILD));
+        EXPECT_EQ(withFrame, ObjectTableUsed);
+        EXPECT_EQ(blocks, LiveBlocks());
+    }
+    EventAnswer = nullptr;
+    DestroyWindow(frame);
 }
 
 // The client has no object of its own: the frame hears its clicks and
