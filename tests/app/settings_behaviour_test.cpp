@@ -308,16 +308,7 @@ TEST_F(SettingsBehaviour, PercentSignsInTheFolderStillOpenProjects) {
         ASSERT_EQ(1, AssociateFileType(L".qnp", L"Project", L",0"));
         SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
 
-        SHELLEXECUTEINFOW open = {};
-        open.cbSize = sizeof open;
-        open.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-        open.lpVerb = L"open";
-        open.lpFile = project.c_str();
-        open.nShow = SW_SHOWNORMAL;
-        ASSERT_TRUE(ShellExecuteExW(&open));
-        ASSERT_NE(nullptr, open.hProcess);
-        EXPECT_EQ(0u, WaitForExitCode(open.hProcess));
-        CloseHandle(open.hProcess);
+        ASSERT_EQ(0u, OpenThroughShell(project));
         const std::string line = StubCommandLine(executable);
         EXPECT_EQ(0u, line.find("\"" + Utf8(executable) + "\"")) << line;
         EXPECT_NE(std::string::npos, line.find("\"" + Utf8(project) + "\"")) << line;

@@ -151,16 +151,7 @@ TEST_F(SettingsRun, DoesItsWholeJob) {
     // The shell now opens a project file with the 64-bit executable.
     const std::wstring project = Install + L"\\My Project.qnp";
     MakeFile(Utf8(project));
-    SHELLEXECUTEINFOW open = {};
-    open.cbSize = sizeof open;
-    open.fMask = SEE_MASK_NOCLOSEPROCESS;
-    open.lpVerb = L"open";
-    open.lpFile = project.c_str();
-    open.nShow = SW_SHOWNORMAL;
-    ASSERT_TRUE(ShellExecuteExW(&open));
-    ASSERT_NE(nullptr, open.hProcess);
-    EXPECT_EQ(0u, WaitForExitCode(open.hProcess));
-    CloseHandle(open.hProcess);
+    ASSERT_EQ(0u, OpenThroughShell(project));
     const std::string line = ReadUtf8File(Install + L"\\Bin\\Quenlo64.exe.args");
     EXPECT_NE(std::string::npos, line.find("Quenlo64.exe")) << line;
     EXPECT_NE(std::string::npos, line.find("\"" + Utf8(project) + "\"")) << line;

@@ -41,6 +41,19 @@ DWORD WaitForExitCode(HANDLE process, DWORD timeoutMs) {
     return code;
 }
 
+DWORD OpenThroughShell(const std::wstring &file) {
+    SHELLEXECUTEINFOW open = {};
+    open.cbSize = sizeof open;
+    open.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    open.lpVerb = L"open";
+    open.lpFile = file.c_str();
+    open.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&open) || !open.hProcess) return STILL_ACTIVE;
+    const DWORD code = WaitForExitCode(open.hProcess);
+    CloseHandle(open.hProcess);
+    return code;
+}
+
 DWORD RunProgram(const std::wstring &commandLine, const wchar_t *currentDirectory,
                  DWORD timeoutMs) {
     HANDLE process = StartProgram(commandLine, currentDirectory);

@@ -29,6 +29,11 @@ HANDLE StartProgram(const std::wstring &commandLine, const wchar_t *currentDirec
 // the timeout (the process is then terminated).
 DWORD WaitForExitCode(HANDLE process, DWORD timeoutMs = 60000);
 
+// Opens a file with the shell's "open" verb, as a double click in Explorer
+// does, and waits for the program it starts; returns that program's exit
+// code, or STILL_ACTIVE when the shell started nothing or it did not end.
+DWORD OpenThroughShell(const std::wstring &file);
+
 // Runs a program to its end and returns its exit code.
 DWORD RunProgram(const std::wstring &commandLine, const wchar_t *currentDirectory = nullptr,
                  DWORD timeoutMs = 60000);
