@@ -80,8 +80,9 @@ TEST(ScrollRequests, FromInsideGroupAndPictureBoxesReachTheWindow) {
     builder.Window().EventProcedure = RecordingEventProcedure;
     builder.Add(KindGroupBox, 0, L"grpBox", L"Box", 1);
     builder.Add(KindHScrollBar, 1, L"hsbInGroup", L"");
-    builder.Add(KindPictureBox, 2, L"picBox", L"", 1);
+    builder.Add(KindPictureBox, 2, L"picBox", L"", 2);
     builder.Add(KindVScrollBar, 3, L"vsbInPicture", L"").Style |= SBS_VERT;
+    builder.Add(KindPushButton, 4, L"btnInPicture", L"Go");
     BuiltWindow window(builder);
     ASSERT_TRUE(IsWindow(window.Handle));
     HWND horizontal = FindDescendant(window.Handle, 1001);
@@ -98,6 +99,13 @@ TEST(ScrollRequests, FromInsideGroupAndPictureBoxesReachTheWindow) {
     EXPECT_EQ(SB_LINEDOWN, LOWORD(across->WParam));
     EXPECT_EQ(window.Handle, down->Window);
     EXPECT_EQ((LPARAM)vertical, down->LParam);
+    HWND button = FindDescendant(window.Handle, 1004);
+    ASSERT_NE(nullptr, button);
+    SendMessageA(button, BM_CLICK, 0, 0);
+    const HeardMessage *click = FirstHeard(WM_COMMAND);
+    ASSERT_NE(nullptr, click);
+    EXPECT_EQ(window.Handle, click->Window);
+    EXPECT_EQ(MAKEWPARAM(1004, BN_CLICKED), click->WParam);
     ResetRecorder();
 }
 
