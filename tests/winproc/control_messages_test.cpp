@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include "runtime/templates/creation.h"
+#include "runtime/winproc/cursors.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
 #include "tests/support/event_recorder.h"
@@ -125,6 +127,45 @@ TEST(Cursors, ControlsShowTheirMousePointer) {
     EXPECT_EQ(LoadCursorA(nullptr, IDC_IBEAM), cursorOver(window.Control(1)));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_NO), cursorOver(window.Control(2)));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), cursorOver(window.Handle));
+}
+
+// Each busy spell shows the wait cursor and holds the mouse, the second as
+// the first; its end gives the arrow and the mouse back.
+TEST(Cursors, EveryBusySpellShowsTheWaitCursorAndCapturesTheMouse) {
+    TemplateBuilder builder(0);
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    for (int spell = 0; spell < 2; ++spell) {
+        BeginBusy(window.Handle);
+        EXPECT_EQ(window.Handle, GetCapture()) << spell;
+        EXPECT_EQ(WaitCursor, GetCursor()) << spell;
+        EndBusy();
+        EXPECT_EQ(nullptr, GetCapture()) << spell;
+        EXPECT_EQ(ArrowCursor, GetCursor()) << spell;
+    }
+}
+
+// A toolbar's command has it repainted (a paint request waits in its queue);
+// a button's command does not.
+TEST(CommandRequests, ToolbarCommandsRepaintTheToolbarOnly) {
+    TemplateBuilder builder(2);
+    builder.Add(KindToolbar, 0, L"tlbTools", L"");
+    builder.Add(KindPushButton, 1, L"btnGo", L"Go");
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    auto paintWaits = [&](int index, WORD code) {
+        HWND control = window.Control(index);
+        MSG msg;
+        while (PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+        }
+        SendMessageA(window.Handle, WM_COMMAND, MAKEWPARAM(1000 + index, code), (LPARAM)control);
+        const bool waits = PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE);
+        while (PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+        }
+        return waits;
+    };
+    EXPECT_TRUE(paintWaits(0, 0));
+    EXPECT_FALSE(paintWaits(1, BN_CLICKED));
 }
 
 TEST(Hyperlink, LabelTakesItsHoverColourWhileTheMouseIsOverIt) {

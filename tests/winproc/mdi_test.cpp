@@ -86,12 +86,15 @@ TEST_F(Mdi, FrameGetsItsClientAndChildrenOpenInside) {
     EXPECT_EQ(0, FramePenUses);
 }
 
-TEST_F(Mdi, ClosingAChildGivesTheFrameItsMenuBack) {
+TEST_F(Mdi, ChildsMenuShowsWhileItIsOpenAndTheFramesWhenItCloses) {
     HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(frame));
     HMENU frameMenu = GetMenu(frame);
+    HMENU childMenu = CreateMenu();
+    Child[0].Menu = (uintptr_t)childMenu;
     HWND child = (HWND)OpenWindowA("Child", frame, 0, nullptr);
     ASSERT_TRUE(IsWindow(child));
+    EXPECT_EQ(childMenu, GetMenu(frame)) << "the active child's menu is the frame's";
     SendMessageA(child, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(child));
     EXPECT_EQ(frameMenu, GetMenu(frame));
