@@ -127,4 +127,20 @@ TEST_F(Mdi, TheClientsInputAndBackgroundAreTheFrames) {
     DestroyWindow(frame);
 }
 
+// Without children, the client hands the focus to the frame's own control.
+TEST_F(Mdi, ClientWithoutChildrenPassesTheFocusToTheFramesControl) {
+    Frame = {WindowEntry(KindMdiFrame, L"Frame", 1, 500, 400),
+             ControlEntry(KindPushButton, L"btnGo", 0, 0, 0, L"Go")};
+    Frame[1].TabStop = 1;
+    FinishTemplate(Frame);
+    HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(frame));
+    HWND button = GetDlgItem(frame, 1000);
+    ASSERT_TRUE(button);
+    SetFocus(frame);
+    SetFocus(ObjectFromHandle(frame)->MdiClient);
+    EXPECT_EQ(button, GetFocus());
+    DestroyWindow(frame);
+}
+
 } // namespace
