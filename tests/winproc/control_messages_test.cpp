@@ -6,6 +6,7 @@
 
 #include "runtime/templates/creation.h"
 #include "runtime/winproc/cursors.h"
+#include "runtime/base/messages.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
@@ -166,6 +167,37 @@ TEST(CommandRequests, ToolbarCommandsRepaintTheToolbarOnly) {
     };
     EXPECT_TRUE(paintWaits(0, 0));
     EXPECT_FALSE(paintWaits(1, BN_CLICKED));
+}
+
+// A transparent label asks its window to paint again what lies under it,
+// and only that.
+TEST(PaintRequests, TransparentLabelHasTheAreaUnderItRepainted) {
+    ResetRecorder();
+    TemplateBuilder builder(1);
+    builder.Window().Visible = 1;
+    builder.Window().EventProcedure = RecordingEventProcedure;
+    WindowObject &label = builder.Add(KindLabel, 0, L"lblOver", L"Over");
+    label.Transparent = 1;
+    label.Left = 40;
+    label.Top = 30;
+    label.Width = 100;
+    label.Height = 20;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    UpdateWindow(window.Handle);
+    RECT painted = {};
+    EventAnswer = [&](HWND to, UINT message, WPARAM, LPARAM) -> LRESULT {
+        if (to == window.Handle && message == WM_PAINT) GetUpdateRect(to, &painted, FALSE);
+        return 0;
+    };
+    SendMessageA(window.Control(0), RTM_REDRAWAREA, 0, 0);
+    RECT under;
+    GetWindowRect(window.Control(0), &under);
+    MapWindowPoints(nullptr, window.Handle, (POINT *)&under, 2);
+    EXPECT_TRUE(EqualRect(&under, &painted))
+        << painted.left << "," << painted.top << " " << painted.right << "," << painted.bottom;
+    ShowWindow(window.Handle, SW_HIDE);
+    ResetRecorder();
 }
 
 TEST(Hyperlink, LabelTakesItsHoverColourWhileTheMouseIsOverIt) {
