@@ -200,6 +200,19 @@ TEST(PaintRequests, TransparentLabelHasTheAreaUnderItRepainted) {
     ResetRecorder();
 }
 
+// A group box takes the mouse over it itself, where the button class would
+// let it through to the window.
+TEST(Cursors, GroupBoxIsHitWhereTheMouseIsOverIt) {
+    TemplateBuilder builder(1);
+    builder.Add(KindGroupBox, 0, L"grpBox", L"Box").Width = 100;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    RECT box;
+    GetWindowRect(window.Control(0), &box);
+    const LPARAM inside = MAKELPARAM(box.left + 10, box.top + 10);
+    EXPECT_EQ(HTCLIENT, SendMessageA(window.Control(0), WM_NCHITTEST, 0, inside));
+}
+
 TEST(Hyperlink, LabelTakesItsHoverColourWhileTheMouseIsOverIt) {
     TemplateBuilder builder(1);
     WindowObject &link = builder.Add(KindLabel, 0, L"lblLink", L"example.com");

@@ -74,6 +74,12 @@ TEST_F(Mdi, FrameGetsItsClientAndChildrenOpenInside) {
     EXPECT_TRUE(IsWindow(GetDlgItem(child, 1000)));
     EXPECT_GE(TimesHeard(WM_MDIACTIVATE, child), 1);
 
+    // A child opened while the active one is maximised is the maximised one.
+    SendMessageA(client, WM_MDIMAXIMIZE, (WPARAM)child, 0);
+    HWND second = (HWND)OpenWindowA("child", frame, 0, nullptr);
+    ASSERT_TRUE(IsWindow(second));
+    EXPECT_EQ(WindowMaximised, ObjectFromHandle(second)->WindowState);
+
     // The frame's EventProcedure hears WM_SIZE; DefFrameProc never sizes the
     // client over docked bars.
     SetWindowPos(frame, nullptr, 0, 0, 600, 450, SWP_NOMOVE | SWP_NOZORDER);
