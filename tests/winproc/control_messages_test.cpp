@@ -7,6 +7,7 @@
 #include "runtime/templates/creation.h"
 #include "runtime/winproc/cursors.h"
 #include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
@@ -47,6 +48,9 @@ TEST(ColourRequests, ControlsGetTheirBrushAndTextColour) {
     EXPECT_EQ(Red, ask(WM_CTLCOLORSTATIC, 0));
     EXPECT_EQ(Blue, GetTextColor(canvas.Dc()));
     EXPECT_EQ(TRANSPARENT, GetBkMode(canvas.Dc()));
+    HGDIOBJ font = ObjectFromHandle(window.Control(0))->Font;
+    ASSERT_NE(nullptr, font);
+    EXPECT_EQ(font, GetCurrentObject(canvas.Dc(), OBJ_FONT)) << "the label's own font";
     EXPECT_EQ(Blue, ask(WM_CTLCOLOREDIT, 1));
     EXPECT_EQ(Red, GetTextColor(canvas.Dc()));
     EXPECT_EQ(Blue, GetBkColor(canvas.Dc())) << "text boxes paint their text on their colour";
