@@ -5,6 +5,10 @@
 #include <windows.h>
 
 #include "runtime/templates/creation.h"
+#include "runtime/winproc/cursors.h"
+#include "runtime/base/messages.h"
+#include "runtime/base/object_table.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
 #include "tests/support/event_recorder.h"
@@ -44,6 +48,9 @@ TEST(ColourRequests, ControlsGetTheirBrushAndTextColour) {
     EXPECT_EQ(Red, ask(WM_CTLCOLORSTATIC, 0));
     EXPECT_EQ(Blue, GetTextColor(canvas.Dc()));
     EXPECT_EQ(TRANSPARENT, GetBkMode(canvas.Dc()));
+    HGDIOBJ font = ObjectFromHandle(window.Control(0))->Font;
+    ASSERT_NE(nullptr, font);
+    EXPECT_EQ(font, GetCurrentObject(canvas.Dc(), OBJ_FONT)) << "the label's own font";
     EXPECT_EQ(Blue, ask(WM_CTLCOLOREDIT, 1));
     EXPECT_EQ(Red, GetTextColor(canvas.Dc()));
     EXPECT_EQ(Blue, GetBkColor(canvas.Dc())) << "text boxes paint their text on their colour";
@@ -80,8 +87,9 @@ TEST(ScrollRequests, FromInsideGroupAndPictureBoxesReachTheWindow) {
     builder.Window().EventProcedure = RecordingEventProcedure;
     builder.Add(KindGroupBox, 0, L"grpBox", L"Box", 1);
     builder.Add(KindHScrollBar, 1, L"hsbInGroup", L"");
-    builder.Add(KindPictureBox, 2, L"picBox", L"", 1);
+    builder.Add(KindPictureBox, 2, L"picBox", L"", 2);
     builder.Add(KindVScrollBar, 3, L"vsbInPicture", L"").Style |= SBS_VERT;
+    builder.Add(KindPushButton, 4, L"btnInPicture", L"Go");
     BuiltWindow window(builder);
     ASSERT_TRUE(IsWindow(window.Handle));
     HWND horizontal = FindDescendant(window.Handle, 1001);
@@ -98,6 +106,13 @@ TEST(ScrollRequests, FromInsideGroupAndPictureBoxesReachTheWindow) {
     EXPECT_EQ(SB_LINEDOWN, LOWORD(across->WParam));
     EXPECT_EQ(window.Handle, down->Window);
     EXPECT_EQ((LPARAM)vertical, down->LParam);
+    HWND button = FindDescendant(window.Handle, 1004);
+    ASSERT_NE(nullptr, button);
+    SendMessageA(button, BM_CLICK, 0, 0);
+    const HeardMessage *click = FirstHeard(WM_COMMAND);
+    ASSERT_NE(nullptr, click);
+    EXPECT_EQ(window.Handle, click->Window);
+    EXPECT_EQ(MAKEWPARAM(1004, BN_CLICKED), click->WParam);
     ResetRecorder();
 }
 
@@ -117,6 +132,89 @@ TEST(Cursors, ControlsShowTheirMousePointer) {
     EXPECT_EQ(LoadCursorA(nullptr, IDC_IBEAM), cursorOver(window.Control(1)));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_NO), cursorOver(window.Control(2)));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), cursorOver(window.Handle));
+}
+
+// Each busy spell shows the wait cursor and holds the mouse, the second as
+// the first; its end gives the arrow and the mouse back.
+TEST(Cursors, EveryBusySpellShowsTheWaitCursorAndCapturesTheMouse) {
+    TemplateBuilder builder(0);
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    for (int spell = 0; spell < 2; ++spell) {
+        BeginBusy(window.Handle);
+        EXPECT_EQ(window.Handle, GetCapture()) << spell;
+        EXPECT_EQ(WaitCursor, GetCursor()) << spell;
+        EndBusy();
+        EXPECT_EQ(nullptr, GetCapture()) << spell;
+        EXPECT_EQ(ArrowCursor, GetCursor()) << spell;
+    }
+}
+
+// A toolbar's command has it repainted (a paint request waits in its queue);
+// a button's command does not.
+TEST(CommandRequests, ToolbarCommandsRepaintTheToolbarOnly) {
+    TemplateBuilder builder(2);
+    builder.Add(KindToolbar, 0, L"tlbTools", L"");
+    builder.Add(KindPushButton, 1, L"btnGo", L"Go");
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    auto paintWaits = [&](int index, WORD code) {
+        HWND control = window.Control(index);
+        MSG msg;
+        while (PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+        }
+        SendMessageA(window.Handle, WM_COMMAND, MAKEWPARAM(1000 + index, code), (LPARAM)control);
+        const bool waits = PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE);
+        while (PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+        }
+        return waits;
+    };
+    EXPECT_TRUE(paintWaits(0, 0));
+    EXPECT_FALSE(paintWaits(1, BN_CLICKED));
+}
+
+// A transparent label asks its window to paint again what lies under it,
+// and only that.
+TEST(PaintRequests, TransparentLabelHasTheAreaUnderItRepainted) {
+    ResetRecorder();
+    TemplateBuilder builder(1);
+    builder.Window().Visible = 1;
+    builder.Window().EventProcedure = RecordingEventProcedure;
+    WindowObject &label = builder.Add(KindLabel, 0, L"lblOver", L"Over");
+    label.Transparent = 1;
+    label.Left = 40;
+    label.Top = 30;
+    label.Width = 100;
+    label.Height = 20;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    UpdateWindow(window.Handle);
+    RECT painted = {};
+    EventAnswer = [&](HWND to, UINT message, WPARAM, LPARAM) -> LRESULT {
+        if (to == window.Handle && message == WM_PAINT) GetUpdateRect(to, &painted, FALSE);
+        return 0;
+    };
+    SendMessageA(window.Control(0), RTM_REDRAWAREA, 0, 0);
+    RECT under;
+    GetWindowRect(window.Control(0), &under);
+    MapWindowPoints(nullptr, window.Handle, (POINT *)&under, 2);
+    EXPECT_TRUE(EqualRect(&under, &painted))
+        << painted.left << "," << painted.top << " " << painted.right << "," << painted.bottom;
+    ShowWindow(window.Handle, SW_HIDE);
+    ResetRecorder();
+}
+
+// A group box takes the mouse over it itself, where the button class would
+// let it through to the window.
+TEST(Cursors, GroupBoxIsHitWhereTheMouseIsOverIt) {
+    TemplateBuilder builder(1);
+    builder.Add(KindGroupBox, 0, L"grpBox", L"Box").Width = 100;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    RECT box;
+    GetWindowRect(window.Control(0), &box);
+    const LPARAM inside = MAKELPARAM(box.left + 10, box.top + 10);
+    EXPECT_EQ(HTCLIENT, SendMessageA(window.Control(0), WM_NCHITTEST, 0, inside));
 }
 
 TEST(Hyperlink, LabelTakesItsHoverColourWhileTheMouseIsOverIt) {

@@ -154,6 +154,31 @@ TEST(Rebar, TransparentLabelsPaintAgainOverItsBands) {
     Canvas canvas(150, 20);
     canvas.CopyFrom(over);
     EXPECT_GT(canvas.Count(Blue), 20) << "the label's text over the band";
+    // Moved, the rebar paints at once.
+    SetWindowPos(bar, nullptr, 0, 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_FALSE(GetUpdateRect(bar, nullptr, FALSE));
+    ShowWindow(window, SW_HIDE);
+    DestroyWindow(window);
+}
+
+// A shown picture box draws its caption in its text colour when it paints.
+TEST(PictureBox, PaintsItsCaptionInItsTextColour) {
+    TemplateBuilder builder(1);
+    WindowObject &picture = builder.Add(KindPictureBox, 0, L"picText", L"In the picture");
+    picture.BackColorSetting = Yellow;
+    picture.ForeColorSetting = Blue;
+    picture.FontSize = 14;
+    picture.Width = 150;
+    picture.Height = 30;
+    HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    HWND box = GetDlgItem(window, 1000);
+    ASSERT_TRUE(box);
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Canvas canvas(150, 20);
+    canvas.CopyFrom(box);
+    EXPECT_GT(canvas.Count(Blue), 20) << "the caption";
+    EXPECT_GT(canvas.Count(Yellow), 1000) << "on the box's colour";
     ShowWindow(window, SW_HIDE);
     DestroyWindow(window);
 }

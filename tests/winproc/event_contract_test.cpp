@@ -256,6 +256,10 @@ TEST_F(EventContract, CaptionsAreCachedInTheObject) {
     SetWindowTextA(button, "A longer caption");
     EXPECT_STREQ("A longer caption", (const char *)object->TextBuffer);
     EXPECT_EQ(16, object->TextLength);
+    const long blocks = LiveBlocks();
+    SetWindowTextA(button, "Short");
+    EXPECT_STREQ("Short", (const char *)object->TextBuffer);
+    EXPECT_EQ(blocks, LiveBlocks()) << "the longer caption's copy is freed";
     SetWindowTextA(button, "");
     EXPECT_STREQ("", (const char *)object->TextBuffer);
     EXPECT_EQ(0, object->TextLength);

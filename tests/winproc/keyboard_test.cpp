@@ -273,6 +273,33 @@ TEST(ContainerKeys, SharedMnemonicsMoveTheFocusAndUniqueOnesPress) {
     EXPECT_TRUE(checked(3));
 }
 
+// A tab's mnemonic selects that tab as a click would: the window hears the
+// change coming and then the change, from the tab control.
+TEST(ContainerKeys, TabMnemonicSelectsTheTabWithItsNotices) {
+    ResetRecorder();
+    static const TabItem tabs[] = {{TextRef(L"&One")}, {TextRef(L"&Two")}};
+    TemplateBuilder builder(2);
+    builder.Add(KindPushButton, 0, L"btnGo", L"Go").TabStop = 1;
+    WindowObject &tab = builder.Add(KindTabControl, 1, L"tabPages", L"");
+    tab.Items = (void *)tabs;
+    tab.ItemCount = 2;
+    ShownWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    std::vector<UINT> codes;
+    EventAnswer = [&](HWND to, UINT message, WPARAM id, LPARAM lParam) -> LRESULT {
+        const NMHDR *header = (const NMHDR *)lParam;
+        if (to == window.Handle && message == WM_NOTIFY && id == 1001 &&
+            header->hwndFrom == window.Control(1))
+            codes.push_back(header->code);
+        return 0;
+    };
+    SendMessageA(window.Handle, WM_SYSCOMMAND, SC_KEYMENU, 't');
+    EXPECT_EQ(1, SendMessageA(window.Control(1), TCM_GETCURSEL, 0, 0));
+    EXPECT_EQ(window.Control(1), GetFocus());
+    EXPECT_EQ((std::vector<UINT>{(UINT)TCN_SELCHANGING, (UINT)TCN_SELCHANGE}), codes);
+    EventAnswer = nullptr;
+}
+
 // A label passes the focus on; with no control after it that can take the
 // focus, the window keeps it instead of handing it back to the label.
 TEST(ContainerKeys, LabelMnemonicWithNothingToFocusLeavesTheFocusOnTheWindow) {

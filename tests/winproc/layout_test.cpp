@@ -203,8 +203,14 @@ TEST(Docking, TwoTopBarsStackInZOrderAndARightPictureTakesTheRightEdge) {
 
 // A runtime window lays its docked controls out again when it is resized,
 // when it is shown, and when one of them is hidden or shown.
+LRESULT CALLBACK GrowTopBoxAtCreation(HWND window, UINT message, WPARAM, LPARAM) {
+    if (message == WM_CREATE) ObjectFromHandle(GetDlgItem(window, 1000))->Height = 40;
+    return 0;
+}
+
 TEST(Docking, ControlsFollowTheWindowResizedOrShownAndEachOtherHidden) {
     TemplateBuilder builder(2);
+    builder.Window().EventProcedure = GrowTopBoxAtCreation;
     WindowObject &top = builder.Add(KindPictureBox, 0, L"picTop", L"");
     top.Align = 1;
     top.Height = 30;
@@ -212,6 +218,10 @@ TEST(Docking, ControlsFollowTheWindowResizedOrShownAndEachOtherHidden) {
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(window));
     HWND topBox = GetDlgItem(window, 1000), leftBox = GetDlgItem(window, 1001);
+    RECT created;
+    GetClientRect(window, &created);
+    ExpectRect(topBox, 0, 0, created.right, 40); // as the EventProcedure left it at creation
+    ObjectFromHandle(topBox)->Height = 30;
     SetWindowPos(window, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client;
     GetClientRect(window, &client);

@@ -75,6 +75,12 @@ TEST_F(Mdi, FrameGetsItsClientAndChildrenOpenInside) {
     EXPECT_TRUE(IsWindow(GetDlgItem(child, 1000)));
     EXPECT_GE(TimesHeard(WM_MDIACTIVATE, child), 1);
 
+    // A child opened while the active one is maximised is the maximised one.
+    SendMessageA(client, WM_MDIMAXIMIZE, (WPARAM)child, 0);
+    HWND second = (HWND)OpenWindowA("child", frame, 0, nullptr);
+    ASSERT_TRUE(IsWindow(second));
+    EXPECT_EQ(WindowMaximised, ObjectFromHandle(second)->WindowState);
+
     // The frame's EventProcedure hears WM_SIZE; DefFrameProc never sizes the
     // client over docked bars.
     SetWindowPos(frame, nullptr, 0, 0, 600, 450, SWP_NOMOVE | SWP_NOZORDER);
@@ -87,12 +93,15 @@ TEST_F(Mdi, FrameGetsItsClientAndChildrenOpenInside) {
     EXPECT_EQ(0, FramePenUses);
 }
 
-TEST_F(Mdi, ClosingAChildGivesTheFrameItsMenuBack) {
+TEST_F(Mdi, ChildsMenuShowsWhileItIsOpenAndTheFramesWhenItCloses) {
     HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(frame));
     HMENU frameMenu = GetMenu(frame);
+    HMENU childMenu = CreateMenu();
+    Child[0].Menu = (uintptr_t)childMenu;
     HWND child = (HWND)OpenWindowA("Child", frame, 0, nullptr);
     ASSERT_TRUE(IsWindow(child));
+    EXPECT_EQ(childMenu, GetMenu(frame)) << "the active child's menu is the frame's";
     SendMessageA(child, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(child));
     EXPECT_EQ(frameMenu, GetMenu(frame));
@@ -148,6 +157,22 @@ TEST_F(Mdi, TheClientsInputAndBackgroundAreTheFrames) {
     EXPECT_EQ(1, SendMessageA(client, WM_ERASEBKGND, (WPARAM)canvas.Dc(), 0));
     EXPECT_EQ(red, canvas.Pixel(3, 3));
     EXPECT_EQ(1, TimesHeard(WM_ERASEBKGND, frame));
+    DestroyWindow(frame);
+}
+
+// Without children, the client hands the focus to the frame's own control.
+TEST_F(Mdi, ClientWithoutChildrenPassesTheFocusToTheFramesControl) {
+    Frame = {WindowEntry(KindMdiFrame, L"Frame", 1, 500, 400),
+             ControlEntry(KindPushButton, L"btnGo", 0, 0, 0, L"Go")};
+    Frame[1].TabStop = 1;
+    FinishTemplate(Frame);
+    HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(frame));
+    HWND button = GetDlgItem(frame, 1000);
+    ASSERT_TRUE(button);
+    SetFocus(frame);
+    SetFocus(ObjectFromHandle(frame)->MdiClient);
+    EXPECT_EQ(button, GetFocus());
     DestroyWindow(frame);
 }
 
