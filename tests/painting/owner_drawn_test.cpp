@@ -152,6 +152,8 @@ TEST(OwnerButton, DrawnInTheSystemsVisualStyle) {
     EXPECT_EQ(1, DrawOwnerButton(&item, nullptr));
     ReleaseThemeLibrary();
     HasManifest = manifest;
+    EXPECT_EQ(nullptr, ThemeTable.Library) << "released, the table is empty: classic drawing";
+    EXPECT_EQ(nullptr, ThemeTable.OpenThemeData);
     EXPECT_LT(canvas.Count(Green), 10) << "the style's face covers the item";
     EXPECT_EQ(0, canvas.Count(Yellow)) << "not the classic face";
     EXPECT_GT(canvas.Count(Blue), 20) << "the caption in its colour";

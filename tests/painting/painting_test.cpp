@@ -136,7 +136,11 @@ TEST(GroupCaption, PaintedInTheGroupsColoursAndFontOverTheFrameAtItsAlignment) {
         WindowObject *group = window.Control(0);
         ASSERT_NE(nullptr, group);
         Canvas canvas(200, 80);
+        const HGDIOBJ brush = GetCurrentObject(canvas.Dc(), OBJ_BRUSH),
+                      font = GetCurrentObject(canvas.Dc(), OBJ_FONT);
         PaintGroupCaption(group, canvas.Dc());
+        EXPECT_EQ(brush, GetCurrentObject(canvas.Dc(), OBJ_BRUSH)) << "the context's own";
+        EXPECT_EQ(font, GetCurrentObject(canvas.Dc(), OBJ_FONT));
         ExpectLargeRedCaption(canvas, group);
         const int width = group->CaptionWidth;
         RECT caption = {group->CaptionLeft - 2, 0, group->CaptionLeft + width,
