@@ -9,6 +9,7 @@
 #include "runtime/painting/owner_drawn.h"
 #include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"
@@ -83,6 +84,16 @@ TEST(ClassicButton, DefaultHasABlackFrameAroundARaisedEdge) {
     EXPECT_EQ(Grey, canvas.Pixel(97, 27));
     EXPECT_EQ(Yellow, canvas.Pixel(10, 15)) << "the face in the button's colour";
     EXPECT_GT(canvas.Count(Blue), 20) << "the caption in its colour";
+}
+
+TEST(FramePens, AnUnbalancedReleaseLeavesTheNextUseItsPens) {
+    ASSERT_EQ(0, FramePenUses);
+    ReleaseFramePens();
+    AcquireFramePens();
+    EXPECT_EQ((DWORD)OBJ_PEN, GetObjectType(FramePenDark));
+    EXPECT_EQ((DWORD)OBJ_PEN, GetObjectType(FramePenLight));
+    ReleaseFramePens();
+    EXPECT_EQ(0, FramePenUses);
 }
 
 TEST(ClassicButton, PressedShowsAGreyFrameAndMovesTheCaptionByOnePixel) {
