@@ -8,6 +8,9 @@
 #include "runtime/templates/creation.h"
 #include "runtime/painting/owner_drawn.h"
 #include "runtime/painting/painting.h"
+#include "runtime/painting/theme.h"
+#include "runtime/painting/frame_pens.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
@@ -83,6 +86,16 @@ TEST(ClassicButton, DefaultHasABlackFrameAroundARaisedEdge) {
     EXPECT_GT(canvas.Count(Blue), 20) << "the caption in its colour";
 }
 
+TEST(FramePens, AnUnbalancedReleaseLeavesTheNextUseItsPens) {
+    ASSERT_EQ(0, FramePenUses);
+    ReleaseFramePens();
+    AcquireFramePens();
+    EXPECT_EQ((DWORD)OBJ_PEN, GetObjectType(FramePenDark));
+    EXPECT_EQ((DWORD)OBJ_PEN, GetObjectType(FramePenLight));
+    ReleaseFramePens();
+    EXPECT_EQ(0, FramePenUses);
+}
+
 TEST(ClassicButton, PressedShowsAGreyFrameAndMovesTheCaptionByOnePixel) {
     TemplateBuilder builder(1);
     AddButton(builder, L"OK");
@@ -133,6 +146,28 @@ TEST(ThemedButton, HotUnlessPressedAndDefaultedWithTheFocus) {
     EXPECT_EQ(ButtonDefaulted, ThemedButtonState(&button, 0, false));
     button.Enabled = 0;
     EXPECT_EQ(ButtonNormal, ThemedButtonState(&button, 0, false));
+}
+
+TEST(OwnerButton, DrawnInTheSystemsVisualStyle) {
+    TemplateBuilder builder(1);
+    AddButton(builder, L"OK").IsDefault = 1;
+    BuiltWindow window(builder);
+    WindowObject *button = window.Control(0);
+    ASSERT_NE(nullptr, button);
+    const int manifest = HasManifest;
+    HasManifest = 1;
+    LoadThemeLibrary();
+    ASSERT_NE(nullptr, ThemeTable.Library);
+    Canvas canvas(100, 30, Green);
+    const DRAWITEMSTRUCT item = ItemOn(canvas, button, 0);
+    EXPECT_EQ(1, DrawOwnerButton(&item, nullptr));
+    ReleaseThemeLibrary();
+    HasManifest = manifest;
+    EXPECT_EQ(nullptr, ThemeTable.Library) << "released, the table is empty: classic drawing";
+    EXPECT_EQ(nullptr, ThemeTable.OpenThemeData);
+    EXPECT_LT(canvas.Count(Green), 10) << "the style's face covers the item";
+    EXPECT_EQ(0, canvas.Count(Yellow)) << "not the classic face";
+    EXPECT_GT(canvas.Count(Blue), 20) << "the caption in its colour";
 }
 
 TEST(ButtonFace, DisabledCaptionIsEmbossedWhiteUnderGrey) {

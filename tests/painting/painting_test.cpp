@@ -16,7 +16,7 @@ namespace {
 
 const COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255),
                Yellow = RGB(255, 255, 0), White = RGB(255, 255, 255), Black = RGB(0, 0, 0),
-               Grey = RGB(128, 128, 128);
+               Grey = RGB(128, 128, 128), Teal = RGB(0, 128, 128);
 
 bool SameRect(const RECT &a, const RECT &b) {
     return EqualRect(&a, &b) != 0;
@@ -45,8 +45,9 @@ void ExpectStripAtOrigin(const Canvas &canvas) {
 
 TEST(PictureBox, PaintsItsBackColourThenItsPicture) {
     TemplateBuilder builder(1);
-    WindowObject &box = builder.Add(KindPictureBox, 0, L"picStrip", L"");
+    WindowObject &box = builder.Add(KindPictureBox, 0, L"picStrip", L"Hi");
     box.BackColorSetting = Yellow;
+    box.ForeColorSetting = Teal;
     box.Picture = 201;
     box.Width = 80;
     box.Height = 24;
@@ -58,6 +59,14 @@ TEST(PictureBox, PaintsItsBackColourThenItsPicture) {
     EXPECT_EQ(Yellow, canvas.Pixel(8, 20)) << "below the picture";
     EXPECT_EQ(Yellow, canvas.Pixel(79, 4)) << "right of the picture";
     EXPECT_EQ(0, canvas.Count(White));
+    EXPECT_EQ(0, canvas.Count(Teal)) << "the text is drawn at the paint, not the erase";
+    // The paint draws only the text, and leaves the context's own font.
+    Canvas text(80, 24);
+    const HGDIOBJ font = GetCurrentObject(text.Dc(), OBJ_FONT);
+    PaintPicture(window.Control(0), text.Dc(), 0, 1);
+    EXPECT_GT(text.Count(Teal), 5);
+    EXPECT_EQ(0, text.Count(Yellow));
+    EXPECT_EQ(font, GetCurrentObject(text.Dc(), OBJ_FONT));
 }
 
 TEST(WindowBackground, BackColourAroundThePictureAtTheTopLeft) {
@@ -96,8 +105,9 @@ TEST(WindowBackground, SmallIconAtItsOwnSizeWithTheColourAroundIt) {
 }
 
 // A framed group with a large bold caption in red on blue.
-void AddCaptionedGroup(TemplateBuilder &builder, int fontSize = 20) {
+void AddCaptionedGroup(TemplateBuilder &builder, int fontSize = 20, int alignment = TextAlignLeft) {
     WindowObject &group = builder.Add(KindGroupBox, 0, L"fraOptions", L"&Options");
+    group.Alignment = alignment;
     group.ShowFrame = 1;
     group.ForeColorSetting = Red;
     group.BackColorSetting = Blue;
@@ -117,22 +127,33 @@ void ExpectLargeRedCaption(const Canvas &canvas, const WindowObject *group) {
     EXPECT_LE(text.bottom, group->CaptionHeight + 2);
 }
 
-TEST(GroupCaption, PaintedInTheGroupsColoursAndFontOverTheFrame) {
-    TemplateBuilder builder(1);
-    AddCaptionedGroup(builder);
-    BuiltWindow window(builder);
-    WindowObject *group = window.Control(0);
-    ASSERT_NE(nullptr, group);
-    Canvas canvas(200, 80);
-    PaintGroupCaption(group, canvas.Dc());
-    ExpectLargeRedCaption(canvas, group);
-    const RECT caption = {group->CaptionLeft - 2, 0, group->CaptionLeft + group->CaptionWidth,
-                          group->CaptionHeight + 2};
-    EXPECT_EQ(0, canvas.Count(White, caption)) << "the caption's box is filled";
-    EXPECT_GT(canvas.Count(Blue, caption), 0);
-    EXPECT_EQ(canvas.Count(White),
-              200 * 80 - (caption.right - caption.left) * (caption.bottom - caption.top))
-        << "nothing is painted outside the caption";
+TEST(GroupCaption, PaintedInTheGroupsColoursAndFontOverTheFrameAtItsAlignment) {
+    for (int alignment : {TextAlignLeft, TextAlignCentre, TextAlignRight}) {
+        SCOPED_TRACE(alignment);
+        TemplateBuilder builder(1);
+        AddCaptionedGroup(builder, 20, alignment);
+        BuiltWindow window(builder);
+        WindowObject *group = window.Control(0);
+        ASSERT_NE(nullptr, group);
+        Canvas canvas(200, 80);
+        const HGDIOBJ brush = GetCurrentObject(canvas.Dc(), OBJ_BRUSH),
+                      font = GetCurrentObject(canvas.Dc(), OBJ_FONT);
+        PaintGroupCaption(group, canvas.Dc());
+        EXPECT_EQ(brush, GetCurrentObject(canvas.Dc(), OBJ_BRUSH)) << "the context's own";
+        EXPECT_EQ(font, GetCurrentObject(canvas.Dc(), OBJ_FONT));
+        ExpectLargeRedCaption(canvas, group);
+        const int width = group->CaptionWidth;
+        RECT caption = {group->CaptionLeft - 2, 0, group->CaptionLeft + width,
+                        group->CaptionHeight + 2};
+        if (alignment == TextAlignCentre)
+            caption.left = 100 - width / 2, caption.right = caption.left + width + 3;
+        if (alignment == TextAlignRight) caption.left = 200 - width - 7, caption.right = 195;
+        EXPECT_TRUE(SameRect(caption, canvas.Extent(Blue))) << "the caption's box is filled";
+        EXPECT_EQ(0, canvas.Count(White, caption));
+        EXPECT_EQ(canvas.Count(White),
+                  200 * 80 - (caption.right - caption.left) * (caption.bottom - caption.top))
+            << "nothing is painted outside the caption";
+    }
 }
 
 // The caption painted into a canvas: where its red text lies.

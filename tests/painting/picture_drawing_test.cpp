@@ -100,6 +100,7 @@ TEST(OnWindow, TextPrintedAtItsPositionWhichLeavesKeyPreviewAlone) {
     EXPECT_GE(printed.left, 200);
     EXPECT_LE(printed.left, 204);
     EXPECT_GE(printed.top, 100);
+    EXPECT_GT(printed.bottom - printed.top, 14) << "in the window's large font";
 
     EXPECT_EQ(0, PrintText(window.Handle, nullptr));
     EXPECT_EQ(0, SetTextX(window.Handle, 40000)) << "beyond a 16-bit position";

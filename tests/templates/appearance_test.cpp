@@ -98,6 +98,24 @@ TEST(Fonts, RebuildReplacesTheWindowsFont) {
     DeleteObject(label->Font);
 }
 
+TEST(Pens, ANewStyleReplacesThePenInTheTextColour) {
+    ObjectWindows windows;
+    WindowObject *box = windows.Make(L"STATIC", KindPictureBox, 0, 0, 0, 100, 20);
+    box->PenWidth = 2;
+    box->ForeColor = RGB(255, 0, 0);
+    ASSERT_EQ(1, ChangePenStyle(box, box->Handle, PS_SOLID));
+    HPEN first = box->Pen;
+    ASSERT_EQ(1, ChangePenStyle(box, box->Handle, PS_DASH));
+    EXPECT_EQ(GetObjectType(first), 0u) << "the previous pen is deleted";
+    LOGPEN pen = {};
+    GetObjectW(box->Pen, sizeof pen, &pen);
+    EXPECT_EQ(pen.lopnStyle, (UINT)PS_DASH);
+    EXPECT_EQ(pen.lopnColor, RGB(255, 0, 0));
+    EXPECT_EQ(0, ChangePenStyle(box, box->Handle, PS_INSIDEFRAME + 1));
+    EXPECT_EQ(box->PenStyle, PS_DASH);
+    DeleteObject(box->Pen);
+}
+
 COLORREF BrushColour(uintptr_t brush) {
     LOGBRUSH info = {};
     GetObjectW((HGDIOBJ)brush, sizeof info, &info);

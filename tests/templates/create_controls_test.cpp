@@ -7,6 +7,8 @@
 
 #include "runtime/library/sysinfo.h"
 #include "runtime/winproc/creation_knot.h"
+#include "runtime/winproc/message_runs.h"
+#include "runtime/base/messages.h"
 #include "runtime/templates/creation.h"
 #include "runtime/templates/resources.h"
 #include "runtime/base/memory.h"
@@ -519,6 +521,23 @@ TEST(Creation, DialogControlsTakeDialogUnitsAndTheDialogsFont) {
     EXPECT_EQ(placed.bottom - placed.top, units.bottom);
     EXPECT_EQ(object->Font, ObjectFromHandle(dialog)->Font) << "the dialog's font is shared";
     DestroyWindow(dialog);
+}
+
+// Ends its modal run with 42 once the run has begun.
+LRESULT CALLBACK EndsWith42(HWND window, UINT message, WPARAM, LPARAM) {
+    if (message == RTM_CREATED) PostMessageW(window, WM_APP, 0, 0);
+    if (message == WM_APP) EndModal(window, 42);
+    return 0;
+}
+
+TEST(Creation, ModalDialogRunsUntilItEndsAndGivesItsResult) {
+    TemplateBuilder t(0);
+    t.Window().Kind = KindDialog;
+    t.Window().Id = 200;
+    t.Window().EventProcedure = EndsWith42;
+    const uint32_t used = ObjectTableUsed;
+    EXPECT_EQ(42, CreateFromTemplate(t.Finish(), nullptr, 1, nullptr));
+    EXPECT_EQ(used, ObjectTableUsed) << "the dialog is gone";
 }
 
 TEST(Creation, AutomaticOptionButtonWithIndexZeroIsClicked) {

@@ -37,6 +37,13 @@ TEST_F(TemplateListTest, FindTemplateIgnoresCase) {
     EXPECT_EQ(other.data(), FindTemplateA("OTHER"));
     EXPECT_EQ(nullptr, FindTemplateA("Settings2"));
     EXPECT_EQ(nullptr, FindTemplateA(""));
+    EXPECT_EQ(nullptr, FindTemplateW(nullptr));
+    // Once the runtime is released there is no list to search.
+    const WindowTemplate **list = TemplateList;
+    TemplateList = nullptr;
+    EXPECT_EQ(nullptr, FindTemplateA("Settings"));
+    EXPECT_EQ(nullptr, FindTemplateW(L"Settings"));
+    TemplateList = list;
 }
 
 TEST_F(TemplateListTest, RegisterTemplateFillsSlotsInOrder) {
