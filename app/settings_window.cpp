@@ -152,7 +152,7 @@ static LRESULT OnCreate(HWND window) {
     if (Is64BitSystem()) {
         PreselectInstalledExecutable();
     } else {
-        SendMessageA(Control(Id32Bit), BM_SETCHECK, BST_CHECKED, 0);
+        // rdo32Bit is checked by the template.
         ShowWindow(Control(IdAssociateGroup), SW_HIDE);
         TargetExecutable = Executable32;
     }

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "runtime/library/list_boxes.h"
@@ -11,6 +12,7 @@
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "tests/library/text_forms.h"
+#include "tests/support/canvas.h"
 
 namespace {
 
@@ -71,6 +73,10 @@ TYPED_TEST(ListBoxes, ItemsInEitherFormOfListBox) {
         EXPECT_EQ(LB_ERR, GetItemText(list, 3, buffer, 8));
         EXPECT_EQ(t(""), buffer);
 
+        EXPECT_EQ(0, AddItem(list, t("").c_str())) << "an empty item sorts first";
+        EXPECT_EQ(0, GetItemText(list, 0, buffer, 8)) << "an empty text is no failure";
+        DeleteItem(list, 0);
+
         EXPECT_EQ(2, DeleteItem(list, 0));
         EXPECT_EQ(LB_ERR, GetItemTextLength(list, 2));
         ClearItems(list);
@@ -124,11 +130,18 @@ TEST(CueBanner, FromAnEightBitAndAWideCaller) {
     HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr,
                                 nullptr);
     ASSERT_NE(nullptr, edit);
+    ShowWindow(edit, SW_SHOWNA);
+    UpdateWindow(edit);
+    Canvas picture(100, 20);
+    picture.CopyFrom(edit);
+    const int blank = picture.Count(RGB(255, 255, 255));
     wchar_t shown[32] = {};
     {
         TextFormScope ansi(0);
         EXPECT_TRUE(SetCueBanner(edit, 0, "Caf\xe9 name"));
     }
+    picture.CopyFrom(edit);
+    EXPECT_LT(picture.Count(RGB(255, 255, 255)), blank) << "the banner is painted at once";
     SendMessageW(edit, EM_GETCUEBANNER, (WPARAM)shown, 32);
     EXPECT_STREQ(L"Caf\x00e9 name", shown);
     {
@@ -137,6 +150,13 @@ TEST(CueBanner, FromAnEightBitAndAWideCaller) {
     }
     SendMessageW(edit, EM_GETCUEBANNER, (WPARAM)shown, 32);
     EXPECT_STREQ(L"\x0436 name", shown);
+    {
+        TextFormScope ansi(0);
+        EXPECT_TRUE(SetCueBanner(edit, 0, std::string(300, 'x').c_str()));
+    }
+    std::vector<wchar_t> whole(400);
+    SendMessageW(edit, EM_GETCUEBANNER, (WPARAM)whole.data(), 400);
+    EXPECT_EQ(std::wstring(CueBannerChars - 1, L'x'), whole.data()) << "cut to its limit";
     DestroyWindow(edit);
 }
 
