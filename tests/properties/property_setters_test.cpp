@@ -206,6 +206,12 @@ TEST(FontSetters, ControlsRebuildTheirFontAndDialogsShareTheirs) {
     EXPECT_EQ(GetFontSize(label), 20);
     ASSERT_EQ(SetFontUnderline(label, 1), 1);
     EXPECT_EQ(GetObjectType(font), 0u) << "the replaced font is deleted";
+    // A name in the other text form is converted to the active one.
+    const int unicode = UnicodeFlag;
+    UnicodeFlag = 1;
+    ASSERT_EQ(SetFontNameA(label, "Arial"), 1);
+    UnicodeFlag = unicode;
+    EXPECT_STREQ(FontOf(label).lfFaceName, L"Arial");
 
     TestWindow d(KindDialog);
     ASSERT_NE(d.window, nullptr);
