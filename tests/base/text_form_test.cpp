@@ -71,4 +71,13 @@ TEST_F(TextFormTest, LiteralsConvertToTheActiveFormAndReportTheirLength) {
     EXPECT_STREQ(L"Caf", (const wchar_t *)buffer);
 }
 
+TEST_F(TextFormTest, EmptyTextsInEitherForm) {
+    for (int unicode = 0; unicode < 2; ++unicode) {
+        UnicodeFlag = unicode;
+        EXPECT_TRUE(IsEmptyTextAW(nullptr));
+        EXPECT_TRUE(IsEmptyTextAW(unicode ? (const void *)L"" : ""));
+        EXPECT_FALSE(IsEmptyTextAW(unicode ? (const void *)L"A" : "A")) << "unicode " << unicode;
+    }
+}
+
 } // namespace
