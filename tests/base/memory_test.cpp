@@ -7,9 +7,10 @@
 namespace {
 
 DWORD RunGuardProbe(const wchar_t *misuse, bool checks) {
+    const bool on = HeapChecksOn();
     SetEnvironmentVariableW(L"QN_HEAP_CHECKS", checks ? L"1" : nullptr);
     DWORD code = RunProgram(L"\"" + TestProgramPath(L"guard_probe.exe") + L"\" " + misuse);
-    SetEnvironmentVariableW(L"QN_HEAP_CHECKS", HeapChecksOn() ? L"1" : nullptr);
+    SetEnvironmentVariableW(L"QN_HEAP_CHECKS", on ? L"1" : nullptr);
     return code;
 }
 
@@ -17,6 +18,15 @@ TEST(HeapChecks, GuardPagesStopOverrunsAndUsesAfterFree) {
     EXPECT_EQ(0u, RunGuardProbe(L"", true));
     EXPECT_EQ(0xC0000005u, RunGuardProbe(L"overrun", true));
     EXPECT_EQ(0xC0000005u, RunGuardProbe(L"afterfree", true));
+}
+
+// Blocks of one mode cannot be freed in the other, so the mode read at the
+// first block holds for the whole process.
+TEST(HeapChecks, TheModeIsReadOnce) {
+    const bool on = HeapChecksOn();
+    SetEnvironmentVariableW(L"QN_HEAP_CHECKS", on ? nullptr : L"1");
+    EXPECT_EQ(on, HeapChecksOn());
+    SetEnvironmentVariableW(L"QN_HEAP_CHECKS", on ? L"1" : nullptr);
 }
 
 TEST(HeapChecks, BlocksAreZeroedAndCounted) {

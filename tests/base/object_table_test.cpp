@@ -184,6 +184,19 @@ TEST_F(ObjectTableTest, RemovalReleasesTextsAndChildObjects) {
     EXPECT_EQ(nullptr, parent->Children);
     EXPECT_EQ(nullptr, parent->TextBuffer);
     EXPECT_EQ(before, LiveBlocks());
+
+    // A window whose children are released elsewhere loses only its texts.
+    WindowObject *child = &Objects[2];
+    parent->TextBuffer = CopyText(parent, L"Parent", 1);
+    parent->Children = (WindowObject **)AllocZeroed(2 * sizeof(WindowObject *));
+    parent->Children[0] = child;
+    AddObject(Handle(2), parent);
+    EXPECT_EQ(1, RemoveObjectKeepingChildren(Handle(2), parent));
+    EXPECT_EQ(nullptr, parent->TextBuffer);
+    EXPECT_EQ(child, parent->Children[0]);
+    EXPECT_EQ(nullptr, ObjectFromHandle(Handle(2)));
+    EXPECT_EQ(before + 1, LiveBlocks()) << "only the children's array is left";
+    FreeBlock(parent->Children);
 }
 
 } // namespace

@@ -206,6 +206,12 @@ TEST(FontSetters, ControlsRebuildTheirFontAndDialogsShareTheirs) {
     EXPECT_EQ(GetFontSize(label), 20);
     ASSERT_EQ(SetFontUnderline(label, 1), 1);
     EXPECT_EQ(GetObjectType(font), 0u) << "the replaced font is deleted";
+    // A name in the other text form is converted to the active one.
+    const int unicode = UnicodeFlag;
+    UnicodeFlag = 1;
+    ASSERT_EQ(SetFontNameA(label, "Arial"), 1);
+    UnicodeFlag = unicode;
+    EXPECT_STREQ(FontOf(label).lfFaceName, L"Arial");
 
     TestWindow d(KindDialog);
     ASSERT_NE(d.window, nullptr);
@@ -295,14 +301,19 @@ TEST(TextSetters, TextsLimitsAndDirections) {
 
     ASSERT_EQ(SetReadingOrder(edit, 1), 1);
     EXPECT_TRUE(GetWindowLongW(edit, GWL_EXSTYLE) & WS_EX_RTLREADING);
+    EXPECT_EQ(GetReadingOrder(edit), 1);
     ASSERT_EQ(SetReadingOrder(edit, 0), 1);
     EXPECT_FALSE(GetWindowLongW(edit, GWL_EXSTYLE) & WS_EX_RTLREADING);
+    EXPECT_EQ(GetReadingOrder(edit), 0);
     ASSERT_EQ(SetRightToLeft(t.window, 1), 1);
     EXPECT_EQ(GetRightToLeft(t.window), 1);
     EXPECT_TRUE(GetWindowLongW(t.window, GWL_EXSTYLE) & WS_EX_NOINHERITLAYOUT);
     ASSERT_EQ(SetScrollBars(edit, 2), 1);
     EXPECT_EQ(GetWindowLongW(edit, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), WS_VSCROLL);
     EXPECT_EQ(SetScrollBars(edit, 4), 0);
+    ASSERT_EQ(SetScrollBars(edit, 0), 1);
+    EXPECT_EQ(GetWindowLongW(edit, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+    EXPECT_EQ(GetScrollBars(edit), 0);
     ObjectWindows windows;
     HWND foreign = windows.Create(L"STATIC", 0, 0, 0, 10, 10);
     EXPECT_EQ(SetTextW(foreign, L"x") + SetRightToLeft(foreign, 1), 0);

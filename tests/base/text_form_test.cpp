@@ -1,0 +1,83 @@
+// Bounded conversions between the two text forms: a text too long for the
+// buffer keeps its longest prefix of whole characters, and a buffer of one
+// character still ends up as an empty, terminated text.
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
+
+namespace {
+
+// UTF-8 as the conversion code page, so that one character can take two bytes.
+class TextFormTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        SavedCodePage = CodePage;
+        SavedUnicode = UnicodeFlag;
+        CodePage = CP_UTF8;
+    }
+    void TearDown() override {
+        CodePage = SavedCodePage;
+        UnicodeFlag = SavedUnicode;
+    }
+
+  private:
+    UINT SavedCodePage;
+    int SavedUnicode;
+};
+
+TEST_F(TextFormTest, TooLongTextsKeepTheWholeCharactersThatFit) {
+    char ansi[8];
+    memset(ansi, 'x', sizeof ansi);
+    EXPECT_EQ(3, WideToAnsiBounded(L"a\u00e9\u00e9\u00e9", ansi, 4));
+    EXPECT_STREQ("a\xc3\xa9", ansi) << "the next two-byte character does not fit";
+    EXPECT_EQ(1, WideToAnsiBounded(L"a\u00e9", ansi, 3));
+    EXPECT_STREQ("a", ansi);
+    EXPECT_EQ(0, WideToAnsiBounded(L"\u00e9", ansi, 2));
+    EXPECT_STREQ("", ansi);
+
+    wchar_t wide[8];
+    wmemset(wide, L'x', 8);
+    EXPECT_EQ(3, AnsiToWideBounded("a\xc3\xa9"
+                                   "bcd",
+                                   wide, 4));
+    EXPECT_STREQ(L"a\u00e9b", wide) << "two bytes made one character";
+    EXPECT_EQ(5, AnsiToWideBounded("a\xc3\xa9"
+                                   "bcd",
+                                   wide, 8));
+    EXPECT_STREQ(L"a\u00e9bcd", wide);
+}
+
+TEST_F(TextFormTest, OneCharacterBuffersHoldTheEmptyText) {
+    char ansi[1] = {'x'};
+    EXPECT_EQ(0, WideToAnsiBounded(L"abc", ansi, 1));
+    EXPECT_EQ(0, ansi[0]);
+    wchar_t wide[1] = {L'x'};
+    EXPECT_EQ(0, AnsiToWideBounded("abc", wide, 1));
+    EXPECT_EQ(0, wide[0]);
+    EXPECT_EQ(0, AnsiToWideBounded("abc", nullptr, 4));
+}
+
+TEST_F(TextFormTest, LiteralsConvertToTheActiveFormAndReportTheirLength) {
+    char buffer[16];
+    UnicodeFlag = 0;
+    EXPECT_EQ(5, ConvertLiteral(L"Caf\u00e9", buffer, sizeof buffer)) << "in bytes";
+    EXPECT_STREQ("Caf\xc3\xa9", buffer);
+    UnicodeFlag = 1;
+    EXPECT_EQ(4, ConvertLiteral(L"Caf\u00e9", buffer, sizeof buffer));
+    EXPECT_STREQ(L"Caf\u00e9", (const wchar_t *)buffer);
+    EXPECT_EQ(3, ConvertLiteral(L"Caf\u00e9", buffer, 8)) << "four wide characters hold three";
+    EXPECT_STREQ(L"Caf", (const wchar_t *)buffer);
+}
+
+TEST_F(TextFormTest, EmptyTextsInEitherForm) {
+    for (int unicode = 0; unicode < 2; ++unicode) {
+        UnicodeFlag = unicode;
+        EXPECT_TRUE(IsEmptyTextAW(nullptr));
+        EXPECT_TRUE(IsEmptyTextAW(unicode ? (const void *)L"" : ""));
+        EXPECT_FALSE(IsEmptyTextAW(unicode ? (const void *)L"A" : "A")) << "unicode " << unicode;
+    }
+}
+
+} // namespace
