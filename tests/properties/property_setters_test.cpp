@@ -48,9 +48,10 @@ struct TestWindow {
         label.Top = 1500;
         label.Width = 1500;
         label.Height = 300;
-        WindowObject &picture = builder.Add(KindPictureBox, 1, L"picBox", L"");
+        WindowObject &picture = builder.Add(KindPictureBox, 1, L"picBox", L"", 1);
         picture.Width = 200;
         picture.Height = 30;
+        builder.Add(KindLabel, 6, L"lblInside", L"Inside");
         builder.Add(KindToolbar, 2, L"tbrTools", L"").Align = DockTop;
         builder.Add(KindTextBox, 3, L"txtEdit", L"").Style |= ES_AUTOHSCROLL;
         builder.Add(KindComboBox, 4, L"cboCombo", L"").Style |= CBS_DROPDOWN;
@@ -225,6 +226,8 @@ TEST(FontSetters, ControlsRebuildTheirFontAndDialogsShareTheirs) {
     EXPECT_NE(shared, font);
     EXPECT_EQ((HFONT)SendMessageW(control, WM_GETFONT, 0, 0), shared);
     EXPECT_EQ((HFONT)SendMessageW(d[5], WM_GETFONT, 0, 0), shared);
+    EXPECT_EQ((HFONT)SendMessageW(GetWindow(d[1], GW_CHILD), WM_GETFONT, 0, 0), shared)
+        << "controls inside a picture box take the dialog's font too";
     EXPECT_TRUE(FontOf(control).lfStrikeOut);
 }
 
