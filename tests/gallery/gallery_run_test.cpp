@@ -14,11 +14,18 @@
 
 namespace {
 
+// Starts Gallery.exe and waits for its window; the caller closes the process.
+void StartGallery(HANDLE *process, HWND *window) {
+    *process = StartProgram(L"\"" + TestProgramPath(L"..\\..\\Gallery.exe") + L"\"");
+    ASSERT_TRUE(*process);
+    *window = WaitForProcessWindow(*process, "QN2RUNWINDOWGallery");
+    ASSERT_TRUE(*window) << "no gallery window appeared";
+}
+
 TEST(GalleryRun, ShowsEveryControlAndEndsWithZeroWhenClosed) {
-    HANDLE process = StartProgram(L"\"" + TestProgramPath(L"..\\..\\Gallery.exe") + L"\"");
-    ASSERT_TRUE(process);
-    HWND window = WaitForProcessWindow(process, "QN2RUNWINDOWGallery");
-    ASSERT_TRUE(window) << "no gallery window appeared";
+    HANDLE process = nullptr;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
     int missing = 0;
     for (int index = 0; index < GalleryControlCount; ++index)
         if (index != IndexCounter && !FindDescendant(window, 1000 + index)) {
@@ -55,10 +62,9 @@ bool IsBar(int index) {
 // The toolbar docked at the bottom and back: the other controls neither lie
 // under a bar nor leave a gap below the bars at the top.
 TEST(GalleryRun, DockingTheToolbarElsewhereKeepsTheControlsClearOfTheBars) {
-    HANDLE process = StartProgram(L"\"" + TestProgramPath(L"..\\..\\Gallery.exe") + L"\"");
-    ASSERT_TRUE(process);
-    HWND window = WaitForProcessWindow(process, "QN2RUNWINDOWGallery");
-    ASSERT_TRUE(window) << "no gallery window appeared";
+    HANDLE process = nullptr;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
     HWND button = FindDescendant(window, 1000 + IndexSetDocking);
     ASSERT_TRUE(button);
     const std::vector<Placed> start = PlacedControls(window);
@@ -97,10 +103,9 @@ TEST(GalleryRun, DockingTheToolbarElsewhereKeepsTheControlsClearOfTheBars) {
 }
 
 TEST(GalleryRun, ClassicLookShowsButtonImagesOnTheFaceAndAColouredProgressBar) {
-    HANDLE process = StartProgram(L"\"" + TestProgramPath(L"..\\..\\Gallery.exe") + L"\"");
-    ASSERT_TRUE(process);
-    HWND window = WaitForProcessWindow(process, "QN2RUNWINDOWGallery");
-    ASSERT_TRUE(window) << "no gallery window appeared";
+    HANDLE process = nullptr;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
     HWND classic = FindDescendant(window, 1000 + IndexClassicLook);
     SendMessageW(classic, BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(1000 + IndexClassicLook, BN_CLICKED),
