@@ -40,5 +40,12 @@ fi
 
 echo "Installing: ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
+# One index that fails to download (a mirror in the middle of a sync) makes
+# apt-get update fail although the others are fresh: try again, then go on
+# with what was read; the install below fails if a package is really missing.
+for attempt in 1 2 3; do
+  "${sudo_cmd[@]}" apt-get update -qq && break
+  echo "apt-get update failed (attempt $attempt)" >&2
+  [ "$attempt" = 3 ] || sleep $((attempt * 10))
+done
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
