@@ -55,10 +55,8 @@ void DrawImageInRect(WindowObject *object, HDC source, HDC target, const RECT *r
         // At the icon's own size: DrawIcon would scale every icon to the
         // system's icon size.
         const int width = object->PictureWidth, height = object->PictureHeight;
-        const bool fits = width == rect->right && height == rect->bottom;
-        const int x = fits ? 0 : CentreOffset(rect->right, width);
-        const int y = fits ? 0 : CentreOffset(rect->bottom, height);
-        DrawIconEx(target, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
+        DrawIconEx(target, CentreOffset(rect->right, width), CentreOffset(rect->bottom, height),
+                   icon, width, height, 0, nullptr, DI_NORMAL);
         return;
     }
     DrawIconEx(target, 0, 0, icon, rect->right, rect->bottom, 0, nullptr, DI_NORMAL);

@@ -83,6 +83,56 @@ class SettingsBehaviour : public testing::Test {
     HWND Window = nullptr;
 };
 
+// Points every import of a system function by this executable at another
+// function for the life of a scope, so that a call the system answers
+// invisibly under Wine (the shell's change notice) is seen as the system
+// would see it.
+class ImportHook {
+  public:
+    ImportHook(const char *module, const char *function, void *replacement)
+        : Real((void *)GetProcAddress(GetModuleHandleA(module), function)),
+          Replacement(replacement) {
+        Swap(Real, Replacement);
+    }
+    ~ImportHook() { Swap(Replacement, Real); }
+    ImportHook(const ImportHook &) = delete;
+    ImportHook &operator=(const ImportHook &) = delete;
+    int Patched = 0;
+
+  private:
+    void Swap(const void *from, void *to) {
+        BYTE *base = (BYTE *)GetModuleHandleA(nullptr);
+        const IMAGE_NT_HEADERS *nt =
+            (const IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY &imports =
+            nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        Patched = 0;
+        for (auto *d = (IMAGE_IMPORT_DESCRIPTOR *)(base + imports.VirtualAddress); d->Name; ++d)
+            for (auto *t = (IMAGE_THUNK_DATA *)(base + d->FirstThunk); t->u1.Function; ++t) {
+                if ((const void *)t->u1.Function != from) continue;
+                DWORD old;
+                VirtualProtect(&t->u1.Function, sizeof t->u1.Function, PAGE_READWRITE, &old);
+                t->u1.Function = (DWORD_PTR)to;
+                VirtualProtect(&t->u1.Function, sizeof t->u1.Function, old, &old);
+                ++Patched;
+            }
+    }
+    void *Real, *Replacement;
+};
+
+std::vector<std::pair<LONG, UINT>> ShellNotices;
+void WINAPI RecordShellNotice(LONG event, UINT flags, LPCVOID, LPCVOID) {
+    ShellNotices.push_back({event, flags});
+}
+
+int DesktopRedraws = 0;
+BOOL WINAPI RecordDesktopRedraw(HWND window, const RECT *rect, HRGN region, UINT flags) {
+    if (window != GetDesktopWindow()) return RedrawWindow(window, rect, region, flags);
+    DesktopRedraws +=
+        (flags & (RDW_INVALIDATE | RDW_ALLCHILDREN)) == (RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
 std::string Text(int position) {
     return Utf8(ExpectedTexts()[position]);
 }
@@ -489,7 +539,15 @@ TEST_F(SettingsBehaviour, OkWithEverythingClearedStillRemovesObsoleteFiles) {
         Check(id, false);
     const std::string obsolete = SystemFolder() + "\\QNDllMsr.dll";
     MakeFile(obsolete, FILE_ATTRIBUTE_READONLY);
+    ImportHook hook("shell32.dll", "SHChangeNotify", (void *)RecordShellNotice);
+    ASSERT_EQ(1, hook.Patched);
+    ImportHook redraws("user32.dll", "RedrawWindow", (void *)RecordDesktopRedraw);
+    ShellNotices.clear();
+    DesktopRedraws = 0;
     EXPECT_EQ(Text(TextSaved), PressOkIn(Installation()));
+    EXPECT_EQ(1, DesktopRedraws) << "the desktop and its icons repainted";
+    const std::vector<std::pair<LONG, UINT>> told = {{SHCNE_ASSOCCHANGED, SHCNF_FLUSH}};
+    EXPECT_EQ(told, ShellNotices) << "the shell is told once, and waited for";
     EXPECT_FALSE(FileExists(obsolete));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
     EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));

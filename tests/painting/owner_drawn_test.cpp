@@ -188,6 +188,26 @@ TEST(ButtonFace, DisabledCaptionIsEmbossedWhiteUnderGrey) {
     EXPECT_GT(white.top, grey.top) << "and below it";
 }
 
+TEST(ButtonFace, CaptionIsCentredOnOneLineOrWrappedAndCentredAsABlock) {
+    for (int multiLine : {0, 1}) {
+        TemplateBuilder builder(1);
+        WindowObject &entry = AddButton(builder, L"One two three four");
+        entry.MultiLine = multiLine;
+        entry.Height = 80;
+        BuiltWindow window(builder);
+        WindowObject *button = window.Control(0);
+        ASSERT_NE(nullptr, button);
+        Canvas canvas(100, 80);
+        const DRAWITEMSTRUCT item = ItemOn(canvas, button, 0, 100, 80);
+        DrawButtonFace(button, &item, 1);
+        const RECT text = canvas.Extent(Blue);
+        ASSERT_FALSE(IsRectEmpty(&text)) << multiLine;
+        EXPECT_NEAR(80, text.top + text.bottom, 4) << multiLine << ": centred vertically";
+        const int lines = (text.bottom - text.top) > 30 ? 2 : 1;
+        EXPECT_EQ(multiLine ? 2 : 1, lines) << "wrapped only when multi-line";
+    }
+}
+
 // A 16-pixel red square as the button's bitmap.
 HBITMAP RedSquare() {
     HDC screen = GetDC(nullptr);

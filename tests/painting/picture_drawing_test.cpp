@@ -10,6 +10,7 @@
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
 #include "tests/support/template_builder.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -75,10 +76,13 @@ TEST_P(OnPicture, PrintedTextAndShapesAppearWhereTheyAreDrawn) {
     EXPECT_EQ(nullptr, ObjectFromHandle(picture)->PrintedText) << "held only while it repaints";
     // A text of the other form prints the same, converted first.
     const int printed = canvas.Count(Red, text);
-    EXPECT_EQ(1, PrintTextW(picture, L"Text"));
-    Canvas again(160, 90);
-    again.CopyFrom(picture);
-    EXPECT_EQ(printed, again.Count(Red, text));
+    for (int wide : {0, 1}) {
+        TextFormScope form(wide);
+        EXPECT_EQ(1, wide ? PrintTextA(picture, "Text") : PrintTextW(picture, L"Text"));
+        Canvas again(160, 90);
+        again.CopyFrom(picture);
+        EXPECT_EQ(printed, again.Count(Red, text)) << wide;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(DirectAndDoubleBuffered, OnPicture, testing::Values(0, 1));

@@ -229,6 +229,18 @@ TEST_F(Lifecycle, EndModalOfAnOrdinaryWindowDoesNothing) {
     EXPECT_TRUE(IsWindow(Window));
 }
 
+TEST_F(Lifecycle, ClickOnTheFrameActivatesTheWindowUnlessMinimised) {
+    ASSERT_TRUE(CreateOwner());
+    ASSERT_TRUE(Create(false));
+    for (bool minimised : {false, true}) {
+        ShowWindow(Window, minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+        SetActiveWindow(Owner);
+        ASSERT_EQ(Owner, GetActiveWindow());
+        SendMessageA(Window, WM_NCLBUTTONDOWN, HTBORDER, 0);
+        EXPECT_EQ(minimised ? Owner : Window, GetActiveWindow()) << minimised;
+    }
+}
+
 // An EventProcedure that takes the caption bar away while its window is
 // being created.
 LRESULT CALLBACK DropCaption(HWND window, UINT message, WPARAM, LPARAM) {
