@@ -12,6 +12,7 @@
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
+#include "tests/support/canvas.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/template_builder.h"
 #include "tests/support/test_support.h"
@@ -181,6 +182,23 @@ TEST(GeometrySetters, ToolbarStandsUprightAtASideAndAStatusBarRefuses) {
         EXPECT_TRUE(EqualRect(&statusBefore, &statusAfter)) << "still along the bottom";
         DestroyWindow(window);
     }
+}
+
+TEST(FontSetters, ANewFontShowsAtOnce) {
+    TestWindow t;
+    ShowWindow(t.window, SW_SHOWNOACTIVATE);
+    RedrawWindow(t.window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Canvas before(100, 20), after(100, 20);
+    before.CopyFrom(t[0]);
+    ASSERT_EQ(SetFontSize(t[0], 14), 1);
+    after.CopyFrom(t[0]);
+    int changed = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x)
+            changed += before.Pixel(x, y) != after.Pixel(x, y);
+    EXPECT_GT(changed, 20) << "the caption repainted in the larger font";
+    ShowWindow(t.window, SW_HIDE);
 }
 
 TEST(FontSetters, ControlsRebuildTheirFontAndDialogsShareTheirs) {

@@ -274,7 +274,7 @@ TEST_F(EveryKindWindow, TextAndButtonKindsGetTheirTextsAndStates) {
     EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 5);
     EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), '*');
     EXPECT_EQ(TextOf(Control(KindGroupBox)), L"Group");
-    EXPECT_TRUE(GetWindowLongW(Control(KindGroupBox), GWL_STYLE) & BS_CENTER);
+    EXPECT_EQ(BS_CENTER, GetWindowLongW(Control(KindGroupBox), GWL_STYLE) & BS_CENTER);
     EXPECT_EQ(SendMessageW(Control(KindCheckBox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, 1041), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(Control(KindOptionButton), BM_GETCHECK, 0, 0), BST_CHECKED);
