@@ -13,18 +13,28 @@ TEST(DefaultProcessing, EachKindFallsBackToItsOwnDefault) {
                                   nullptr, nullptr);
     ASSERT_NE(nullptr, window);
     EXPECT_EQ(-1, DefaultProcedure(window, WM_GETTEXTLENGTH, 0, 0)) << "no object";
+    // The static class answers WM_GETDLGCODE, the plain default does not:
+    // windows and pictures take the plain default, controls the procedure
+    // they replaced.
     const WNDPROC staticProcedure = (WNDPROC)GetWindowLongPtrA(window, GWLP_WNDPROC);
     struct Row {
         ControlKind Kind;
-        LRESULT Default; // what DefaultProcessing answers
-    } rows[] = {{KindWindow, 5}, {KindMdiFrame, 5}, {KindPictureBox, 5}};
+        LRESULT Default;
+    } rows[] = {{KindWindow, 0},
+                {KindMdiFrame, 0},
+                {KindPictureBox, 0},
+                {KindLabel, DLGC_STATIC},
+                {KindTextBox, DLGC_STATIC}};
     for (const Row &row : rows) {
         WindowObject object{};
         object.Kind = row.Kind;
+        object.PreviousProcedure = staticProcedure;
         AddObject(window, &object);
-        EXPECT_EQ(5, DefaultProcedure(window, WM_GETTEXTLENGTH, 0, 0)) << "kind " << row.Kind;
-        EXPECT_EQ(row.Default, DefaultProcessing(&object, window, WM_GETTEXTLENGTH, 0, 0))
+        EXPECT_EQ(row.Default, DefaultProcedure(window, WM_GETDLGCODE, 0, 0))
             << "kind " << row.Kind;
+        EXPECT_EQ(row.Default, DefaultProcessing(&object, window, WM_GETDLGCODE, 0, 0))
+            << "kind " << row.Kind;
+        EXPECT_EQ(5, DefaultProcedure(window, WM_GETTEXTLENGTH, 0, 0)) << "kind " << row.Kind;
         RemoveObject(window, nullptr);
     }
     // A group box's default is the procedure it replaced: the static class
