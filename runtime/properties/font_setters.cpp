@@ -26,7 +26,6 @@ static void ShareFont(HWND container, HFONT font) {
         if (!control) continue;
         control->Font = font;
         SendMessageAW(child, WM_SETFONT, (WPARAM)font, FALSE);
-        if (control->Kind == KindLabel) AutoSizeControl(control);
         if (control->Kind == KindGroupBox) MeasureGroupCaption(control);
         if (IsContainerKind(control->Kind)) ShareFont(child, font);
     }

@@ -247,6 +247,12 @@ TEST(FontSetters, ControlsRebuildTheirFontAndDialogsShareTheirs) {
     EXPECT_EQ((HFONT)SendMessageW(GetWindow(d[1], GW_CHILD), WM_GETFONT, 0, 0), shared)
         << "controls inside a picture box take the dialog's font too";
     EXPECT_TRUE(FontOf(control).lfStrikeOut);
+    HWND inside = GetWindow(d[1], GW_CHILD);
+    ObjectFromHandle(inside)->AutoSize = 1;
+    ASSERT_EQ(SetFontSize(d.window, 8), 1);
+    const LONG small = RectInParent(inside).right;
+    ASSERT_EQ(SetFontSize(d.window, 24), 1);
+    EXPECT_GT(RectInParent(inside).right, small + 20) << "an auto-sized label fits the new font";
 }
 
 TEST(ValueSetters, RangesAndValuesReachTheControls) {
