@@ -9,6 +9,7 @@
 #include <stdio.h>
 
 #include "runtime/startup/startup.h"
+#include "runtime/library/list_boxes.h"
 #include "runtime/templates/resources.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/messages.h"
@@ -47,6 +48,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0x8FFF};
     InitCommonControlsEx(&controls);
     RuntimeInitialize(L"Probe", L"shutdown_probe.exe", L" Probe", 3, 0, &app, &trap, 1252);
+    HWND list = CreateStringList(1);
 
     static WindowObject entries[5] = {
         WindowEntry(KindWindow, L"Probe", 2), ControlEntry(KindGroupBox, L"grp", 0, 1),
@@ -79,9 +81,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (GetEnvironmentVariableA("QN_PROBE_OUT", path, MAX_PATH)) {
         FILE *report = fopen(path, "w");
         if (report) {
-            fprintf(report, "code=%d classes=%d table=%d work=%d texts=%d blocks=%ld pens=%d\n",
+            fprintf(report,
+                    "code=%d classes=%d table=%d work=%d texts=%d blocks=%ld pens=%d lists=%d "
+                    "cursors=%d trap=%d\n",
                     code, registered, ObjectTable != nullptr, WorkBlock != nullptr,
-                    app.CommandLine != nullptr, LiveBlocks(), FramePenUses);
+                    app.CommandLine != nullptr, LiveBlocks(), FramePenUses, IsWindow(list),
+                    ArrowCursor || WaitCursor, trap.Message != nullptr);
             if (Worker) {
                 const bool ended = WaitForSingleObject(Worker, 5000) == WAIT_OBJECT_0;
                 DWORD exitCode = 0;
