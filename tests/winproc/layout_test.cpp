@@ -28,23 +28,8 @@ struct TwipsFactors {
     }
 };
 
-TEST(Units, TwipsConvertToPixelsAndBackLosingTheRemainder) {
-    TwipsFactors at96(15, 15);
-    EXPECT_EQ(ToPixelsX(4500, 1), 300);
-    EXPECT_EQ(ToPixelsY(100, 1), 6);
-    EXPECT_EQ(FromPixelsY(ToPixelsY(100, 1), 1), 90);
-    EXPECT_EQ(ToPixelsX(-100, 1), -6) << "division truncates toward zero";
-    EXPECT_EQ(ToPixelsX(4500, 0), 4500) << "any other scale mode is pixels";
-    EXPECT_EQ(FromPixelsX(7, 3), 7);
-    TwipsFactors at120(12, 12);
-    EXPECT_EQ(ToPixelsX(4500, 1), 375);
-}
-
-TEST(Units, MissingTwipsFactorsCountOnePixelAsOneTwip) {
+TEST(Units, WithoutTwipsFactorsAWindowRecordsItsSizeInPixels) {
     TwipsFactors none(0, 0);
-    EXPECT_EQ(ToPixelsX(300, 1), 300);
-    EXPECT_EQ(ToPixelsY(-7, 1), -7);
-    EXPECT_EQ(FromPixelsX(25, 1), 25);
     ObjectWindows windows;
     WindowObject *frame = windows.Make(RecorderClass, KindWindow, WS_POPUP, 0, 0, 120, 80);
     frame->ScaleMode = 1;

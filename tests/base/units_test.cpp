@@ -1,0 +1,45 @@
+// Units: twips and pixels on each axis with its own factor.
+#include <gtest/gtest.h>
+
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/units.h"
+
+namespace {
+
+// Sets the twips-per-pixel factors for one test and restores them.
+struct TwipsFactors {
+    uint32_t SavedX = TwipsPerPixelX, SavedY = TwipsPerPixelY;
+    TwipsFactors(uint32_t x, uint32_t y) {
+        TwipsPerPixelX = x;
+        TwipsPerPixelY = y;
+    }
+    ~TwipsFactors() {
+        TwipsPerPixelX = SavedX;
+        TwipsPerPixelY = SavedY;
+    }
+};
+
+TEST(Units, TwipsConvertToPixelsAndBackLosingTheRemainder) {
+    TwipsFactors screen(15, 12);
+    EXPECT_EQ(ToPixelsX(4500, ScaleTwips), 300);
+    EXPECT_EQ(ToPixelsY(4500, ScaleTwips), 375) << "each axis by its own factor";
+    EXPECT_EQ(FromPixelsX(ToPixelsX(100, ScaleTwips), ScaleTwips), 90);
+    EXPECT_EQ(FromPixelsY(ToPixelsY(100, ScaleTwips), ScaleTwips), 96);
+    EXPECT_EQ(ToPixelsX(-100, ScaleTwips), -6) << "division truncates toward zero";
+    for (int mode : {(int)ScalePixels, 3}) {
+        EXPECT_EQ(ToPixelsX(4500, mode), 4500) << "any other scale mode is pixels";
+        EXPECT_EQ(ToPixelsY(4500, mode), 4500);
+        EXPECT_EQ(FromPixelsX(7, mode), 7);
+        EXPECT_EQ(FromPixelsY(7, mode), 7);
+    }
+}
+
+TEST(Units, MissingTwipsFactorsCountOnePixelAsOneTwip) {
+    TwipsFactors none(0, 0);
+    EXPECT_EQ(ToPixelsX(300, ScaleTwips), 300);
+    EXPECT_EQ(ToPixelsY(-7, ScaleTwips), -7);
+    EXPECT_EQ(FromPixelsX(25, ScaleTwips), 25);
+    EXPECT_EQ(FromPixelsY(25, ScaleTwips), 25);
+}
+
+} // namespace
