@@ -50,7 +50,7 @@ const ToolbarItem Buttons[] = {Button(1, L"Open", 0), Button(2, L"", 1), Button(
 const StatusBarItem Parts[] = {
     {100, 0, TextRef(L"one")}, {50, SBT_POPOUT, TextRef(L"two")}, {-1, 0, TextRef(L"rest")}};
 const TabItem Tabs[] = {{TextRef(L"First")}, {TextRef(L"Second")}};
-const ImageListItem Images[] = {{1, 100}, {1, 0}};
+const ImageListItem Images[] = {{1, 100}, {1, 0}, {0, 201}};
 const HeaderItem Columns[] = {{1, 80, 1, TextRef(L"Name")}, {0, 60, 2, TextRef(L"Size")}};
 RebarItem Band(const wchar_t *childName, const wchar_t *text, int style) {
     RebarItem band = {};
@@ -154,7 +154,7 @@ const WindowTemplate *EveryKind(TemplateBuilder &t) {
     WindowObject &holder = t.Add(KindImageListHolder, KindImageListHolder, L"imlImages", L"");
     holder.PictureWidth = 16;
     holder.ItemHeight = 16;
-    holder.InitialImages = 2;
+    holder.InitialImages = 3;
     holder.ImageListFlags = ILC_COLOR32;
     holder.BackColorSetting = NoColour;
     holder.Items = (void *)Images;
@@ -363,7 +363,7 @@ TEST_F(EveryKindWindow, StatusBarPartsEndAtTheSumOfTheirWidths) {
 TEST_F(EveryKindWindow, ImageListHolderAndHeaderShareTheList) {
     const HIMAGELIST images = (HIMAGELIST)GetControlHandle(window, 1000 + KindImageListHolder);
     ASSERT_NE(images, nullptr);
-    EXPECT_EQ(ImageList_GetImageCount(images), 1) << "one record names a resource";
+    EXPECT_EQ(ImageList_GetImageCount(images), 2) << "an icon and a bitmap; one record is empty";
     EXPECT_EQ(ImageList_GetBkColor(images), CLR_NONE);
     EXPECT_EQ(FindImageList(window, L"imlimages"), images);
     EXPECT_EQ(FindImageList(window, L"imlOther"), nullptr);

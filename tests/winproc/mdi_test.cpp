@@ -120,13 +120,16 @@ TEST_F(Mdi, ChildGoneAtItsCreationNoticeLeavesTheClientShown) {
     const uint32_t withFrame = ObjectTableUsed;
     const long blocks = LiveBlocks();
     for (bool destroyedThere : {false, true}) {
+        bool drawnWhileBuilt = true;
         EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+            if (m == WM_CREATE && w != frame) drawnWhileBuilt = IsWindowVisible(client);
             if (m != RTM_CREATED || w == frame) return 0;
             if (!destroyedThere) return -1;
             DestroyWindow(w);
             return 0;
         };
         EXPECT_EQ(destroyedThere ? 0 : -1, OpenWindowA("Child", frame, 0, nullptr));
+        EXPECT_FALSE(drawnWhileBuilt) << "the client does not redraw while a child is built";
         EXPECT_TRUE(IsWindowVisible(client)) << destroyedThere;
         EXPECT_EQ(nullptr, GetWindow(client, GW_CHILD));
         EXPECT_EQ(withFrame, ObjectTableUsed);
