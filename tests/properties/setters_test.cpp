@@ -162,8 +162,15 @@ TEST(WindowState, HiddenShownAndRefusedOutsideTheRange) {
     ASSERT_EQ(SetWindowState(frame->Handle, -1), 1);
     EXPECT_FALSE(IsWindowVisible(frame->Handle));
     EXPECT_EQ(frame->WindowState, -1);
+    ASSERT_EQ(SetWindowState(frame->Handle, 1), 1);
+    EXPECT_TRUE(IsIconic(frame->Handle));
+    ASSERT_EQ(SetWindowState(frame->Handle, 2), 1);
+    EXPECT_TRUE(IsZoomed(frame->Handle));
+    ASSERT_EQ(SetWindowState(frame->Handle, -1), 1);
     EXPECT_EQ(SetWindowState(frame->Handle, 3), 0);
+    EXPECT_EQ(SetWindowState(frame->Handle, -2), 0);
     EXPECT_EQ(frame->WindowState, -1);
+    EXPECT_FALSE(IsWindowVisible(frame->Handle));
 }
 
 TEST(Enabled, GroupDisablesEverythingInsideAndTellsItsWindow) {
