@@ -499,6 +499,8 @@ TEST(Creation, DialogControlsTakeDialogUnitsAndTheDialogsFont) {
     TemplateBuilder t(1);
     t.Window().Kind = KindDialog;
     t.Window().Id = 200; // the test resources' dialog, with its own font
+    t.Window().Style |= WS_THICKFRAME;
+    t.Window().ExStyle |= WS_EX_TOOLWINDOW;
     WindowObject &button = t.Add(KindPushButton, 3, L"btnDialog", L"OK");
     button.Left = 10;
     button.Top = 10;
@@ -520,6 +522,8 @@ TEST(Creation, DialogControlsTakeDialogUnitsAndTheDialogsFont) {
     EXPECT_EQ(placed.left, units.left);
     EXPECT_EQ(placed.bottom - placed.top, units.bottom);
     EXPECT_EQ(object->Font, ObjectFromHandle(dialog)->Font) << "the dialog's font is shared";
+    EXPECT_TRUE(GetWindowLongW(dialog, GWL_STYLE) & WS_THICKFRAME) << "the template's styles";
+    EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "over the resource's";
     DestroyWindow(dialog);
 }
 
