@@ -261,6 +261,7 @@ TEST(OwnerStatic, TransparentLabelLeavesTheBackgroundBehindItsText) {
     EXPECT_GT(canvas.Count(Red), 20);
     EXPECT_GT(canvas.Count(Green), 100 * 30 / 2) << "the background shows around the text";
     EXPECT_EQ(0, canvas.Count(Blue));
+    EXPECT_EQ(0, canvas.Count(White)) << "no box behind the glyphs";
     Canvas other(100, 30, Green);
     DrawOwnerStatic(window.Control(1)->Handle, other.Dc(), &area);
     EXPECT_EQ(0, other.Count(Green)) << "an opaque label fills its rectangle";
