@@ -67,13 +67,6 @@ inline int ApiGetWindowText(HWND w, wchar_t *b, int n) {
     return GetWindowTextW(w, b, n);
 }
 
-inline BOOL ApiSetWindowText(HWND w, const char *t) {
-    return SetWindowTextA(w, t);
-}
-inline BOOL ApiSetWindowText(HWND w, const wchar_t *t) {
-    return SetWindowTextW(w, t);
-}
-
 // GetTextExtentPoint32 per character type. The ANSI form is looked up by
 // name: not every system exports it.
 BOOL ApiGetTextExtentPoint32(HDC dc, const char *text, int length, SIZE *size);

@@ -98,9 +98,6 @@ constexpr int32_t NoColour = -1;
 constexpr int32_t SystemColour(int index) {
     return (int32_t)(0x80000000u | (uint32_t)index);
 }
-constexpr bool IsSystemColour(int32_t code) {
-    return code != NoColour && code < 0;
-}
 
 // A text reference: the address of a UTF-16 text, or a string-table number
 // below 32768. Fields that the runtime converts hold an owned heap copy in

@@ -9,6 +9,7 @@
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/message_runs.h"
 #include "runtime/base/messages.h"
+#include "runtime/templates/appearance.h"
 #include "runtime/templates/creation.h"
 #include "runtime/templates/resources.h"
 #include "runtime/base/memory.h"
@@ -409,6 +410,36 @@ TEST_F(EveryKindWindow, RebarBandsHoldTheirChildrenInOrder) {
     EXPECT_EQ(Bands[1].Background, 201u) << "the template keeps the number";
     EXPECT_TRUE(GetWindowLongW(rebar, GWL_STYLE) & RBS_VARHEIGHT);
     EXPECT_FALSE(ObjectOf(KindRebar)->Style & 2);
+}
+
+// The common controls that keep colours of their own are told them, and
+// take no brush; the progress bar keeps the bar colour it was created with.
+TEST_F(EveryKindWindow, ColoursSetLaterReachTheControlsThatKeepTheirOwn) {
+    const COLORREF back = RGB(10, 20, 30), fore = RGB(200, 100, 50);
+    const struct {
+        ControlKind Kind;
+        UINT GetBack, GetFore;
+    } rows[] = {{KindTreeView, TVM_GETBKCOLOR, TVM_GETTEXTCOLOR},
+                {KindListView, LVM_GETTEXTBKCOLOR, LVM_GETTEXTCOLOR},
+                {KindProgressBar, PBM_GETBKCOLOR, PBM_GETBARCOLOR},
+                {KindPager, PGM_GETBKCOLOR, 0},
+                {KindRebar, RB_GETBKCOLOR, RB_GETTEXTCOLOR}};
+    for (const auto &row : rows) {
+        WindowObject *object = ObjectOf(row.Kind);
+        HWND control = Control(row.Kind);
+        const int32_t savedBack = object->BackColorSetting, savedFore = object->ForeColorSetting;
+        const COLORREF bar = (COLORREF)SendMessageW(control, PBM_GETBARCOLOR, 0, 0);
+        ASSERT_EQ(1, ChangeBackColor(object, control, back));
+        ASSERT_EQ(1, ChangeForeColor(object, control, fore));
+        EXPECT_EQ(back, (COLORREF)SendMessageW(control, row.GetBack, 0, 0)) << row.Kind;
+        if (row.Kind == KindProgressBar)
+            EXPECT_EQ(bar, (COLORREF)SendMessageW(control, row.GetFore, 0, 0));
+        else if (row.GetFore)
+            EXPECT_EQ(fore, (COLORREF)SendMessageW(control, row.GetFore, 0, 0)) << row.Kind;
+        EXPECT_EQ(nullptr, object->BackBrush) << row.Kind;
+        ChangeBackColor(object, control, savedBack);
+        ChangeForeColor(object, control, savedFore);
+    }
 }
 
 TEST_F(EveryKindWindow, InnerWindowsPassThroughTheInnerProcedure) {
