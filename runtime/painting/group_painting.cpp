@@ -29,8 +29,6 @@ void MeasureGroupCaption(WindowObject *object) {
     HWND group = object->Handle;
     HDC dc = GetDC(group);
     HGDIOBJ oldFont = object->Font ? SelectObject(dc, object->Font) : nullptr;
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, object->ForeColor);
     const SIZE extent =
         UnicodeFlag ? MeasureCaptionT<wchar_t>(dc, object) : MeasureCaptionT<char>(dc, object);
     if (oldFont) SelectObject(dc, oldFont);
