@@ -148,6 +148,18 @@ TEST(Cursors, EveryBusySpellShowsTheWaitCursorAndCapturesTheMouse) {
         EXPECT_EQ(nullptr, GetCapture()) << spell;
         EXPECT_EQ(ArrowCursor, GetCursor()) << spell;
     }
+    // Begun while another window holds the mouse, a spell gives it back once.
+    HWND holder = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                nullptr);
+    SetCapture(holder);
+    BeginBusy(window.Handle);
+    EXPECT_EQ(window.Handle, GetCapture());
+    EndBusy();
+    EXPECT_EQ(holder, GetCapture());
+    ReleaseCapture();
+    EndBusy();
+    EXPECT_EQ(nullptr, GetCapture()) << "given back only once";
+    DestroyWindow(holder);
 }
 
 // A toolbar's command has it repainted (a paint request waits in its queue);
