@@ -44,7 +44,6 @@ static void AbandonWindow(WindowObject *object, HWND window) {
     }
     if (object->ToolTip) DestroyWindow(object->ToolTip);
     object->ToolTip = nullptr;
-    if (object->TimerId) KillTimer(window, object->TimerId);
     DeleteObjectResources(object);
     if (object->Menu >= 65536) DestroyMenu((HMENU)object->Menu);
     object->Menu = 0;

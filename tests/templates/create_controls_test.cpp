@@ -73,7 +73,8 @@ const RebarItem Bands[] = {Band(L"TXTINBAND", L"", RBBS_CHILDEDGE), BandWithBack
 
 // One control of every kind from 4 to 36 and one more check box, 34 in the
 // window; each has Index = its kind, so its identifier is 1000 + kind.
-// Containers hold one control each (Index 40 and up).
+// Containers hold one control each (Index 40 and up); the rebar holds two,
+// the first in no band.
 const WindowTemplate *EveryKind(TemplateBuilder &t) {
     t.Add(KindLabel, KindLabel, L"lblCaption", L"&Caption");
     WindowObject &edit = t.Add(KindTextBox, KindTextBox, L"txtSecret", L"secret");
@@ -163,10 +164,11 @@ const WindowTemplate *EveryKind(TemplateBuilder &t) {
     header.Picture = (ImageRef)L"IMLIMAGES";
     header.Items = (void *)Columns;
     header.ItemCount = 2;
-    WindowObject &rebar = t.Add(KindRebar, KindRebar, L"rbrRebar", L"", 1);
+    WindowObject &rebar = t.Add(KindRebar, KindRebar, L"rbrRebar", L"", 2);
     rebar.Style |= RBS_VARHEIGHT | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE;
     rebar.Items = (void *)Bands;
     rebar.ItemCount = 2;
+    t.Add(KindLabel, 44, L"lblNotInABand", L"no band");
     t.Add(KindTextBox, 43, L"txtInBand", L"in a band");
     WindowObject &thread = t.Add(KindThread, KindThread, L"thrWorker", L"");
     thread.EventProcedure = ThreadRoutine(CountingThread);

@@ -149,8 +149,8 @@ TEST(Cursors, EveryBusySpellShowsTheWaitCursorAndCapturesTheMouse) {
         EXPECT_EQ(ArrowCursor, GetCursor()) << spell;
     }
     // Begun while another window holds the mouse, a spell gives it back once.
-    HWND holder = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                nullptr);
+    HWND holder =
+        CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     SetCapture(holder);
     BeginBusy(window.Handle);
     EXPECT_EQ(window.Handle, GetCapture());
@@ -214,6 +214,26 @@ TEST(PaintRequests, TransparentLabelHasTheAreaUnderItRepainted) {
         << painted.left << "," << painted.top << " " << painted.right << "," << painted.bottom;
     ShowWindow(window.Handle, SW_HIDE);
     ResetRecorder();
+}
+
+// The button class repaints at WM_SETTEXT before the runtime keeps the new
+// caption, so an owner-drawn face is due for another paint with it.
+TEST(PaintRequests, OwnerDrawnButtonIsRepaintedWithItsNewCaption) {
+    TemplateBuilder builder(2);
+    builder.Window().Visible = 1;
+    for (int owner : {0, 1}) {
+        WindowObject &button = builder.Add(KindPushButton, owner, L"btnCaption", L"Old");
+        button.Style |= owner ? BS_OWNERDRAW : 0;
+        button.OwnerDrawn = owner;
+    }
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    UpdateWindow(window.Handle);
+    for (int owner : {0, 1}) {
+        SetWindowTextW(window.Control(owner), L"New caption");
+        EXPECT_EQ(owner != 0, GetUpdateRect(window.Control(owner), nullptr, FALSE) != 0) << owner;
+    }
+    ShowWindow(window.Handle, SW_HIDE);
 }
 
 // A group box takes the mouse over it itself, where the button class would
