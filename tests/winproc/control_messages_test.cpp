@@ -117,10 +117,16 @@ TEST(ScrollRequests, FromInsideGroupAndPictureBoxesReachTheWindow) {
 }
 
 TEST(Cursors, ControlsShowTheirMousePointer) {
-    TemplateBuilder builder(3);
+    TemplateBuilder builder(5);
     builder.Add(KindLabel, 0, L"lblCross", L"Cross").MousePointer = 4;
     builder.Add(KindTextBox, 1, L"txtName", L"");
     builder.Add(KindTextBox, 2, L"txtNo", L"").MousePointer = 11;
+    WindowObject &rebar = builder.Add(KindRebar, 3, L"rbrBands", L"");
+    rebar.MousePointer = 4;
+    rebar.GripperPointer = 11;
+    WindowObject &custom = builder.Add(KindLabel, 4, L"lblCustom", L"Custom");
+    custom.MousePointer = 14;
+    custom.MouseIcon = 100; // the test resources' icon
     BuiltWindow window(builder);
     ASSERT_TRUE(IsWindow(window.Handle));
     auto cursorOver = [](HWND control) {
@@ -132,6 +138,19 @@ TEST(Cursors, ControlsShowTheirMousePointer) {
     EXPECT_EQ(LoadCursorA(nullptr, IDC_IBEAM), cursorOver(window.Control(1)));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_NO), cursorOver(window.Control(2)));
     EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), cursorOver(window.Handle));
+    const HCURSOR ownCursor = cursorOver(window.Control(4));
+    ICONINFO shown = {};
+    EXPECT_NE((HCURSOR)100, ownCursor) << "icon resource 100 is loaded, not taken for a handle";
+    EXPECT_TRUE(GetIconInfo(ownCursor, &shown));
+    DeleteObject(shown.hbmColor);
+    DeleteObject(shown.hbmMask);
+    // A rebar shows its gripper pointer over a band's grabber only.
+    WindowObject *bands = ObjectFromHandle(window.Control(3));
+    ASSERT_NE(nullptr, bands);
+    bands->LastHitTest = RBHT_GRABBER;
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_NO), cursorOver(window.Control(3)));
+    bands->LastHitTest = RBHT_CLIENT;
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_CROSS), cursorOver(window.Control(3)));
 }
 
 // Each busy spell shows the wait cursor and holds the mouse, the second as
@@ -234,6 +253,24 @@ TEST(PaintRequests, OwnerDrawnButtonIsRepaintedWithItsNewCaption) {
         EXPECT_EQ(owner != 0, GetUpdateRect(window.Control(owner), nullptr, FALSE) != 0) << owner;
     }
     ShowWindow(window.Handle, SW_HIDE);
+}
+
+// A double click is a second click for windows and buttons, not for a text
+// box, which selects a word.
+TEST(MouseRequests, DoubleClickIsASecondClickForWindowsAndButtons) {
+    TemplateBuilder builder(3);
+    builder.Add(KindPushButton, 0, L"btnTwice", L"Twice");
+    builder.Add(KindCheckBox, 1, L"chkTwice", L"Twice");
+    builder.Add(KindTextBox, 2, L"txtWord", L"word");
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    for (HWND target : {window.Handle, window.Control(0), window.Control(1), window.Control(2)}) {
+        SendMessageA(target, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 3));
+        MSG msg;
+        const bool clicked = PeekMessageA(&msg, target, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE);
+        EXPECT_EQ(target != window.Control(2), clicked) << target;
+        ReleaseCapture();
+    }
 }
 
 // A group box takes the mouse over it itself, where the button class would
