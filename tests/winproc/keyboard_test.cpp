@@ -158,6 +158,19 @@ TEST_F(Keyboard, KeyPreviewWindowHearsItsControlsKeysFirst) {
     EXPECT_STREQ("abcy", typed) << "a key the window answers is kept from the control";
 }
 
+TEST_F(Keyboard, KeyAnsweredByAPreviewingWindowIsKeptFromTheControlsProcedure) {
+    HWND text = Control(1002);
+    ObjectFromHandle(Window)->KeyPreview = 1;
+    ObjectFromHandle(text)->EventProcedure = RecordingEventProcedure;
+    EventAnswer = [](HWND, UINT, WPARAM key, LPARAM) -> LRESULT { return key == VK_F2; };
+    for (UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+        SendMessageA(text, message, VK_F2, 0);
+        EXPECT_EQ(1, TimesHeard(message, text)) << message << ": the window's preview only";
+        SendMessageA(text, message, VK_F3, 0);
+        EXPECT_EQ(3, TimesHeard(message, text)) << message << ": the window, then the control";
+    }
+}
+
 TEST_F(Keyboard, DefaultLookGoesWithDeactivationAndComesBack) {
     auto looksDefault = [&](int id) {
         return (GetWindowLongA(Control(id), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
