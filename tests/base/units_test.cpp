@@ -3,21 +3,9 @@
 
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/units.h"
+#include "tests/support/test_support.h"
 
 namespace {
-
-// Sets the twips-per-pixel factors for one test and restores them.
-struct TwipsFactors {
-    uint32_t SavedX = TwipsPerPixelX, SavedY = TwipsPerPixelY;
-    TwipsFactors(uint32_t x, uint32_t y) {
-        TwipsPerPixelX = x;
-        TwipsPerPixelY = y;
-    }
-    ~TwipsFactors() {
-        TwipsPerPixelX = SavedX;
-        TwipsPerPixelY = SavedY;
-    }
-};
 
 TEST(Units, TwipsConvertToPixelsAndBackLosingTheRemainder) {
     TwipsFactors screen(15, 12);

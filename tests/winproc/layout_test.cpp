@@ -9,24 +9,12 @@
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/units.h"
+#include "tests/support/test_support.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/template_builder.h"
 
 namespace {
-
-// Sets the twips-per-pixel factors for one test and restores them.
-struct TwipsFactors {
-    uint32_t SavedX = TwipsPerPixelX, SavedY = TwipsPerPixelY;
-    TwipsFactors(uint32_t x, uint32_t y) {
-        TwipsPerPixelX = x;
-        TwipsPerPixelY = y;
-    }
-    ~TwipsFactors() {
-        TwipsPerPixelX = SavedX;
-        TwipsPerPixelY = SavedY;
-    }
-};
 
 TEST(Units, WithoutTwipsFactorsAWindowRecordsItsSizeInPixels) {
     TwipsFactors none(0, 0);
