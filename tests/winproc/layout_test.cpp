@@ -11,6 +11,7 @@
 #include "runtime/base/units.h"
 #include "tests/support/test_support.h"
 #include "runtime/base/window_object.h"
+#include "tests/support/event_recorder.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/template_builder.h"
 
@@ -305,6 +306,28 @@ TEST(AutoSize, PictureBoxTakesItsPictureSizePlusBorders) {
     EXPECT_EQ(client.right, 64);
     EXPECT_EQ(client.bottom, 32);
     EXPECT_EQ(RectInParent(box->Handle).left, 7);
+}
+
+// Shown again, the containers are nudged so that what they hold is laid out
+// anew; other controls are not.
+TEST(Nudge, PictureAndGroupBoxesShownAgainHearTwoSizes) {
+    ResetRecorder();
+    TemplateBuilder builder(3);
+    builder.Add(KindPictureBox, 0, L"picBox", L"");
+    builder.Add(KindGroupBox, 1, L"grpBox", L"Group");
+    builder.Add(KindTextBox, 2, L"txtBox", L"");
+    HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(window));
+    for (int index = 0; index < 3; ++index) {
+        HWND control = GetDlgItem(window, 1000 + index);
+        ObjectFromHandle(control)->EventProcedure = RecordingEventProcedure;
+        ShowWindow(control, SW_HIDE);
+        Heard.clear();
+        ShowWindow(control, SW_SHOW);
+        EXPECT_EQ(index < 2 ? 2 : 0, TimesHeard(WM_SIZE, control)) << index;
+    }
+    DestroyWindow(window);
+    ResetRecorder();
 }
 
 TEST(Nudge, TheWindowGetsTwoSizesAndKeepsItsOwn) {
