@@ -270,6 +270,10 @@ TEST(ValueSetters, RangesAndValuesReachTheControls) {
     EXPECT_EQ(info.nPage, 3u);
     EXPECT_EQ(info.nMax, 50);
     EXPECT_EQ(GetLargeChange(bar->Handle), 3);
+    SetScrollPos(bar->Handle, SB_CTL, 7, FALSE); // moved through the system
+    ASSERT_EQ(SetMin(bar->Handle, 2), 1);
+    EXPECT_EQ(GetScrollPos(bar->Handle, SB_CTL), 7) << "not undone by the next setter";
+    EXPECT_EQ(GetMin(bar->Handle), 2);
 
     WindowObject *progress = windows.Make(PROGRESS_CLASSW, KindProgressBar, 0, 0, 0, 100, 20);
     SendMessageW(progress->Handle, PBM_SETRANGE32, 5, 100);
@@ -280,6 +284,7 @@ TEST(ValueSetters, RangesAndValuesReachTheControls) {
     ASSERT_EQ(SetValue(progress->Handle, 70), 1);
     EXPECT_EQ(SendMessageW(progress->Handle, PBM_GETPOS, 0, 0), 70);
     EXPECT_EQ(GetMin(progress->Handle), 0);
+    EXPECT_EQ(SetLargeChange(progress->Handle, 5), 0) << "a progress bar has no page";
 
     WindowObject *spin = windows.Make(UPDOWN_CLASSW, KindUpDown, 0, 0, 0, 20, 20);
     ASSERT_EQ(SetMin(spin->Handle, 0), 1);
@@ -291,8 +296,11 @@ TEST(ValueSetters, RangesAndValuesReachTheControls) {
 
     WindowObject *track = windows.Make(TRACKBAR_CLASSW, KindTrackbar, 0, 0, 0, 100, 30);
     ASSERT_EQ(SetMax(track->Handle, 40), 1);
+    ASSERT_EQ(SetMin(track->Handle, 5), 1);
     ASSERT_EQ(SetValue(track->Handle, 25), 1);
     EXPECT_EQ(SendMessageW(track->Handle, TBM_GETPOS, 0, 0), 25);
+    EXPECT_EQ(SendMessageW(track->Handle, TBM_GETRANGEMIN, 0, 0), 5);
+    EXPECT_EQ(SendMessageW(track->Handle, TBM_GETRANGEMAX, 0, 0), 40);
 
     TestWindow t;
     HWND check = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | BS_CHECKBOX, 0, 0, 10, 10, t.window,
