@@ -68,6 +68,11 @@ TEST(TemplateWalk, ObjectsAreCopiesWithTheirOwnTexts) {
     };
     t[1].TextBuffer = StringTableRef(5);
     t[3].ToolTipText = TextRef(L"Tip");
+    // A negative count is no children, and a start address in a control's
+    // entry is no font: the run-time fields that share their place start
+    // empty.
+    t[2].ChildCount = -1;
+    t[2].TemplateStart = t.data();
     FinishTemplate(t);
     const long before = LiveBlocks();
     WindowObject root = t[0];
@@ -79,6 +84,8 @@ TEST(TemplateWalk, ObjectsAreCopiesWithTheirOwnTexts) {
     WindowObject *empty = root.Children[1];
     EXPECT_STREQ("", (const char *)empty->TextBuffer);
     EXPECT_EQ(0, empty->TextLength);
+    EXPECT_EQ(nullptr, empty->Children);
+    EXPECT_EQ(nullptr, empty->InitialFont);
     WindowObject *literal = root.Children[2];
     EXPECT_STREQ("Caption", (const char *)literal->TextBuffer);
     EXPECT_NE((void *)t[3].TextBuffer, literal->TextBuffer);
