@@ -168,4 +168,22 @@ TEST_F(InnerWindows, KeysReachThePreviewAndTheOwnersEventProcedure) {
     EXPECT_EQ(ComboEdit, GetFocus()) << "a previewed key goes no further";
 }
 
+// Characters the owner answers stay out of the field; the editing shortcuts
+// reach it whatever the owner answers.
+TEST_F(InnerWindows, EditingShortcutsReachTheFieldWhateverTheOwnerAnswers) {
+    SetWindowTextA(ComboEdit, "abc");
+    SendMessageA(ComboEdit, EM_SETSEL, 3, 3);
+    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
+        return w == Combo && m == WM_CHAR;
+    };
+    SendMessageA(ComboEdit, WM_CHAR, 'x', 0);
+    char text[16] = {};
+    GetWindowTextA(ComboEdit, text, sizeof text);
+    EXPECT_STREQ("abc", text);
+    SendMessageA(ComboEdit, EM_SETSEL, 1, 3);
+    SendMessageA(ComboEdit, WM_CHAR, 24, 0); // Ctrl+X
+    GetWindowTextA(ComboEdit, text, sizeof text);
+    EXPECT_STREQ("a", text);
+}
+
 } // namespace
