@@ -313,14 +313,14 @@ TEST(AutoSize, PictureBoxTakesItsPictureSizePlusBorders) {
 TEST(Nudge, PictureAndGroupBoxesShownAgainHearTwoSizes) {
     ResetRecorder();
     TemplateBuilder builder(3);
-    builder.Add(KindPictureBox, 0, L"picBox", L"");
-    builder.Add(KindGroupBox, 1, L"grpBox", L"Group");
-    builder.Add(KindTextBox, 2, L"txtBox", L"");
+    builder.Add(KindPictureBox, 0, L"picBox", L"").EventProcedure = RecordingEventProcedure;
+    builder.Add(KindGroupBox, 1, L"grpBox", L"Group").EventProcedure = RecordingEventProcedure;
+    builder.Add(KindTextBox, 2, L"txtBox", L"").EventProcedure = RecordingEventProcedure;
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(window));
     for (int index = 0; index < 3; ++index) {
         HWND control = GetDlgItem(window, 1000 + index);
-        ObjectFromHandle(control)->EventProcedure = RecordingEventProcedure;
+        EXPECT_GE(1, TimesHeard(WM_SIZE, control)) << index << ": not nudged while created";
         ShowWindow(control, SW_HIDE);
         Heard.clear();
         ShowWindow(control, SW_SHOW);
