@@ -273,6 +273,21 @@ TEST(MouseRequests, DoubleClickIsASecondClickForWindowsAndButtons) {
     }
 }
 
+// A right click moves the focus only to a list view.
+TEST(MouseRequests, RightClickOnAButtonLeavesTheFocus) {
+    TemplateBuilder builder(2);
+    builder.Window().Visible = 1;
+    builder.Add(KindPushButton, 0, L"btnRight", L"Right");
+    builder.Add(KindTextBox, 1, L"txtFocus", L"");
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    SetFocus(window.Control(1));
+    SendMessageA(window.Control(0), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(window.Control(0), WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(window.Control(1), GetFocus());
+    ShowWindow(window.Handle, SW_HIDE);
+}
+
 // A group box takes the mouse over it itself, where the button class would
 // let it through to the window.
 TEST(Cursors, GroupBoxIsHitWhereTheMouseIsOverIt) {
