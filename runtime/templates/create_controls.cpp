@@ -349,8 +349,6 @@ void StartTemplateThread(HWND ownerWindow, WindowObject *object) {
     record->Thread = CreateThread(
         nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(object->EventProcedure),
         object->ThreadParameter, object->StartSuspended ? CREATE_SUSPENDED : 0, &record->ThreadId);
-    object->ThreadParameter = nullptr;
-    object->StartSuspended = 0;
     if (!record->Thread) {
         // Shutdown stops at the first record without a thread.
         memset(record, 0, sizeof *record);

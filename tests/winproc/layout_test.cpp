@@ -217,6 +217,33 @@ TEST(Docking, ControlsFollowTheWindowResizedOrShownAndEachOtherHidden) {
     DestroyWindow(window);
 }
 
+// A rebar that grows with a taller band pushes the controls docked after it.
+TEST(Docking, ARebarGrowingMovesTheControlsDockedBelowIt) {
+    TemplateBuilder builder(2);
+    WindowObject &rebar = builder.Add(KindRebar, 0, L"rbrTop", L"");
+    rebar.Align = 1;
+    // Laid out by the runtime only: the rebar does not size itself.
+    rebar.Style |= RBS_VARHEIGHT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
+    builder.Add(KindPictureBox, 1, L"picBelow", L"").Align = 1;
+    HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(window));
+    HWND bar = GetDlgItem(window, 1000), below = GetDlgItem(window, 1001);
+    HWND tall =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 50, 60, bar, nullptr, nullptr, nullptr);
+    REBARBANDINFOW band = {};
+    band.cbSize = REBARBANDINFOW_V6_SIZE;
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE;
+    band.hwndChild = tall;
+    band.cxMinChild = 50;
+    band.cyMinChild = 60;
+    band.cx = 200;
+    ASSERT_TRUE(SendMessageW(bar, RB_INSERTBANDW, (WPARAM)-1, (LPARAM)&band));
+    const RECT grown = RectInParent(bar);
+    ASSERT_GE(grown.bottom, 60);
+    EXPECT_EQ(grown.bottom, RectInParent(below).top);
+    DestroyWindow(window);
+}
+
 TEST(AutoSize, LabelAlignedRightGrowsToTheLeft) {
     ObjectWindows windows;
     WindowObject *frame =
