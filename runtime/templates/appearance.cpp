@@ -219,8 +219,7 @@ ImageRef InstallPicture(WindowObject *object, HWND window, uintptr_t image) {
     const ImageRef previous = object->Picture;
     object->Picture = LoadImageResource(object, image, 1);
     RecordPictureSize(object);
-    if (object->AutoSize && (object->Kind == KindLabel || object->Kind == KindPictureBox))
-        AutoSizeControl(object);
+    AutoSizeControl(object);
     if (object->Kind == KindImage && object->Transparent)
         SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
     RefreshWindow(window, 1);
