@@ -10,16 +10,17 @@
 
 #include <commctrl.h>
 
-static void RemoveTools(HWND toolTip, HWND parent, HWND mdiClient) {
+// The tools of the window's controls; an MDI frame's client has no object,
+// so the tools of its children stay theirs.
+static void RemoveTools(HWND toolTip, HWND parent) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (child == mdiClient) continue;
         TTTOOLINFOW info = {};
         info.cbSize = TTTOOLINFOW_V2_SIZE; // the size every comctl32 version accepts
         info.hwnd = child;
         info.uId = (UINT_PTR)child;
         SendMessageW(toolTip, TTM_DELTOOLW, 0, (LPARAM)&info);
         WindowObject *control = ObjectFromHandle(child);
-        if (control && IsContainerKind(control->Kind)) RemoveTools(toolTip, child, mdiClient);
+        if (control && IsContainerKind(control->Kind)) RemoveTools(toolTip, child);
     }
 }
 
@@ -46,7 +47,7 @@ LRESULT OnCloseWindow(WindowObject *object, const WindowMessage &m) {
         }
     }
     if (object->ToolTip) {
-        RemoveTools(object->ToolTip, window, object->MdiClient);
+        RemoveTools(object->ToolTip, window);
         DestroyWindow(object->ToolTip);
         object->ToolTip = nullptr;
     }

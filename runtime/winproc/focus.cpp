@@ -6,21 +6,16 @@
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 
-// The controls of a window in depth-first order of its child windows.
-template <class Visit> static bool WalkControls(HWND parent, HWND mdiClient, Visit &visit) {
+// The controls of a window in depth-first order of its child windows. An
+// MDI frame's client has no object, so its children are not the frame's.
+template <class Visit> static bool WalkControls(HWND parent, Visit &visit) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (child == mdiClient) continue;
         WindowObject *control = ObjectFromHandle(child);
         if (!control) continue;
         if (visit(child, control)) return true;
-        if (IsContainerKind(control->Kind) && WalkControls(child, mdiClient, visit)) return true;
+        if (IsContainerKind(control->Kind) && WalkControls(child, visit)) return true;
     }
     return false;
-}
-
-static HWND MdiClientOf(HWND window) {
-    WindowObject *object = ObjectFromHandle(window);
-    return object ? object->MdiClient : nullptr;
 }
 
 int ControlCount(HWND window) {
@@ -29,7 +24,7 @@ int ControlCount(HWND window) {
         ++count;
         return false;
     };
-    WalkControls(window, MdiClientOf(window), visit);
+    WalkControls(window, visit);
     return count;
 }
 
@@ -40,7 +35,7 @@ HWND ControlByIndex(HWND window, int index) {
         found = child;
         return true;
     };
-    WalkControls(window, MdiClientOf(window), visit);
+    WalkControls(window, visit);
     return found;
 }
 
@@ -105,7 +100,7 @@ HWND FirstFocusableControl(HWND window) {
         }
         return false;
     };
-    WalkControls(window, MdiClientOf(window), visit);
+    WalkControls(window, visit);
     return best ? best : window;
 }
 
@@ -117,7 +112,7 @@ HWND FindCommandButton(HWND window, int which) {
         if (match) found = child;
         return match;
     };
-    WalkControls(window, MdiClientOf(window), visit);
+    WalkControls(window, visit);
     return found;
 }
 

@@ -188,8 +188,12 @@ TEST(Enabled, GroupDisablesEverythingInsideAndTellsItsWindow) {
         o->ParentHandle = frame->Handle;
         o->Enabled = 1;
     }
+    ShowWindow(frame->Handle, SW_SHOWNOACTIVATE);
+    UpdateWindow(frame->Handle);
     RecordedMessages().clear();
     ASSERT_EQ(SetEnabled(group->Handle, 0), 1);
+    EXPECT_TRUE(GetUpdateRect(group->Handle, nullptr, FALSE)) << "to be painted disabled";
+    ShowWindow(frame->Handle, SW_HIDE);
     EXPECT_FALSE(IsWindowEnabled(group->Handle));
     EXPECT_FALSE(IsWindowEnabled(picture->Handle));
     EXPECT_FALSE(IsWindowEnabled(label->Handle));

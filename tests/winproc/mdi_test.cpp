@@ -56,6 +56,7 @@ TEST_F(Mdi, FrameGetsItsClientAndChildrenOpenInside) {
     GetClassNameA(client, name, sizeof name);
     EXPECT_STREQ("QNMDICLIENT", name);
     EXPECT_EQ(frame, GetParent(client));
+    EXPECT_EQ(nullptr, ObjectFromHandle(client)) << "the children's controls are not the frame's";
     // The frame's scroll-bar style and client edge belong to the client.
     EXPECT_EQ(0, GetWindowLongA(frame, GWL_STYLE) & WS_VSCROLL);
     EXPECT_NE(0, GetWindowLongA(client, GWL_STYLE) & WS_VSCROLL);
