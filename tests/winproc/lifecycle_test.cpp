@@ -90,6 +90,12 @@ TEST_F(Lifecycle, ClosingTheMainWindowEndsTheLoopWithZero) {
     EXPECT_FALSE(IsWindow(Window));
 }
 
+TEST_F(Lifecycle, MainWindowRefusedAtCreationLeavesNoMainWindow) {
+    EventAnswer = [](HWND, UINT m, WPARAM, LPARAM) -> LRESULT { return m == WM_CREATE ? -1 : 0; };
+    EXPECT_EQ(nullptr, Create(true));
+    EXPECT_EQ(nullptr, App->MainWindow);
+}
+
 TEST_F(Lifecycle, ModalWindowDisablesItsOwnerUntilItEnds) {
     ASSERT_TRUE(CreateOwner());
     bool ownerEnabledWhileRunning = true;
