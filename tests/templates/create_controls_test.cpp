@@ -577,6 +577,36 @@ TEST(Creation, ModalDialogRunsUntilItEndsAndGivesItsResult) {
     EXPECT_EQ(used, ObjectTableUsed) << "the dialog is gone";
 }
 
+BOOL MainEnabledDuringRun = TRUE;
+LRESULT CALLBACK NotesTheMainWindowThenEnds(HWND window, UINT message, WPARAM, LPARAM) {
+    if (message == RTM_CREATED) PostMessageW(window, WM_APP, 0, 0);
+    if (message == WM_APP) {
+        MainEnabledDuringRun = IsWindowEnabled(App->MainWindow);
+        EndModal(window, 7);
+    }
+    return 0;
+}
+
+// Owned by a control, a modal dialog is owned by the main window, which it
+// disables for its run.
+TEST(Creation, ModalDialogOwnedByAControlDisablesTheMainWindow) {
+    TemplateBuilder host(1);
+    host.Add(KindPictureBox, 0, L"picHost", L"");
+    HWND main = (HWND)CreateFromTemplate(host.Finish(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(main));
+    const HWND saved = App->MainWindow;
+    App->MainWindow = main;
+    TemplateBuilder t(0);
+    t.Window().Kind = KindDialog;
+    t.Window().Id = 200;
+    t.Window().EventProcedure = NotesTheMainWindowThenEnds;
+    EXPECT_EQ(7, CreateFromTemplate(t.Finish(), GetDlgItem(main, 1000), 1, nullptr));
+    EXPECT_FALSE(MainEnabledDuringRun);
+    EXPECT_TRUE(IsWindowEnabled(main)) << "and enables again after it";
+    App->MainWindow = saved;
+    DestroyWindow(main);
+}
+
 TEST(Creation, AutomaticOptionButtonWithIndexZeroIsClicked) {
     TemplateBuilder t(1);
     t.Add(KindGroupBox, 1, L"grpOptions", L"", 2);

@@ -9,6 +9,7 @@
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -84,6 +85,14 @@ TEST_F(TemplateListTest, OpenWindowRefusesTheMainWindowAndControlOwners) {
     EXPECT_EQ(window, GetWindow(second, GW_OWNER));
     EXPECT_EQ(0, GetWindowLongA(second, GWL_EXSTYLE) & WS_EX_APPWINDOW);
     DestroyWindow(second);
+    // By a name in the active form, either form.
+    for (int wide : {0, 1}) {
+        TextFormScope form(wide);
+        const void *name = wide ? (const void *)L"SECOND" : (const void *)"SECOND";
+        HWND again = (HWND)OpenWindow(name, window, 0, nullptr);
+        EXPECT_TRUE(IsWindow(again)) << wide;
+        DestroyWindow(again);
+    }
     DestroyWindow(window);
     EXPECT_EQ(used, ObjectTableUsed);
 }

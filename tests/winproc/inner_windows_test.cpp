@@ -173,17 +173,18 @@ TEST_F(InnerWindows, KeysReachThePreviewAndTheOwnersEventProcedure) {
 TEST_F(InnerWindows, EditingShortcutsReachTheFieldWhateverTheOwnerAnswers) {
     SetWindowTextA(ComboEdit, "abc");
     SendMessageA(ComboEdit, EM_SETSEL, 3, 3);
-    EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
-        return w == Combo && m == WM_CHAR;
+    EventAnswer = [&](HWND w, UINT m, WPARAM c, LPARAM) -> LRESULT {
+        return w == Combo && m == WM_CHAR && c != 'y';
     };
     SendMessageA(ComboEdit, WM_CHAR, 'x', 0);
     char text[16] = {};
     GetWindowTextA(ComboEdit, text, sizeof text);
     EXPECT_STREQ("abc", text);
     SendMessageA(ComboEdit, EM_SETSEL, 1, 3);
-    SendMessageA(ComboEdit, WM_CHAR, 24, 0); // Ctrl+X
+    SendMessageA(ComboEdit, WM_CHAR, 24, 0);  // Ctrl+X
+    SendMessageA(ComboEdit, WM_CHAR, 'y', 0); // not answered
     GetWindowTextA(ComboEdit, text, sizeof text);
-    EXPECT_STREQ("a", text);
+    EXPECT_STREQ("ay", text);
 }
 
 } // namespace
