@@ -607,6 +607,27 @@ TEST(Creation, ModalDialogOwnedByAControlDisablesTheMainWindow) {
     DestroyWindow(main);
 }
 
+int WidthAtCreation = -1;
+LRESULT CALLBACK NotesTheWidth(HWND window, UINT message, WPARAM, LPARAM) {
+    if (message == WM_CREATE) WidthAtCreation = ObjectFromHandle(window)->Width;
+    return 0;
+}
+
+// A window the system makes wider than its template already reads its own
+// width in its WM_CREATE.
+TEST(Creation, AWindowWidenedByTheSystemKnowsItsWidthAtItsCreation) {
+    TemplateBuilder t(0);
+    t.Window().Width = 30;
+    t.Window().EventProcedure = NotesTheWidth;
+    HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(window));
+    RECT placed;
+    GetWindowRect(window, &placed);
+    EXPECT_GT(placed.right - placed.left, 30);
+    EXPECT_EQ(placed.right - placed.left, WidthAtCreation);
+    DestroyWindow(window);
+}
+
 TEST(Creation, AutomaticOptionButtonWithIndexZeroIsClicked) {
     TemplateBuilder t(1);
     t.Add(KindGroupBox, 1, L"grpOptions", L"", 2);
