@@ -479,6 +479,11 @@ TEST(PlainSetters, PenWidthIconsMarqueeAndStoredFlags) {
               0);
     ASSERT_EQ(SetDoubleBuffer(picture->Handle, 1), 1);
     EXPECT_EQ(GetDoubleBuffer(picture->Handle), 1);
+    WindowObject *button = windows.Make(L"BUTTON", KindPushButton, 0, 0, 0, 80, 24, frame->Handle);
+    for (int on : {1, 0}) {
+        ASSERT_EQ(SetShowFocus(button->Handle, on), 1);
+        EXPECT_EQ(GetShowFocus(button->Handle), on);
+    }
 }
 
 } // namespace
