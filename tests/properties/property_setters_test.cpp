@@ -391,7 +391,8 @@ TEST(StateSetters, VisibilityDefaultIconCursorAndDropDown) {
     EXPECT_EQ((HICON)SendMessageW(t.window, WM_GETICON, ICON_BIG, 0), icon);
     EXPECT_EQ(GetIcon(t.window), (int32_t)(uintptr_t)icon);
     EXPECT_EQ(SetIcon(edit, (uintptr_t)icon), 0);
-    EXPECT_EQ(SetMousePointer(edit, 15), 0);
+    EXPECT_EQ(SetMousePointer(edit, 15) + SetMousePointer(edit, -1), 0);
+    ASSERT_EQ(SetMousePointer(edit, 14), 1) << "the custom pointer, the last code";
     ASSERT_EQ(SetMousePointer(edit, 11), 1);
     EXPECT_EQ(GetMousePointer(edit), 11);
 
@@ -483,6 +484,8 @@ TEST(PlainSetters, PenWidthIconsMarqueeAndStoredFlags) {
     for (int on : {1, 0}) {
         ASSERT_EQ(SetShowFocus(button->Handle, on), 1);
         EXPECT_EQ(GetShowFocus(button->Handle), on);
+        ASSERT_EQ(SetPicturePosition(button->Handle, on), 1);
+        EXPECT_EQ(GetPicturePosition(button->Handle), on);
     }
 }
 
