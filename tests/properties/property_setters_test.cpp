@@ -13,6 +13,7 @@
 #include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
+#include "tests/support/event_recorder.h"
 #include "tests/support/object_windows.h"
 #include "tests/support/template_builder.h"
 #include "tests/support/test_support.h"
@@ -182,6 +183,25 @@ TEST(GeometrySetters, ToolbarStandsUprightAtASideAndAStatusBarRefuses) {
         EXPECT_TRUE(EqualRect(&statusBefore, &statusAfter)) << "still along the bottom";
         DestroyWindow(window);
     }
+}
+
+// Moved, a control paints itself anew at once (a transparent one shows what
+// is now behind it).
+TEST(GeometrySetters, AMovedControlRepaintsAtOnce) {
+    ResetRecorder();
+    TemplateBuilder builder(1);
+    builder.Window().Visible = 1;
+    builder.Add(KindLabel, 0, L"lblMoved", L"Moved").EventProcedure = RecordingEventProcedure;
+    HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(window));
+    HWND label = GetDlgItem(window, 1000);
+    UpdateWindow(window);
+    Heard.clear();
+    ASSERT_EQ(SetLeft(label, 50), 1);
+    EXPECT_GE(TimesHeard(WM_PAINT, label), 1);
+    ShowWindow(window, SW_HIDE);
+    DestroyWindow(window);
+    ResetRecorder();
 }
 
 TEST(FontSetters, ANewFontShowsAtOnce) {
