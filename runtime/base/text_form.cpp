@@ -65,14 +65,11 @@ void *LiteralToConversionBuffer(const wchar_t *text) {
 }
 
 BOOL ApiGetTextExtentPoint32(HDC dc, const char *text, int length, SIZE *size) {
-    BOOL done = FALSE;
-    HMODULE gdi = LoadLibraryA("gdi32.dll");
-    if (!gdi) return FALSE;
+    // gdi32 is loaded with the program, which imports it.
     typedef BOOL(WINAPI * MeasureFunction)(HDC, const char *, int, SIZE *);
-    MeasureFunction measure = (MeasureFunction)GetProcAddress(gdi, "GetTextExtentPoint32A");
-    if (measure) done = measure(dc, text, length, size);
-    FreeLibrary(gdi);
-    return done;
+    MeasureFunction measure =
+        (MeasureFunction)GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetTextExtentPoint32A");
+    return measure ? measure(dc, text, length, size) : FALSE;
 }
 
 UINT TextMessageAW(UINT ansi, UINT wide) {

@@ -531,6 +531,18 @@ TEST_F(SettingsBehaviour, OkWithoutRightsReportsText11) {
     RegWrite(HKEY_LOCAL_MACHINE, folders, "Common Desktop", common);
     EXPECT_EQ(Text(TextNoRights) + "\n\n" + Text(TextShortcutsFailed), text);
     EXPECT_EQ(MB_ICONEXCLAMATION, answerer.Icon);
+
+    // One shortcut of the two failing is told as well.
+    if (!Is64BitSystem()) return; // the associations' executable is the 64-bit one
+    ASSERT_TRUE(Create());
+    DeleteFileW(Wide(base + "\\Bin\\Quenlo.exe").c_str());
+    {
+        MessageBoxAnswerer one;
+        DeletedRootOverride classes(HKEY_CLASSES_ROOT);
+        DeletedRootOverride user(HKEY_CURRENT_USER);
+        text = PressOkIn(base, &one);
+    }
+    EXPECT_EQ(Text(TextNoRights) + "\n\n" + Text(TextShortcutsFailed), text);
 }
 
 TEST_F(SettingsBehaviour, OkWithEverythingClearedStillRemovesObsoleteFiles) {
