@@ -1,4 +1,5 @@
-// Units: twips and pixels on each axis with its own factor.
+// Units: twips and pixels on each axis with its own factor; extended styles
+// as the running system accepts them.
 #include <gtest/gtest.h>
 
 #include "runtime/base/runtime_state.h"
@@ -28,6 +29,17 @@ TEST(Units, MissingTwipsFactorsCountOnePixelAsOneTwip) {
     EXPECT_EQ(ToPixelsY(-7, ScaleTwips), -7);
     EXPECT_EQ(FromPixelsX(25, ScaleTwips), 25);
     EXPECT_EQ(FromPixelsY(25, ScaleTwips), 25);
+}
+
+TEST(ExStyles, LayoutMirroringIsDroppedOnlyBeforeWindows2000) {
+    const int saved = OsLevel;
+    const DWORD asked = WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT | WS_EX_CLIENTEDGE;
+    for (int level : {(int)OsNt, (int)Os2000, (int)Os10}) {
+        OsLevel = level;
+        EXPECT_EQ(level < Os2000 ? (DWORD)WS_EX_CLIENTEDGE : asked, ExStyleForSystem(asked))
+            << level;
+    }
+    OsLevel = saved;
 }
 
 } // namespace
