@@ -39,6 +39,17 @@ static LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM, LPARA
     return 0;
 }
 
+// How many of the runtime's pointers into the blocks it freed are still set.
+static int LeftPointers(const AppRecord &app) {
+    const void *pointers[] = {HiddenListBoxes, ConversionBuffer, ServicePackText,
+                              TemplateList,    ScratchText,      app.CommandLine,
+                              app.Path,        app.ExeName,      app.Title};
+    int left = 0;
+    for (const void *pointer : pointers)
+        left += pointer != nullptr;
+    return left;
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     Refuse = strstr(commandLine, "refuse") != nullptr;
     Quit = strstr(commandLine, "quit") != nullptr;
@@ -83,10 +94,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         if (report) {
             fprintf(report,
                     "code=%d classes=%d table=%d work=%d texts=%d blocks=%ld pens=%d lists=%d "
-                    "cursors=%d trap=%d\n",
+                    "cursors=%d trap=%d left=%d\n",
                     code, registered, ObjectTable != nullptr, WorkBlock != nullptr,
                     app.CommandLine != nullptr, LiveBlocks(), FramePenUses, IsWindow(list),
-                    ArrowCursor || WaitCursor, trap.Message != nullptr);
+                    ArrowCursor || WaitCursor, trap.Message != nullptr, LeftPointers(app));
             if (Worker) {
                 const bool ended = WaitForSingleObject(Worker, 5000) == WAIT_OBJECT_0;
                 DWORD exitCode = 0;
