@@ -50,6 +50,16 @@ static int LeftPointers(const AppRecord &app) {
     return left;
 }
 
+// How many of the blocks the runtime reserved at its start are still there.
+template <size_t N> static int KeptBlocks(void *const (&blocks)[N]) {
+    int kept = 0;
+    for (void *block : blocks) {
+        MEMORY_BASIC_INFORMATION region = {};
+        kept += block && VirtualQuery(block, &region, sizeof region) && region.State != MEM_FREE;
+    }
+    return kept;
+}
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     Refuse = strstr(commandLine, "refuse") != nullptr;
     Quit = strstr(commandLine, "quit") != nullptr;
@@ -60,6 +70,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     InitCommonControlsEx(&controls);
     RuntimeInitialize(L"Probe", L"shutdown_probe.exe", L" Probe", 3, 0, &app, &trap, 1252);
     HWND list = CreateStringList(1);
+    void *const blocks[] = {WorkBlock, AppTextBlock};
 
     static WindowObject entries[5] = {
         WindowEntry(KindWindow, L"Probe", 2), ControlEntry(KindGroupBox, L"grp", 0, 1),
@@ -94,10 +105,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         if (report) {
             fprintf(report,
                     "code=%d classes=%d table=%d work=%d texts=%d blocks=%ld pens=%d lists=%d "
-                    "cursors=%d trap=%d left=%d\n",
+                    "cursors=%d trap=%d left=%d kept=%d\n",
                     code, registered, ObjectTable != nullptr, WorkBlock != nullptr,
                     app.CommandLine != nullptr, LiveBlocks(), FramePenUses, IsWindow(list),
-                    ArrowCursor || WaitCursor, trap.Message != nullptr, LeftPointers(app));
+                    ArrowCursor || WaitCursor, trap.Message != nullptr, LeftPointers(app),
+                    KeptBlocks(blocks));
             if (Worker) {
                 const bool ended = WaitForSingleObject(Worker, 5000) == WAIT_OBJECT_0;
                 DWORD exitCode = 0;

@@ -44,14 +44,14 @@ TEST(Shutdown, ClosingTheMainWindowReleasesTheRuntime) {
     DWORD code = 1;
     std::string report = RunProbe(L"shutdown_probe.exe", L"", &code);
     EXPECT_EQ(0u, code);
-    EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0\n", report);
+    EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0 kept=0\n", report);
 }
 
 TEST(Shutdown, RefusedMainWindowStillReleasesTheRuntime) {
     DWORD code = 1;
     std::string report = RunProbe(L"shutdown_probe.exe", L"refuse", &code);
     EXPECT_EQ(0u, code);
-    EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0\n", report);
+    EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0 kept=0\n", report);
 }
 
 // The quit comes while the main window is still open: the window goes all
@@ -60,7 +60,7 @@ TEST(Shutdown, TheLoopEndsWithTheQuitCode) {
     DWORD code = 0;
     std::string report = RunProbe(L"shutdown_probe.exe", L"quit", &code);
     EXPECT_EQ(42u, code);
-    EXPECT_EQ("code=42 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0\n", report);
+    EXPECT_EQ("code=42 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0 kept=0\n", report);
 }
 
 TEST(Shutdown, ThreadsOfTheTemplateAreStoppedWithTheRuntime) {
