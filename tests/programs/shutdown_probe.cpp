@@ -55,7 +55,10 @@ template <size_t N> static int KeptBlocks(void *const (&blocks)[N]) {
     int kept = 0;
     for (void *block : blocks) {
         MEMORY_BASIC_INFORMATION region = {};
-        kept += block && VirtualQuery(block, &region, sizeof region) && region.State != MEM_FREE;
+        // Committed at the same base is still the runtime's: the heap checks
+        // reserve address space of their own that may land on a freed block.
+        kept += block && VirtualQuery(block, &region, sizeof region) &&
+                region.State == MEM_COMMIT && region.AllocationBase == block;
     }
     return kept;
 }
