@@ -57,6 +57,13 @@ TEST_F(TextFormTest, OneCharacterBuffersHoldTheEmptyText) {
     EXPECT_EQ(0, AnsiToWideBounded("abc", wide, 1));
     EXPECT_EQ(0, wide[0]);
     EXPECT_EQ(0, AnsiToWideBounded("abc", nullptr, 4));
+    // No text empties the buffer.
+    wchar_t held[4] = L"old";
+    EXPECT_EQ(0, AnsiToWideBounded(nullptr, held, 4));
+    EXPECT_EQ(0, held[0]);
+    char kept[4] = "old";
+    EXPECT_EQ(0, WideToAnsiBounded(nullptr, kept, 4));
+    EXPECT_EQ(0, kept[0]);
 }
 
 TEST_F(TextFormTest, LiteralsConvertToTheActiveFormAndReportTheirLength) {
