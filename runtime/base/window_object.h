@@ -92,6 +92,43 @@ enum WindowShowState : int32_t {
     WindowMaximised = 2,
 };
 
+// Codes of the field StartUpPosition: where a window first stands.
+enum StartUpPlace : int32_t {
+    StartAtLeftTop = 0,       // at its own Left and Top
+    StartCentredOnOwner = 1,  // centred on its owner, or on the screen without one
+    StartCentredOnScreen = 2, // centred on the work area (an MDI child: the system's place)
+    StartWhereSystemPuts = 3, // CW_USEDEFAULT
+};
+
+// Codes of the field ToolTipStyle of windows.
+enum ToolTipLook : int32_t {
+    ToolTipsNone = 0,
+    ToolTipsStandard = 1,
+    ToolTipsBalloon = 2,
+};
+
+// The code of the field MousePointer that shows the object's MouseIcon.
+constexpr int32_t CustomMousePointer = 14;
+
+// Results of a modal run that the runtime ends itself: closed (WM_CLOSE not
+// refused) and destroyed while it still ran.
+enum : INT_PTR {
+    ModalClosed = 0,
+    ModalDestroyed = 2,
+};
+
+// The identifier of the timer that a window's TimerInterval starts.
+constexpr UINT_PTR WindowTimerId = 2;
+
+// A control's window identifier is its template Index plus 1000.
+constexpr int FirstControlId = 1000;
+constexpr int ControlId(int index) {
+    return index + FirstControlId;
+}
+constexpr int ControlIndex(int id) {
+    return id - FirstControlId;
+}
+
 // Colour codes: bit 31 set names a system colour by its low byte; -1 is no
 // background; anything else is a COLORREF.
 constexpr int32_t NoColour = -1;
@@ -114,7 +151,15 @@ inline bool IsHeapText(const void *text) {
 }
 
 // An image reference: 0, a resource number from 1 to 65535, or a handle.
+// Menu fields hold the same: a resource number or a menu handle.
 typedef uintptr_t ImageRef;
+constexpr uintptr_t FirstHandleValue = 65536;
+constexpr bool IsResourceNumber(uintptr_t value) {
+    return value && value < FirstHandleValue;
+}
+constexpr bool IsHandleValue(uintptr_t value) {
+    return value >= FirstHandleValue;
+}
 
 struct WindowObject;
 typedef WindowObject ControlTemplate;
@@ -136,7 +181,7 @@ struct WindowObject {
         int32_t ButtonHeight; // toolbars
     };
     union {
-        int32_t StartUpPosition; // windows
+        int32_t StartUpPosition; // windows: a StartUpPlace
         int32_t ButtonWidth;     // toolbars
         int32_t PagerButtonSize; // pagers
     };
@@ -242,7 +287,7 @@ struct WindowObject {
     };
     union {
         int32_t Index;        // controls
-        int32_t ToolTipStyle; // windows: 0 none, 1 standard, 2 balloon
+        int32_t ToolTipStyle; // windows: a ToolTipLook
     };
     int32_t TabStop;
     void *TextBuffer;
