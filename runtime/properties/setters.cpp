@@ -9,7 +9,6 @@
 #include "runtime/base/kinds.h"
 #include "runtime/base/text_form.h"
 
-enum : uintptr_t { FirstHandleValue = 65536 };
 
 // The object's change, or 0 for a window without an object.
 template <class Value>

@@ -158,7 +158,6 @@ int ChangePenStyle(WindowObject *object, HWND window, int32_t style) {
 // Image references: resource numbers loaded as shared images, and the
 // recorded size and type of a picture.
 enum : UINT { SharedWith3dColours = LR_SHARED | LR_LOADMAP3DCOLORS };
-enum : ImageRef { FirstHandleValue = 65536 };
 
 static HANDLE LoadShared(ImageRef number, UINT type) {
     return LoadImageW(App->Instance, MAKEINTRESOURCEW(number), type, 0, 0, SharedWith3dColours);
@@ -237,7 +236,6 @@ int ChangePicture(WindowObject *object, HWND window, uintptr_t image) {
 
 // The shown state of a window: its timer, its show state and whether it
 // and the controls inside it are enabled.
-enum { WindowTimerId = 2 };
 
 int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds) {
     if (!IsWindowKind(object->Kind)) return 0;
