@@ -4,7 +4,7 @@ first, and marks any arrow that points upwards. With --dot, prints the
 graph in Graphviz form instead."""
 import pathlib, re, sys, collections
 
-FLOORS = ['startup', 'library', 'properties', 'winproc', 'templates', 'painting', 'base']
+FLOORS = ['startup', 'library', 'properties', 'winproc', 'templates', 'layout', 'painting', 'base']
 top = pathlib.Path(__file__).resolve().parent.parent
 edges = collections.Counter()
 headers = collections.defaultdict(set)

@@ -8,7 +8,6 @@
 #include <string.h>
 
 WindowObject *PendingObject;
-WindowObject *ShownByCreation;
 
 struct ObjectPair {
     HWND Window;

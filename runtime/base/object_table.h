@@ -9,10 +9,6 @@
 // The object whose window is being created: bound to the new handle by the
 // window's first message.
 extern WindowObject *PendingObject;
-// The window or container that its own creation is showing for the first
-// time. Its layout has just run, or has nothing to place yet, so that
-// showing gives it no size nudge.
-extern WindowObject *ShownByCreation;
 
 // The object of a window handle (first match), or 0.
 WindowObject *ObjectFromHandle(HWND window);

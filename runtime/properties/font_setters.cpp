@@ -4,7 +4,6 @@
 #include "runtime/properties/setter_support.h"
 #include "runtime/painting/painting.h"
 #include "runtime/templates/appearance.h"
-#include "runtime/winproc/creation_knot.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/runtime_state.h"

@@ -2,8 +2,7 @@
 // automatic size and the drop-down size of combo boxes.
 #include "runtime/properties/properties.h"
 #include "runtime/properties/setter_support.h"
-#include "runtime/winproc/creation_knot.h"
-#include "runtime/winproc/layout.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/units.h"

@@ -1,7 +1,7 @@
 // Property readers: GetProperty over the object's fields and the controls
 // that keep their range themselves, and the computed and text readers.
 #include "runtime/properties/readers.h"
-#include "runtime/winproc/creation_knot.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"

@@ -5,10 +5,9 @@
 #include "runtime/properties/setter_support.h"
 #include "runtime/templates/appearance.h"
 #include "runtime/templates/resources.h"
-#include "runtime/winproc/layout.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/text_form.h"
-
 
 // The object's change, or 0 for a window without an object.
 template <class Value>

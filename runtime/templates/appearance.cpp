@@ -2,7 +2,7 @@
 // controls, and the appearance a control takes from its template.
 #include "runtime/templates/appearance.h"
 #include "runtime/templates/resources.h"
-#include "runtime/winproc/creation_knot.h"
+#include "runtime/layout/layout.h"
 #include "runtime/painting/painting.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/messages.h"

@@ -5,6 +5,7 @@
 #include "runtime/templates/control_parts.h"
 #include "runtime/templates/creation.h"
 #include "runtime/winproc/creation_knot.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"

@@ -4,6 +4,7 @@
 #include "runtime/templates/appearance.h"
 #include "runtime/templates/creation.h"
 #include "runtime/winproc/creation_knot.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
@@ -14,6 +15,8 @@
 #include "runtime/base/window_object.h"
 
 #include <stdint.h>
+
+WindowObject *ShownByCreation;
 
 static WindowObject *CopyEntry(const WindowObject *entry) {
     WindowObject *object = (WindowObject *)AllocZeroed(sizeof(WindowObject));

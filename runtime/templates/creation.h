@@ -13,6 +13,11 @@
 INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int modal,
                            WNDPROC dialogProcedure);
 
+// The window or container that its own creation is showing for the first
+// time. Its layout has just run, or has nothing to place yet, so that
+// showing gives it no size nudge.
+extern WindowObject *ShownByCreation;
+
 // Copies the child entries that follow entry into objects under parent;
 // returns the last entry consumed, or null when a Children count cannot be
 // held or a block cannot be had (what was built stays under parent, each

@@ -8,7 +8,12 @@
 #include "runtime/painting/frame_pens.h"
 #include "runtime/base/window_object.h"
 
+// A window's fonts, brushes, pens, images and menu, and its use of the frame
+// pens; the owner or parent is activated first and the window's icons taken
+// back from the system.
 void ReleaseWindowResources(WindowObject *object);
+// The release alone, for a window that never became the user's.
+void ReleaseWindowObjects(WindowObject *object);
 void DeleteObjectResources(WindowObject *object);
 void DeleteGdiOrIcon(HANDLE handle);
 void DestroyImageList(HIMAGELIST list);

@@ -3,7 +3,7 @@
 #include "runtime/templates/appearance.h"
 #include "runtime/templates/creation.h"
 #include "runtime/templates/resources.h"
-#include "runtime/winproc/creation_knot.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"

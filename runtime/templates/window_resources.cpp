@@ -49,6 +49,13 @@ void DestroyImageList(HIMAGELIST list) {
     ImageList_Destroy(list);
 }
 
+void ReleaseWindowObjects(WindowObject *object) {
+    DeleteObjectResources(object);
+    if (object->Menu >= 65536) DestroyMenu((HMENU)object->Menu);
+    object->Menu = 0;
+    if (object->Kind != KindMdiFrame) ReleaseFramePens();
+}
+
 void ReleaseWindowResources(WindowObject *object) {
     HWND window = object->Handle;
     if (!(object->Kind == KindWindow && object->MdiChild)) {
@@ -61,8 +68,5 @@ void ReleaseWindowResources(WindowObject *object) {
     }
     SendMessageAW(window, WM_SETICON, ICON_BIG, 0);
     SendMessageAW(window, WM_SETICON, ICON_SMALL, 0);
-    DeleteObjectResources(object);
-    if (object->Menu >= 65536) DestroyMenu((HMENU)object->Menu);
-    object->Menu = 0;
-    if (object->Kind != KindMdiFrame) ReleaseFramePens();
+    ReleaseWindowObjects(object);
 }

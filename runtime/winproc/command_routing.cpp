@@ -1,10 +1,9 @@
 // Routing of WM_COMMAND and WM_NOTIFY in windows: nested edit notifications,
 // empty combo boxes, toolbars and rebars, then the window's EventProcedure.
-#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
-#include "runtime/winproc/layout.h"
 #include "runtime/winproc/message_runs.h"
 #include "runtime/winproc/window_proc.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
@@ -14,6 +13,8 @@
 #include "runtime/base/window_object.h"
 
 #include <commctrl.h>
+
+int EditNotifyBusy;
 
 static void RebarNotification(WindowObject *rebar, const NMHDR *header) {
     switch (header->code) {

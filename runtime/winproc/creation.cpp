@@ -1,14 +1,13 @@
 // Creation of windows (WM_CREATE, and WM_INITDIALOG of dialog windows) and
 // of the runtime's own group and picture boxes, and the owner-draw type that
 // the control about to be created takes.
-#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/focus.h"
 #include "runtime/winproc/handlers.h"
-#include "runtime/winproc/layout.h"
 #include "runtime/winproc/window_proc.h"
 #include "runtime/templates/appearance.h"
 #include "runtime/templates/creation.h"
 #include "runtime/templates/resources.h"
+#include "runtime/layout/layout.h"
 #include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
@@ -44,10 +43,7 @@ static void AbandonWindow(WindowObject *object, HWND window) {
     }
     if (object->ToolTip) DestroyWindow(object->ToolTip);
     object->ToolTip = nullptr;
-    DeleteObjectResources(object);
-    if (object->Menu >= 65536) DestroyMenu((HMENU)object->Menu);
-    object->Menu = 0;
-    if (object->Kind != KindMdiFrame) ReleaseFramePens();
+    ReleaseWindowObjects(object);
     if (object->IsMainWindow) {
         ReleaseThemeLibrary();
         App->MainWindow = nullptr;
@@ -160,7 +156,6 @@ LRESULT OnCreateContainer(WindowObject *object, const WindowMessage &m) {
 
 LRESULT OnSetCreatingType(WindowObject *object, const WindowMessage &m) {
     if (!IsWindowOrContainerKind(object->Kind)) return EventThenDefault(object, m);
-    const int ownerDrawType = (int)m.WParam;
-    CreatingOwnerDrawType = ownerDrawType;
+    // Applications may send it too: windows and containers answer the type.
     return (LRESULT)m.WParam;
 }

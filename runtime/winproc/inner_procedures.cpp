@@ -11,6 +11,8 @@
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 
+WNDPROC IpEditProcedure;
+
 // MdiClientProc: the client has no object of its own; its input and
 // notifications belong to the frame, its parent.
 

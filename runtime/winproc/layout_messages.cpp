@@ -1,8 +1,8 @@
 // The layout rows of the window procedure: moves and sizes are recorded and
 // docked controls laid out again.
-#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
-#include "runtime/winproc/layout.h"
+#include "runtime/templates/creation.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/object_table.h"

@@ -8,10 +8,6 @@
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"
 
-int EditNotifyBusy;
-int CreatingOwnerDrawType;
-WNDPROC IpEditProcedure;
-
 LRESULT CALLBACK RuntimeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const WindowMessage m = {window, message, wParam, lParam};
     if (message == WM_NCCREATE) return OnNcCreate(m);

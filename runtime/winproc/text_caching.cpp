@@ -1,6 +1,6 @@
 // The object's private copy of its caption, kept at every WM_SETTEXT.
-#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
+#include "runtime/layout/layout.h"
 #include "runtime/painting/painting.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/memory.h"

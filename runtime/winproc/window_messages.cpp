@@ -1,10 +1,10 @@
 // The rows of the window procedure that it handles itself: binding at the
 // first message, mouse buttons, control state, commands, window state and
 // the runtime's answers about itself.
-#include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/cursors.h"
 #include "runtime/winproc/handlers.h"
 #include "runtime/templates/appearance.h"
+#include "runtime/layout/layout.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"

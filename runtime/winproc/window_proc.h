@@ -5,8 +5,6 @@
 
 // Set while an EN_CHANGE or EN_UPDATE notification is being delivered.
 extern int EditNotifyBusy;
-// Owner-draw type of the control being created (RTM_SETCREATINGTYPE).
-extern int CreatingOwnerDrawType;
 
 // Class procedure of QNMDICLIENT, the runtime's MDI client.
 LRESULT CALLBACK MdiClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,9 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "runtime/winproc/creation_knot.h"
-#include "runtime/winproc/layout.h"
 #include "runtime/templates/creation.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/units.h"

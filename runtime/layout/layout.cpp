@@ -1,7 +1,6 @@
 // Layout: where a window appears at creation, docked controls, sizes that
 // follow content, and the recording of positions and sizes.
-#include "runtime/winproc/layout.h"
-#include "runtime/winproc/creation_knot.h"
+#include "runtime/layout/layout.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/messages.h"
