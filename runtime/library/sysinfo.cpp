@@ -151,7 +151,7 @@ HANDLE GetControlHandle(HWND window, int id) {
         window = object->ParentHandle;
         object = ObjectFromHandle(window);
     }
-    const int index = id - 1000;
+    const int index = ControlIndex(id);
     if (index < 0) return nullptr;
     // The window's own objects answer without asking the system for every
     // child window; a control found there counts when it is still bound to

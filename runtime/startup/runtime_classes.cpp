@@ -154,9 +154,9 @@ template <class Ch> static HWND FindExactClass(const Ch *className) {
 }
 
 HWND FindPreviousInstance(int mainKind) {
-    const wchar_t *className = mainKind == 1   ? DialogClassName
-                               : mainKind == 2 ? MdiFrameClassName
-                                               : WindowClassName;
+    const wchar_t *className = mainKind == KindDialog     ? DialogClassName
+                               : mainKind == KindMdiFrame ? MdiFrameClassName
+                                                          : WindowClassName;
     wchar_t active[ClassNameChars];
     ConvertLiteral(className, active, sizeof active);
     return UnicodeFlag ? FindExactClass((const wchar_t *)active)

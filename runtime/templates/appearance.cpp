@@ -158,14 +158,13 @@ int ChangePenStyle(WindowObject *object, HWND window, int32_t style) {
 // Image references: resource numbers loaded as shared images, and the
 // recorded size and type of a picture.
 enum : UINT { SharedWith3dColours = LR_SHARED | LR_LOADMAP3DCOLORS };
-enum : ImageRef { FirstHandleValue = 65536 };
 
 static HANDLE LoadShared(ImageRef number, UINT type) {
     return LoadImageW(App->Instance, MAKEINTRESOURCEW(number), type, 0, 0, SharedWith3dColours);
 }
 
 ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) {
-    if (value == 0 || value >= FirstHandleValue) return value;
+    if (!IsResourceNumber(value)) return value;
     HANDLE image = nullptr;
     const bool iconPicture =
         object && object->PictureType != PictureBitmap && object->PictureType != PictureNone;
@@ -178,7 +177,7 @@ ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) 
 static void RecordIconSize(WindowObject *object) {
     ICONINFO info;
     object->PictureType = PictureIcon;
-    if (object->Picture >= FirstHandleValue && GetIconInfo((HICON)object->Picture, &info)) {
+    if (IsHandleValue(object->Picture) && GetIconInfo((HICON)object->Picture, &info)) {
         // The hot spot of an icon is its centre.
         object->PictureWidth = (int)info.xHotspot * 2;
         object->PictureHeight = (int)info.yHotspot * 2;
@@ -199,7 +198,7 @@ void RecordPictureSize(WindowObject *object) {
         return;
     }
     BITMAP bitmap;
-    if (object->Picture >= FirstHandleValue &&
+    if (IsHandleValue(object->Picture) &&
         GetObjectW((HGDIOBJ)object->Picture, sizeof bitmap, &bitmap) == sizeof bitmap &&
         bitmap.bmWidth && bitmap.bmHeight) {
         object->PictureWidth = bitmap.bmWidth;
@@ -224,7 +223,7 @@ ImageRef InstallPicture(WindowObject *object, HWND window, uintptr_t image) {
         SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
     RefreshWindow(window, 1);
     // A number that never loaded is no image; the image set again stays.
-    if (previous == object->Picture || previous < FirstHandleValue) return 0;
+    if (previous == object->Picture || !IsHandleValue(previous)) return 0;
     return previous;
 }
 
@@ -237,8 +236,6 @@ int ChangePicture(WindowObject *object, HWND window, uintptr_t image) {
 
 // The shown state of a window: its timer, its show state and whether it
 // and the controls inside it are enabled.
-enum { WindowTimerId = 2 };
-
 int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds) {
     if (!IsWindowKind(object->Kind)) return 0;
     if (object->TimerId) {

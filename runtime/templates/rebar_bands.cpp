@@ -32,7 +32,7 @@ static HWND FindBandChild(HWND rebar, const wchar_t *name) {
 
 static void LoadBandBackground(RebarItem *band, REBARBANDINFOW *info) {
     if (!band->Background) return;
-    if (band->Background < 65536) {
+    if (IsResourceNumber(band->Background)) {
         HANDLE bitmap = LoadImageW(App->Instance, MAKEINTRESOURCEW(band->Background), IMAGE_BITMAP,
                                    0, 0, LR_SHARED);
         if (!bitmap) return;

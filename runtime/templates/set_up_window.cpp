@@ -15,7 +15,7 @@
 #include <commctrl.h>
 
 static void AttachMenu(WindowObject *object, HWND window) {
-    if (object->Menu && object->Menu < 65536) {
+    if (IsResourceNumber(object->Menu)) {
         HMENU loaded = LoadMenuAW(App->Instance, (int)object->Menu);
         if (loaded) object->Menu = (uintptr_t)loaded;
     }
@@ -26,9 +26,9 @@ static void AttachMenu(WindowObject *object, HWND window) {
 }
 
 static void CreateToolTipWindow(WindowObject *object, HWND window) {
-    if (!object->ToolTipStyle) return;
+    if (object->ToolTipStyle == ToolTipsNone) return;
     DWORD style = TTS_ALWAYSTIP;
-    if (object->ToolTipStyle == 2) style |= TTS_BALLOON;
+    if (object->ToolTipStyle == ToolTipsBalloon) style |= TTS_BALLOON;
     object->ToolTip =
         CreateRuntimeWindow(0, L"Tooltips_class32", nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, nullptr);

@@ -45,7 +45,7 @@ static void AbandonWindow(WindowObject *object, HWND window) {
     if (object->ToolTip) DestroyWindow(object->ToolTip);
     object->ToolTip = nullptr;
     DeleteObjectResources(object);
-    if (object->Menu >= 65536) DestroyMenu((HMENU)object->Menu);
+    if (IsHandleValue(object->Menu)) DestroyMenu((HMENU)object->Menu);
     object->Menu = 0;
     if (object->Kind != KindMdiFrame) ReleaseFramePens();
     if (object->IsMainWindow) {

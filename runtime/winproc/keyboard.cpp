@@ -236,7 +236,7 @@ LRESULT OnGetDefId(WindowObject *object, const WindowMessage &m) {
     if (result) return result;
     WindowObject *button = ObjectFromHandle(object->DefaultButton);
     if (!button) return 0;
-    return MAKELONG(button->Index + 1000, DC_HASDEFID);
+    return MAKELONG(ControlId(button->Index), DC_HASDEFID);
 }
 
 LRESULT OnSetDefId(WindowObject *object, const WindowMessage &m) {
@@ -255,7 +255,7 @@ LRESULT OnSetDefId(WindowObject *object, const WindowMessage &m) {
         object->DefaultButton = nullptr;
         return 1;
     }
-    HWND button = ControlByIndex(window, (int)id - 1000);
+    HWND button = ControlByIndex(window, ControlIndex((int)id));
     if (!IsPushButton(button)) return 1;
     if (IsPushButton(object->ActiveControl)) {
         object->DefaultButton = button;

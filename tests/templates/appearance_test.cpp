@@ -150,11 +150,12 @@ TEST(Images, NumbersLoadAsSharedImagesAndEverythingElseStays) {
     WindowObject picture = {};
     picture.PictureType = -1;
     EXPECT_EQ(LoadImageResource(&picture, 0, 1), 0u);
-    EXPECT_EQ(LoadImageResource(&picture, 65536, 1), 65536u) << "taken as a handle";
+    EXPECT_EQ(LoadImageResource(&picture, FirstHandleValue, 1), FirstHandleValue)
+        << "taken as a handle";
     EXPECT_EQ(LoadImageResource(&picture, 77, 1), 77u) << "no such resource";
 
     const ImageRef icon = LoadImageResource(&picture, 100, 1);
-    ASSERT_GE(icon, 65536u);
+    ASSERT_GE(icon, FirstHandleValue);
     ICONINFO info;
     ASSERT_TRUE(GetIconInfo((HICON)icon, &info));
     BITMAP mask;
@@ -183,7 +184,7 @@ TEST(Images, NumbersLoadAsSharedImagesAndEverythingElseStays) {
     DeleteObject(bitmap);
 
     const ImageRef strip = LoadImageResource(&picture, 201, 1);
-    ASSERT_GE(strip, 65536u) << "bitmap resource 201";
+    ASSERT_GE(strip, FirstHandleValue) << "bitmap resource 201";
     picture.Picture = strip;
     RecordPictureSize(&picture);
     EXPECT_EQ(picture.PictureType, 0);
