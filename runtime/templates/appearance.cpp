@@ -27,35 +27,31 @@ int FontHeightForSize(int dotsPerInch, int size, int divisor) {
     return -height;
 }
 
-HFONT CreateFontFromFields(HWND window, int size, int bold, int italic, int underline,
-                           int strikeOut, const void *faceName, int fixedScale) {
+HFONT CreateFontFromFields(HWND window, const WindowObject *fields, int fixedScale) {
     HDC dc = window ? GetDC(window) : CreateCompatibleDC(nullptr);
     if (!dc) return nullptr;
     const int divisor = fixedScale ? (int)FontScaleDivisor : PointsPerInch;
-    const int height = FontHeightForSize(GetDeviceCaps(dc, LOGPIXELSY), size, divisor);
+    const int height = FontHeightForSize(GetDeviceCaps(dc, LOGPIXELSY), fields->FontSize, divisor);
     if (window)
         ReleaseDC(window, dc);
     else
         DeleteDC(dc);
-    const int weight = bold ? FW_BOLD : FW_NORMAL;
+    const int weight = fields->FontBold ? FW_BOLD : FW_NORMAL;
     const DWORD charSet = UnicodeFlag ? DEFAULT_CHARSET : ANSI_CHARSET;
-    return CreateFontAW(height, 0, 0, 0, weight, italic, underline, strikeOut, charSet, 0, 0, 0, 0,
-                        faceName);
+    return CreateFontAW(height, 0, 0, 0, weight, fields->FontItalic, fields->FontUnderline,
+                        fields->FontStrikeOut, charSet, 0, 0, 0, 0, fields->FontName);
 }
 
-void RebuildFont(WindowObject *object, int fixedScale, int redraw) {
+void RebuildFont(WindowObject *object, int fixedScale) {
     if (!object) return;
     const HFONT previous = object->Font;
-    object->Font = CreateFontFromFields(object->Handle, object->FontSize, object->FontBold,
-                                        object->FontItalic, object->FontUnderline,
-                                        object->FontStrikeOut, object->FontName, fixedScale);
+    object->Font = CreateFontFromFields(object->Handle, object, fixedScale);
     SendMessageAW(object->Handle, WM_SETFONT, (WPARAM)object->Font, FALSE);
     // The old font goes only once the window no longer draws with it.
     if (previous) DeleteObject(previous);
     // The caption box that the group paints over is as wide as the caption
     // in the group's own font.
     if (object->Kind == KindGroupBox) MeasureGroupCaption(object);
-    if (redraw) RefreshWindow(object->Handle, 1);
 }
 
 // Colour codes resolved into colours and brushes, and the colours that
@@ -316,10 +312,7 @@ static void ApplyControlFont(const WindowObject *owner, WindowObject *object) {
         if (owner && owner->Kind == KindDialog)
             object->Font = owner->Font;
         else
-            object->Font =
-                CreateFontFromFields(window, object->FontSize, object->FontBold, object->FontItalic,
-                                     object->FontUnderline, object->FontStrikeOut, object->FontName,
-                                     owner ? owner->FixedFontScale : 0);
+            object->Font = CreateFontFromFields(window, object, owner ? owner->FixedFontScale : 0);
     }
     object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
     SendMessageAW(window, WM_SETFONT, (WPARAM)object->Font, TRUE);

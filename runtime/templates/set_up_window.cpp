@@ -100,9 +100,7 @@ void SetUpWindow(WindowObject *object) {
     ChangeForeColor(object, window, object->ForeColorSetting);
 
     object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
-    HFONT font = CreateFontFromFields(
-        window, object->FontSize, object->FontBold, object->FontItalic, object->FontUnderline,
-        object->FontStrikeOut, object->FontName, object->FixedFontScale);
+    HFONT font = CreateFontFromFields(window, object, object->FixedFontScale);
     if (object->Font) DeleteObject(object->Font);
     object->Font = font;
     SendMessageAW(window, WM_SETFONT, (WPARAM)font, FALSE);
