@@ -21,8 +21,7 @@ static void CopyServicePack(char *target) {
     CopyTextBounded(target, ServicePackText, ServicePackTextBytes);
 }
 static void CopyServicePack(wchar_t *target) {
-    if (!MultiByteToWideChar(CodePage, 0, ServicePackText, -1, target, ServicePackTextBytes))
-        target[0] = 0;
+    AnsiToWideWhole(ServicePackText, target, ServicePackTextBytes);
 }
 
 template <class Ch> static int GetOsVersionT(Ch *servicePack) {
