@@ -183,13 +183,6 @@ static HWND NextDebuggingEnvironment(const wchar_t *className, HWND *pane) {
     }
 }
 
-static LRESULT ApiSendMessage(HWND w, UINT m, WPARAM wp, const char *text) {
-    return SendMessageA(w, m, wp, (LPARAM)text);
-}
-static LRESULT ApiSendMessage(HWND w, UINT m, WPARAM wp, const wchar_t *text) {
-    return SendMessageW(w, m, wp, (LPARAM)text);
-}
-
 template <class Ch> static void PrintToIdeOutputT(const Ch *text, int clear) {
     if (!text) return;
     // Every 64-bit environment is asked before the 32-bit ones.

@@ -47,13 +47,6 @@ int GetTextY(HWND window) {
     return object ? object->TextY : -1;
 }
 
-static BOOL ApiTextOut(HDC dc, int x, int y, const char *text, int length) {
-    return TextOutA(dc, x, y, text, length);
-}
-static BOOL ApiTextOut(HDC dc, int x, int y, const wchar_t *text, int length) {
-    return TextOutW(dc, x, y, text, length);
-}
-
 enum { ConvertedChars = 1024 };
 
 // The text in the active form, which is the form a picture paints in: the
