@@ -8,6 +8,7 @@
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
 
 // The controls of a dialog box draw with the dialog's font.

@@ -8,6 +8,7 @@
 #include "runtime/templates/creation.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/units.h"
 #include "tests/support/test_support.h"
 #include "runtime/base/window_object.h"
