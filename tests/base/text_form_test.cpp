@@ -109,6 +109,15 @@ TEST_F(TextFormTest, LiteralsConvertToTheActiveFormAndReportTheirLength) {
     EXPECT_STREQ(L"Caf\u00e9", (const wchar_t *)buffer);
     EXPECT_EQ(3, ConvertLiteral(L"Caf\u00e9", buffer, 8)) << "four wide characters hold three";
     EXPECT_STREQ(L"Caf", (const wchar_t *)buffer);
+    // The smallest buffer still gets a terminated text: one 8-bit character,
+    // or the empty wide text.
+    wchar_t smallest = L'x';
+    EXPECT_EQ(0, ConvertLiteral(L"Caf", &smallest, sizeof smallest));
+    EXPECT_EQ(0, smallest);
+    UnicodeFlag = 0;
+    char two[2] = {'x', 'x'};
+    EXPECT_EQ(1, ConvertLiteral(L"Caf", two, sizeof two));
+    EXPECT_STREQ("C", two);
 }
 
 TEST_F(TextFormTest, EmptyTextsInEitherForm) {
