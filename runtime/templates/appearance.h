@@ -9,7 +9,7 @@
 
 #include "runtime/base/window_object.h"
 
-// A font from the font fields of fields (FontSize, FontBold, FontItalic,
+// A font made from an object's font fields (FontSize, FontBold, FontItalic,
 // FontUnderline, FontStrikeOut, FontName): the point size rounded half up,
 // at the resolution of window's context (the screen's without a window), or
 // as on a 96-dpi screen with fixedScale.
