@@ -2,6 +2,7 @@
 // the default button.
 #include <gtest/gtest.h>
 
+#include "runtime/winproc/focus.h"
 #include "runtime/templates/creation.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"
@@ -210,6 +211,34 @@ struct ShownWindow {
     }
     HWND Control(int index) const { return GetDlgItem(Handle, ControlId(index)); }
 };
+
+// The search alone: what qualifies without and with arrow keys, which way it
+// goes, and what it does with option buttons.
+TEST(FocusSearch, ArrowsClickTheOptionTheyReachAndTheCheckedOneIsPreferred) {
+    ResetRecorder();
+    TemplateBuilder builder(3);
+    builder.Add(KindTextBox, 0, L"txtFirst", L"").TabStop = 1;
+    WindowObject &first = builder.Add(KindOptionButton, 1, L"optA", L"A");
+    first.Style |= BS_AUTORADIOBUTTON;
+    first.TabStop = 1;
+    builder.Add(KindOptionButton, 2, L"optB", L"B").Style |= BS_AUTORADIOBUTTON;
+    ShownWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    HWND text = window.Control(0), a = window.Control(1), b = window.Control(2);
+    auto checked = [](HWND option) {
+        return SendMessageA(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+    EXPECT_EQ(text, FindFocusableControl(window.Handle, 2, {})) << "B has no TabStop: wrapped";
+    EXPECT_EQ(a, FindFocusableControl(window.Handle, -1, {.Backwards = true}));
+    EXPECT_FALSE(checked(a) || checked(b)) << "Tab clicks nothing";
+    EXPECT_EQ(b, FindFocusableControl(window.Handle, 2, {.ArrowMode = true}));
+    EXPECT_TRUE(checked(b)) << "an arrow key clicks the option it reaches";
+    EXPECT_EQ(b, FindFocusableControl(window.Handle, 1, {.PreferChecked = true}))
+        << "the checked option of A's group";
+    EXPECT_EQ(text, FindFocusableControl(window.Handle, 0, {.PreferChecked = true}));
+    EXPECT_EQ(a, FindFocusableControl(window.Handle, 1, {.Backwards = true, .ArrowMode = true}));
+    EXPECT_TRUE(checked(a) && !checked(b));
+}
 
 TEST(ContainerKeys, EnterOnAButtonInsideAGroupBoxPressesThatButton) {
     ResetRecorder();
