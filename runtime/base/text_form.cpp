@@ -39,8 +39,7 @@ static int ConvertPrefixT(const From *text, int length, To *target, int capacity
         else
             high = chars - 1;
     }
-    int n = low ? Convert(text, low, target, capacity - 1) : 0;
-    if (n < 0) n = 0;
+    const int n = low ? Convert(text, low, target, capacity - 1) : 0;
     target[n] = 0;
     return n;
 }

@@ -83,6 +83,9 @@ TEST_F(TextFormTest, WholeConversionsFitOrLeaveNothing) {
     EXPECT_EQ(-1, AnsiToWideWhole("abcd", wide, 4));
     EXPECT_STREQ(L"", wide);
     EXPECT_EQ(-1, AnsiToWideWhole("", wide, 0));
+    wchar_t one = L'x';
+    EXPECT_EQ(0, AnsiToWideWhole("", &one, 1)) << "one character holds the empty text";
+    EXPECT_EQ(0, one);
 }
 
 TEST_F(TextFormTest, ASourceCutToItsFirstBytesKeepsTheCharactersTheyMake) {
