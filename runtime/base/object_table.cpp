@@ -3,6 +3,7 @@
 #include "runtime/base/object_table.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/window_object.h"
 
 #include <string.h>

@@ -1,5 +1,4 @@
-// The object table, which binds window handles to their WindowObjects, and
-// the owned text copies that objects hold.
+// The object table, which binds window handles to their WindowObjects.
 #pragma once
 
 #include <windows.h>
@@ -25,9 +24,3 @@ int RemoveObjectKeepingChildren(HWND window, WindowObject *object);
 // Frees the Children array of an object with every child object in it,
 // depth first (each child's texts and own children first).
 void ReleaseChildObjects(WindowObject *object);
-
-// A text reference turned into an owned heap copy in the active form (room
-// for two more characters); with keepLength, TextLength gets its length.
-void *CopyText(WindowObject *object, const void *text, int keepLength);
-// Frees a text field unless it holds a string-table number or nothing.
-void FreeText(void *text);

@@ -3,19 +3,13 @@
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 
 #include <string.h>
 
 enum { StringTableChars = 260 };
-
-static int ApiLoadString(UINT id, char *buffer, int chars) {
-    return LoadStringA(App->Instance, id, buffer, chars);
-}
-static int ApiLoadString(UINT id, wchar_t *buffer, int chars) {
-    return LoadStringW(App->Instance, id, buffer, chars);
-}
 
 template <class Ch> static void *CopyTextT(WindowObject *object, const void *text, int keepLength) {
     Ch loaded[StringTableChars + 1];
@@ -26,7 +20,7 @@ template <class Ch> static void *CopyTextT(WindowObject *object, const void *tex
         length = ConvertLiteral((const wchar_t *)text, ConversionBuffer, ConversionBufferBytes);
         source = (const Ch *)ConversionBuffer;
     } else if (text) {
-        length = ApiLoadString((UINT)(uintptr_t)text, loaded, StringTableChars + 1);
+        length = ApiLoadString(App->Instance, (UINT)(uintptr_t)text, loaded, StringTableChars + 1);
         if (length < 0) length = 0;
         loaded[length] = 0;
         source = loaded;

@@ -4,53 +4,75 @@
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 
-int ActiveCharSize() {
-    return UnicodeFlag ? 2 : 1;
+// The conversion through CodePage in each direction, over the first length
+// characters of text (-1: up to and with its terminator): the characters
+// written (or, without a target, needed), 0 when they do not fit or the code
+// page cannot convert the text.
+static int Convert(const char *text, int length, wchar_t *target, int capacity) {
+    return MultiByteToWideChar(CodePage, 0, text, length, target, capacity);
+}
+static int Convert(const wchar_t *text, int length, char *target, int capacity) {
+    return WideCharToMultiByte(CodePage, 0, text, length, target, capacity, nullptr, nullptr);
 }
 
-int WideToAnsiBounded(const wchar_t *text, char *target, int bufferBytes) {
-    if (!target || bufferBytes < 1) return 0;
+template <class From, class To>
+static int ConvertWholeT(const From *text, To *target, int capacity) {
+    if (!target || capacity < 1) return -1;
     target[0] = 0;
-    if (!text || !text[0]) return 0;
-    int n = WideCharToMultiByte(CodePage, 0, text, -1, target, bufferBytes, nullptr, nullptr);
+    if (!text) return 0;
+    const int n = Convert(text, -1, target, capacity);
     if (n > 0) return n - 1;
-    // Too long for the buffer: convert the longest prefix that fits.
-    int low = 0, high = lstrlenW(text);
+    target[0] = 0;
+    return -1;
+}
+
+// The longest prefix of the first length characters of text whose
+// conversion fits with its terminator (capacity > 0).
+template <class From, class To>
+static int ConvertPrefixT(const From *text, int length, To *target, int capacity) {
+    int low = 0, high = length;
     while (low < high) {
         const int chars = (low + high + 1) / 2;
-        const int bytes =
-            WideCharToMultiByte(CodePage, 0, text, chars, nullptr, 0, nullptr, nullptr);
-        if (bytes > 0 && bytes < bufferBytes)
+        const int needed = Convert(text, chars, (To *)nullptr, 0);
+        if (needed > 0 && needed < capacity)
             low = chars;
         else
             high = chars - 1;
     }
-    n = low ? WideCharToMultiByte(CodePage, 0, text, low, target, bufferBytes - 1, nullptr, nullptr)
-            : 0;
-    if (n < 0) n = 0;
+    const int n = low ? Convert(text, low, target, capacity - 1) : 0;
     target[n] = 0;
     return n;
 }
 
+template <class From, class To>
+static int ConvertBoundedT(const From *text, To *target, int capacity) {
+    if (!target || capacity < 1) return 0;
+    const int whole = ConvertWholeT(text, target, capacity);
+    if (whole >= 0) return whole;
+    return ConvertPrefixT(text, ApiStringLength(text), target, capacity);
+}
+
+int WideToAnsiWhole(const wchar_t *text, char *target, int bufferBytes) {
+    return ConvertWholeT(text, target, bufferBytes);
+}
+int AnsiToWideWhole(const char *text, wchar_t *target, int bufferChars) {
+    return ConvertWholeT(text, target, bufferChars);
+}
+
+int WideToAnsiBounded(const wchar_t *text, char *target, int bufferBytes) {
+    return ConvertBoundedT(text, target, bufferBytes);
+}
 int AnsiToWideBounded(const char *text, wchar_t *target, int bufferChars) {
+    return ConvertBoundedT(text, target, bufferChars);
+}
+
+int AnsiToWideBounded(const char *text, int sourceBytes, wchar_t *target, int bufferChars) {
     if (!target || bufferChars < 1) return 0;
     target[0] = 0;
-    if (!text || !text[0]) return 0;
-    int n = MultiByteToWideChar(CodePage, 0, text, -1, target, bufferChars);
-    if (n > 0) return n - 1;
-    int low = 0, high = lstrlenA(text);
-    while (low < high) {
-        const int bytes = (low + high + 1) / 2;
-        const int chars = MultiByteToWideChar(CodePage, 0, text, bytes, nullptr, 0);
-        if (chars > 0 && chars < bufferChars)
-            low = bytes;
-        else
-            high = bytes - 1;
-    }
-    n = low ? MultiByteToWideChar(CodePage, 0, text, low, target, bufferChars - 1) : 0;
-    if (n < 0) n = 0;
-    target[n] = 0;
-    return n;
+    if (!text) return 0;
+    int length = lstrlenA(text);
+    if (length > sourceBytes) length = sourceBytes;
+    return ConvertPrefixT(text, length, target, bufferChars);
 }
 
 int ConvertLiteral(const wchar_t *text, void *buffer, int bufferBytes) {

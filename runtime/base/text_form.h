@@ -5,14 +5,12 @@
 // …T    a template over the character type (char or wchar_t).
 // …A/…W the two instantiations of a runtime routine, one per character type.
 // …AW   a system call or runtime routine in the active form, chosen by UnicodeFlag.
-// Api…  a thin overload of one system call per character type.
+// Api…  a thin overload of one system call per character type; ApiTypes<Ch>
+//       names the system records that hold texts of the character type.
 #pragma once
 
 #include <windows.h>
 #include <stdint.h>
-
-// Size of one character of the active form.
-int ActiveCharSize();
 
 // Copies a UTF-16 literal into buffer in the active form (through CodePage
 // when UnicodeFlag is 0). The copy is cut to fit bufferBytes and always
@@ -20,9 +18,16 @@ int ActiveCharSize();
 int ConvertLiteral(const wchar_t *text, void *buffer, int bufferBytes);
 
 // Conversions through CodePage into a buffer of the given size, cut to fit
-// and always terminated; the result is the length converted.
+// and always terminated (no text gives the empty text); the result is the
+// length converted. A text too long keeps its longest prefix that fits.
 int WideToAnsiBounded(const wchar_t *text, char *target, int bufferBytes);
 int AnsiToWideBounded(const char *text, wchar_t *target, int bufferChars);
+// The same for at most the first sourceBytes bytes of text.
+int AnsiToWideBounded(const char *text, int sourceBytes, wchar_t *target, int bufferChars);
+// The whole text or nothing: its length, or -1 with the buffer emptied when
+// it does not fit or the code page cannot convert it.
+int WideToAnsiWhole(const wchar_t *text, char *target, int bufferBytes);
+int AnsiToWideWhole(const char *text, wchar_t *target, int bufferChars);
 
 // ConvertLiteral into the 2048-byte ConversionBuffer; returns the buffer.
 void *LiteralToConversionBuffer(const wchar_t *text);
@@ -65,6 +70,161 @@ inline int ApiGetWindowText(HWND w, char *b, int n) {
 }
 inline int ApiGetWindowText(HWND w, wchar_t *b, int n) {
     return GetWindowTextW(w, b, n);
+}
+
+// A message whose lParam is a text, sent in the text's form.
+inline LRESULT ApiSendMessage(HWND w, UINT m, WPARAM wp, const char *text) {
+    return SendMessageA(w, m, wp, (LPARAM)text);
+}
+inline LRESULT ApiSendMessage(HWND w, UINT m, WPARAM wp, const wchar_t *text) {
+    return SendMessageW(w, m, wp, (LPARAM)text);
+}
+
+inline BOOL ApiTextOut(HDC dc, int x, int y, const char *text, int length) {
+    return TextOutA(dc, x, y, text, length);
+}
+inline BOOL ApiTextOut(HDC dc, int x, int y, const wchar_t *text, int length) {
+    return TextOutW(dc, x, y, text, length);
+}
+
+inline int ApiLoadString(HINSTANCE i, UINT id, char *b, int n) {
+    return LoadStringA(i, id, b, n);
+}
+inline int ApiLoadString(HINSTANCE i, UINT id, wchar_t *b, int n) {
+    return LoadStringW(i, id, b, n);
+}
+
+inline HWND ApiCreateWindowEx(DWORD exStyle, const char *className, const char *windowName,
+                              DWORD style, int x, int y, int width, int height, HWND parent,
+                              HMENU menu, HINSTANCE instance, void *parameter) {
+    return CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent, menu,
+                           instance, parameter);
+}
+inline HWND ApiCreateWindowEx(DWORD exStyle, const wchar_t *className, const wchar_t *windowName,
+                              DWORD style, int x, int y, int width, int height, HWND parent,
+                              HMENU menu, HINSTANCE instance, void *parameter) {
+    return CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent, menu,
+                           instance, parameter);
+}
+
+inline HWND ApiFindWindowEx(HWND parent, HWND after, const char *className,
+                            const char *windowName) {
+    return FindWindowExA(parent, after, className, windowName);
+}
+inline HWND ApiFindWindowEx(HWND parent, HWND after, const wchar_t *className,
+                            const wchar_t *windowName) {
+    return FindWindowExW(parent, after, className, windowName);
+}
+
+template <class Ch> struct ApiTypes;
+template <> struct ApiTypes<char> {
+    using WindowClass = WNDCLASSEXA;
+    using FindData = WIN32_FIND_DATAA;
+};
+template <> struct ApiTypes<wchar_t> {
+    using WindowClass = WNDCLASSEXW;
+    using FindData = WIN32_FIND_DATAW;
+};
+
+inline ATOM ApiRegisterClassEx(const WNDCLASSEXA *c) {
+    return RegisterClassExA(c);
+}
+inline ATOM ApiRegisterClassEx(const WNDCLASSEXW *c) {
+    return RegisterClassExW(c);
+}
+inline BOOL ApiGetClassInfoEx(HINSTANCE i, const char *n, WNDCLASSEXA *c) {
+    return GetClassInfoExA(i, n, c);
+}
+inline BOOL ApiGetClassInfoEx(HINSTANCE i, const wchar_t *n, WNDCLASSEXW *c) {
+    return GetClassInfoExW(i, n, c);
+}
+inline BOOL ApiUnregisterClass(const char *n, HINSTANCE i) {
+    return UnregisterClassA(n, i);
+}
+inline BOOL ApiUnregisterClass(const wchar_t *n, HINSTANCE i) {
+    return UnregisterClassW(n, i);
+}
+
+// Files.
+inline HANDLE ApiCreateFile(const char *path, DWORD access, DWORD share,
+                            SECURITY_ATTRIBUTES *security, DWORD disposition, DWORD attributes,
+                            HANDLE templateFile) {
+    return CreateFileA(path, access, share, security, disposition, attributes, templateFile);
+}
+inline HANDLE ApiCreateFile(const wchar_t *path, DWORD access, DWORD share,
+                            SECURITY_ATTRIBUTES *security, DWORD disposition, DWORD attributes,
+                            HANDLE templateFile) {
+    return CreateFileW(path, access, share, security, disposition, attributes, templateFile);
+}
+inline HANDLE ApiFindFirstFile(const char *path, WIN32_FIND_DATAA *found) {
+    return FindFirstFileA(path, found);
+}
+inline HANDLE ApiFindFirstFile(const wchar_t *path, WIN32_FIND_DATAW *found) {
+    return FindFirstFileW(path, found);
+}
+inline DWORD ApiGetFileAttributes(const char *path) {
+    return GetFileAttributesA(path);
+}
+inline DWORD ApiGetFileAttributes(const wchar_t *path) {
+    return GetFileAttributesW(path);
+}
+
+// The registry.
+inline LONG ApiRegOpenKeyEx(HKEY root, const char *subKey, DWORD options, REGSAM access,
+                            HKEY *key) {
+    return RegOpenKeyExA(root, subKey, options, access, key);
+}
+inline LONG ApiRegOpenKeyEx(HKEY root, const wchar_t *subKey, DWORD options, REGSAM access,
+                            HKEY *key) {
+    return RegOpenKeyExW(root, subKey, options, access, key);
+}
+inline LONG ApiRegCreateKeyEx(HKEY root, const char *subKey, DWORD reserved, char *keyClass,
+                              DWORD options, REGSAM access, SECURITY_ATTRIBUTES *security,
+                              HKEY *key, DWORD *disposition) {
+    return RegCreateKeyExA(root, subKey, reserved, keyClass, options, access, security, key,
+                           disposition);
+}
+inline LONG ApiRegCreateKeyEx(HKEY root, const wchar_t *subKey, DWORD reserved, wchar_t *keyClass,
+                              DWORD options, REGSAM access, SECURITY_ATTRIBUTES *security,
+                              HKEY *key, DWORD *disposition) {
+    return RegCreateKeyExW(root, subKey, reserved, keyClass, options, access, security, key,
+                           disposition);
+}
+inline LONG ApiRegDeleteKey(HKEY key, const char *subKey) {
+    return RegDeleteKeyA(key, subKey);
+}
+inline LONG ApiRegDeleteKey(HKEY key, const wchar_t *subKey) {
+    return RegDeleteKeyW(key, subKey);
+}
+inline LONG ApiRegSetValueEx(HKEY key, const char *name, DWORD reserved, DWORD type,
+                             const BYTE *data, DWORD bytes) {
+    return RegSetValueExA(key, name, reserved, type, data, bytes);
+}
+inline LONG ApiRegSetValueEx(HKEY key, const wchar_t *name, DWORD reserved, DWORD type,
+                             const BYTE *data, DWORD bytes) {
+    return RegSetValueExW(key, name, reserved, type, data, bytes);
+}
+inline LONG ApiRegQueryValueEx(HKEY key, const char *name, DWORD *reserved, DWORD *type, BYTE *data,
+                               DWORD *bytes) {
+    return RegQueryValueExA(key, name, reserved, type, data, bytes);
+}
+inline LONG ApiRegQueryValueEx(HKEY key, const wchar_t *name, DWORD *reserved, DWORD *type,
+                               BYTE *data, DWORD *bytes) {
+    return RegQueryValueExW(key, name, reserved, type, data, bytes);
+}
+inline LONG ApiRegDeleteValue(HKEY key, const char *name) {
+    return RegDeleteValueA(key, name);
+}
+inline LONG ApiRegDeleteValue(HKEY key, const wchar_t *name) {
+    return RegDeleteValueW(key, name);
+}
+inline LONG ApiRegEnumKeyEx(HKEY key, DWORD index, char *name, DWORD *chars, DWORD *reserved,
+                            char *keyClass, DWORD *classChars, FILETIME *written) {
+    return RegEnumKeyExA(key, index, name, chars, reserved, keyClass, classChars, written);
+}
+inline LONG ApiRegEnumKeyEx(HKEY key, DWORD index, wchar_t *name, DWORD *chars, DWORD *reserved,
+                            wchar_t *keyClass, DWORD *classChars, FILETIME *written) {
+    return RegEnumKeyExW(key, index, name, chars, reserved, keyClass, classChars, written);
 }
 
 // GetTextExtentPoint32 per character type. The ANSI form is looked up by

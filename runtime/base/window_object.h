@@ -118,7 +118,7 @@ enum : INT_PTR {
 };
 
 // The identifier of the timer that a window's TimerInterval starts.
-constexpr UINT_PTR WindowTimerId = 2;
+constexpr int32_t WindowTimerId = 2;
 
 // A control's window identifier is its template Index plus 1000.
 constexpr int FirstControlId = 1000;

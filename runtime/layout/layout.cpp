@@ -25,7 +25,7 @@ void ComputeStartPosition(WindowObject *object, HWND owner, StartPosition *resul
     const bool mdiChild = object->MdiChild != 0;
     RECT area;
 
-    if (position == 1 && owner) {
+    if (position == StartCentredOnOwner && owner) {
         // A child window is centred in its owner's client area, in the
         // owner's client coordinates; any other window on the owner's frame.
         if (object->Style & WS_CHILD)
@@ -33,10 +33,10 @@ void ComputeStartPosition(WindowObject *object, HWND owner, StartPosition *resul
         else
             GetWindowRect(owner, &area);
         CentreOn(area, halfWidth, halfHeight, result);
-    } else if (position == 3 || (position == 2 && mdiChild)) {
+    } else if (position == StartWhereSystemPuts || (position == StartCentredOnScreen && mdiChild)) {
         result->X = CW_USEDEFAULT;
         result->Y = CW_USEDEFAULT;
-    } else if (position == 2 || position == 1) {
+    } else if (position == StartCentredOnScreen || position == StartCentredOnOwner) {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
         CentreOn(area, halfWidth, halfHeight, result);
     } else {

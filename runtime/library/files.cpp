@@ -10,22 +10,12 @@
 #include <windows.h>
 #include <stdint.h>
 
-// Thin A/W overloads of the file system calls the file routines share.
-inline HANDLE ApiCreateFile(const char *path, DWORD access, DWORD share, DWORD disposition,
-                            DWORD attributes) {
-    return CreateFileA(path, access, share, nullptr, disposition, attributes, nullptr);
-}
-inline HANDLE ApiCreateFile(const wchar_t *path, DWORD access, DWORD share, DWORD disposition,
-                            DWORD attributes) {
-    return CreateFileW(path, access, share, nullptr, disposition, attributes, nullptr);
-}
-
 // OpenFileHandle: a file handle whose share mode follows its access.
 template <class Ch> static HANDLE OpenFileHandleT(const Ch *path, DWORD access, DWORD disposition) {
     DWORD share = 0;
     if (access & GENERIC_READ) share |= FILE_SHARE_READ;
     if (access & GENERIC_WRITE) share |= FILE_SHARE_WRITE;
-    return ApiCreateFile(path, access, share, disposition, 0);
+    return ApiCreateFile(path, access, share, nullptr, disposition, 0, nullptr);
 }
 
 HANDLE OpenFileHandleA(const char *path, DWORD access, DWORD disposition) {
@@ -209,28 +199,13 @@ int WriteLine(HANDLE file, void *text) {
 
 // PathExists: whether a file or folder exists, through FindFirstFile.
 // The process-wide find-data record, one per text form.
-static WIN32_FIND_DATAA FoundA;
-static WIN32_FIND_DATAW FoundW;
-
-static HANDLE ApiFindFirstFile(const char *path) {
-    return FindFirstFileA(path, &FoundA);
-}
-static HANDLE ApiFindFirstFile(const wchar_t *path) {
-    return FindFirstFileW(path, &FoundW);
-}
+template <class Ch> static typename ApiTypes<Ch>::FindData Found;
 
 static int LastQuote(const char *text) {
     return FindLastCharA(text, '"');
 }
 static int LastQuote(const wchar_t *text) {
     return FindLastCharW(text, L'"');
-}
-
-static DWORD ApiGetFileAttributes(const char *path) {
-    return GetFileAttributesA(path);
-}
-static DWORD ApiGetFileAttributes(const wchar_t *path) {
-    return GetFileAttributesW(path);
 }
 
 template <class Ch> static bool IsSeparator(Ch c) {
@@ -288,7 +263,7 @@ template <class Ch> static int PathExistsT(const Ch *path) {
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             result = 1;
     } else {
-        HANDLE search = ApiFindFirstFile(path);
+        HANDLE search = ApiFindFirstFile(path, &Found<Ch>);
         if (search != INVALID_HANDLE_VALUE) {
             FindClose(search);
             result = 1;
@@ -331,8 +306,8 @@ template <class Ch> static int BinFilePath(Ch *path) {
 template <class Ch> static int WriteBinFileT(const void *data, int length) {
     Ch *path = ScratchTextAs<Ch>();
     if (!BinFilePath(path)) return -1;
-    HANDLE file =
-        ApiCreateFile(path, GENERIC_WRITE, FILE_SHARE_WRITE, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = ApiCreateFile(path, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return -1;
     DWORD written = 0;
     WriteFile(file, data, length < MaxBinFileBytes ? (DWORD)length : (DWORD)MaxBinFileBytes,

@@ -8,36 +8,17 @@
 
 #include <string.h>
 
-// A list-box message whose lParam is a text, sent in the text's form.
-static LRESULT ApiSendText(HWND list, UINT message, WPARAM wParam, const char *text) {
-    return SendMessageA(list, message, wParam, (LPARAM)text);
-}
-static LRESULT ApiSendText(HWND list, UINT message, WPARAM wParam, const wchar_t *text) {
-    return SendMessageW(list, message, wParam, (LPARAM)text);
-}
-
-static HWND ApiCreateWindowEx(DWORD exStyle, const char *className, DWORD style, int x, int y,
-                              int width, int height, HINSTANCE instance) {
-    return CreateWindowExA(exStyle, className, nullptr, style, x, y, width, height, nullptr,
-                           nullptr, instance, nullptr);
-}
-static HWND ApiCreateWindowEx(DWORD exStyle, const wchar_t *className, DWORD style, int x, int y,
-                              int width, int height, HINSTANCE instance) {
-    return CreateWindowExW(exStyle, className, nullptr, style, x, y, width, height, nullptr,
-                           nullptr, instance, nullptr);
-}
-
 // AddItem, InsertItem, FindItem and FindItemExact.
 template <class Ch> static int AddItemT(HWND list, const Ch *text) {
-    return (int)ApiSendText(list, LB_ADDSTRING, 0, text);
+    return (int)ApiSendMessage(list, LB_ADDSTRING, 0, text);
 }
 template <class Ch> static int InsertItemT(HWND list, int index, const Ch *text) {
-    return (int)ApiSendText(list, LB_INSERTSTRING, (WPARAM)index, text);
+    return (int)ApiSendMessage(list, LB_INSERTSTRING, (WPARAM)index, text);
 }
 // Start -1 searches the whole list from its first item.
 template <class Ch> static int FindT(HWND list, UINT message, const Ch *text) {
     if (!list) return LB_ERR;
-    return (int)ApiSendText(list, message, (WPARAM)-1, text);
+    return (int)ApiSendMessage(list, message, (WPARAM)-1, text);
 }
 
 int AddItemA(HWND list, const char *text) {
@@ -88,10 +69,10 @@ int FindItemExact(HWND list, const void *text) {
 template <class Ch> static int GetItemTextT(HWND list, int index, Ch *buffer, int chars) {
     if (!buffer || chars <= 0) return LB_ERR;
     buffer[0] = 0;
-    const int length = (int)ApiSendText(list, LB_GETTEXTLEN, (WPARAM)index, (const Ch *)nullptr);
+    const int length = (int)ApiSendMessage(list, LB_GETTEXTLEN, (WPARAM)index, (const Ch *)nullptr);
     if (length < 0) return LB_ERR;
     if (length < chars) {
-        const int copied = (int)ApiSendText(list, LB_GETTEXT, (WPARAM)index, buffer);
+        const int copied = (int)ApiSendMessage(list, LB_GETTEXT, (WPARAM)index, buffer);
         if (copied >= 0) return copied;
         buffer[0] = 0;
         return LB_ERR;
@@ -99,7 +80,7 @@ template <class Ch> static int GetItemTextT(HWND list, int index, Ch *buffer, in
     Ch *whole = (Ch *)AllocZeroed(((size_t)length + 1) * sizeof(Ch));
     if (!whole) return LB_ERR;
     int copied = LB_ERR;
-    if (ApiSendText(list, LB_GETTEXT, (WPARAM)index, whole) >= 0)
+    if (ApiSendMessage(list, LB_GETTEXT, (WPARAM)index, whole) >= 0)
         copied = CopyTextBounded(buffer, (const Ch *)whole, chars);
     FreeBlock(whole);
     return copied;
@@ -165,8 +146,9 @@ template <class Ch> static HWND CreateStringListT(int sorted) {
     const int count = StringListCount();
     if (count >= MaxStringLists) return StringListTableFull;
     // No parent and no WS_CHILD: a hidden top-level window far off screen.
-    HWND list = ApiCreateWindowEx(WS_EX_LEFT, ListBoxClass((const Ch *)nullptr),
-                                  sorted ? LBS_SORT : 0, -1000, -1000, 0, 0, App->Instance);
+    HWND list = ApiCreateWindowEx(WS_EX_LEFT, ListBoxClass((const Ch *)nullptr), nullptr,
+                                  sorted ? LBS_SORT : 0, -1000, -1000, 0, 0, nullptr, nullptr,
+                                  App->Instance, nullptr);
     if (!list) return nullptr;
     SetStringListAt(count, list);
     HiddenListBoxes[0] = (uint8_t)(count + 1);

@@ -8,8 +8,7 @@
 #include <windows.h>
 #include <stdint.h>
 
-// Thin A/W overloads of the registry calls the registry routines share, and
-// the rules they have in common.
+// The rules the registry routines have in common.
 // Keys that are written or deleted are opened for reading and writing
 // (0x2001F); keys that are only read, for reading (0x20019). No 32/64-bit
 // view flag is added.
@@ -23,38 +22,17 @@ inline bool IsAcceptedRoot(HKEY root) {
     return value >= (uintptr_t)HKEY_CLASSES_ROOT && value <= (uintptr_t)HKEY_DYN_DATA;
 }
 
-inline LONG ApiRegOpenKeyEx(HKEY r, const char *s, REGSAM a, HKEY *k) {
-    return RegOpenKeyExA(r, s, 0, a, k);
-}
-inline LONG ApiRegOpenKeyEx(HKEY r, const wchar_t *s, REGSAM a, HKEY *k) {
-    return RegOpenKeyExW(r, s, 0, a, k);
-}
-
-inline LONG ApiRegDeleteKey(HKEY k, const char *s) {
-    return RegDeleteKeyA(k, s);
-}
-inline LONG ApiRegDeleteKey(HKEY k, const wchar_t *s) {
-    return RegDeleteKeyW(k, s);
-}
-
 // WriteRegString: one REG_SZ value, creating its key when missing.
 // The narrow form has always given its keys the class "REG_SZ"; the wide form
 // gives none.
 static LONG CreateKey(HKEY root, const char *subKey, HKEY *key) {
     static char keyClass[] = "REG_SZ";
-    return RegCreateKeyExA(root, subKey, 0, keyClass, REG_OPTION_NON_VOLATILE, ReadWriteAccess,
-                           nullptr, key, nullptr);
+    return ApiRegCreateKeyEx(root, subKey, 0, keyClass, REG_OPTION_NON_VOLATILE, ReadWriteAccess,
+                             nullptr, key, nullptr);
 }
 static LONG CreateKey(HKEY root, const wchar_t *subKey, HKEY *key) {
-    return RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, ReadWriteAccess,
-                           nullptr, key, nullptr);
-}
-
-static LONG ApiRegSetValueEx(HKEY k, const char *n, const void *data, DWORD bytes) {
-    return RegSetValueExA(k, n, 0, REG_SZ, (const BYTE *)data, bytes);
-}
-static LONG ApiRegSetValueEx(HKEY k, const wchar_t *n, const void *data, DWORD bytes) {
-    return RegSetValueExW(k, n, 0, REG_SZ, (const BYTE *)data, bytes);
+    return ApiRegCreateKeyEx(root, subKey, 0, (wchar_t *)nullptr, REG_OPTION_NON_VOLATILE,
+                             ReadWriteAccess, nullptr, key, nullptr);
 }
 
 // A null text fails before the registry is touched: the system would read the
@@ -65,7 +43,7 @@ static int WriteRegStringT(HKEY root, const Ch *subKey, const Ch *valueName, con
     HKEY key;
     if (CreateKey(root, subKey, &key) != ERROR_SUCCESS) return 0;
     DWORD bytes = (DWORD)(ApiStringLength(text) + 1) * sizeof(Ch);
-    LONG result = ApiRegSetValueEx(key, valueName, text, bytes);
+    LONG result = ApiRegSetValueEx(key, valueName, 0, REG_SZ, (const BYTE *)text, bytes);
     RegCloseKey(key);
     return result == ERROR_SUCCESS ? 1 : 0;
 }
@@ -85,24 +63,17 @@ int WriteRegString(HKEY root, const void *subKey, const void *valueName, const v
 }
 
 // ReadRegValue: one registry value into a 260-character buffer.
-static LONG ApiRegQueryValueEx(HKEY k, const char *n, BYTE *d, DWORD *size) {
-    return RegQueryValueExA(k, n, nullptr, nullptr, d, size);
-}
-static LONG ApiRegQueryValueEx(HKEY k, const wchar_t *n, BYTE *d, DWORD *size) {
-    return RegQueryValueExW(k, n, nullptr, nullptr, d, size);
-}
-
 template <class Ch>
 static int ReadRegValueT(HKEY root, const Ch *subKey, const Ch *valueName, void *buffer) {
     if (!IsAcceptedRoot(root)) return 0;
     HKEY key;
-    if (ApiRegOpenKeyEx(root, subKey, ReadAccess, &key) != ERROR_SUCCESS) return 0;
+    if (ApiRegOpenKeyEx(root, subKey, 0, ReadAccess, &key) != ERROR_SUCCESS) return 0;
     LONG result;
     if (buffer) {
         DWORD size = 260 * sizeof(Ch);
-        result = ApiRegQueryValueEx(key, valueName, (BYTE *)buffer, &size);
+        result = ApiRegQueryValueEx(key, valueName, nullptr, nullptr, (BYTE *)buffer, &size);
     } else {
-        result = ApiRegQueryValueEx(key, valueName, nullptr, nullptr);
+        result = ApiRegQueryValueEx(key, valueName, nullptr, nullptr, nullptr, nullptr);
     }
     RegCloseKey(key);
     return result == ERROR_SUCCESS ? 1 : 0;
@@ -121,17 +92,10 @@ int ReadRegValue(HKEY root, const void *subKey, const void *valueName, void *buf
 }
 
 // DeleteRegValue: one value of a key.
-static LONG ApiRegDeleteValue(HKEY k, const char *n) {
-    return RegDeleteValueA(k, n);
-}
-static LONG ApiRegDeleteValue(HKEY k, const wchar_t *n) {
-    return RegDeleteValueW(k, n);
-}
-
 // The root is passed to the system unchecked.
 template <class Ch> static int DeleteRegValueT(HKEY root, const Ch *subKey, const Ch *valueName) {
     HKEY key;
-    if (ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS) return 0;
+    if (ApiRegOpenKeyEx(root, subKey, 0, ReadWriteAccess, &key) != ERROR_SUCCESS) return 0;
     LONG result = ApiRegDeleteValue(key, valueName);
     RegCloseKey(key);
     return result == ERROR_SUCCESS ? 1 : 0;
@@ -156,13 +120,9 @@ enum : int { KeyNameChars = 260, NameCopyBytes = 520 };
 // runtime's thread only).
 static wchar_t KeyName[KeyNameChars];
 
-static LONG FirstSubkeyName(HKEY key, char *name) {
+template <class Ch> static LONG FirstSubkeyName(HKEY key, Ch *name) {
     DWORD chars = KeyNameChars;
-    return RegEnumKeyExA(key, 0, name, &chars, nullptr, nullptr, nullptr, nullptr);
-}
-static LONG FirstSubkeyName(HKEY key, wchar_t *name) {
-    DWORD chars = KeyNameChars;
-    return RegEnumKeyExW(key, 0, name, &chars, nullptr, nullptr, nullptr, nullptr);
+    return ApiRegEnumKeyEx(key, 0, name, &chars, nullptr, nullptr, nullptr, nullptr);
 }
 
 // A copy of an enumerated name in a zero-filled heap block of 520 bytes of
@@ -183,7 +143,7 @@ template <class Ch> static int DeleteRegKeyTreeT(HKEY root, const Ch *subKey) {
     // An empty path would name the root itself and empty it whole.
     if (!subKey || !subKey[0]) return 0;
     HKEY key;
-    if (ApiRegOpenKeyEx(root, subKey, ReadWriteAccess, &key) != ERROR_SUCCESS) return 0;
+    if (ApiRegOpenKeyEx(root, subKey, 0, ReadWriteAccess, &key) != ERROR_SUCCESS) return 0;
     Ch *name = (Ch *)KeyName;
     while (FirstSubkeyName(key, name) == ERROR_SUCCESS) {
         if (ApiRegDeleteKey(key, name) == ERROR_SUCCESS) continue;

@@ -21,8 +21,7 @@ static void CopyServicePack(char *target) {
     CopyTextBounded(target, ServicePackText, ServicePackTextBytes);
 }
 static void CopyServicePack(wchar_t *target) {
-    if (!MultiByteToWideChar(CodePage, 0, ServicePackText, -1, target, ServicePackTextBytes))
-        target[0] = 0;
+    AnsiToWideWhole(ServicePackText, target, ServicePackTextBytes);
 }
 
 template <class Ch> static int GetOsVersionT(Ch *servicePack) {
@@ -151,7 +150,7 @@ HANDLE GetControlHandle(HWND window, int id) {
         window = object->ParentHandle;
         object = ObjectFromHandle(window);
     }
-    const int index = id - 1000;
+    const int index = ControlIndex(id);
     if (index < 0) return nullptr;
     // The window's own objects answer without asking the system for every
     // child window; a control found there counts when it is still bound to
@@ -182,13 +181,6 @@ static HWND NextDebuggingEnvironment(const wchar_t *className, HWND *pane) {
         *pane = (HWND)SendMessageW(environment, QueryOutputPane, GetCurrentProcessId(), 0);
         if (*pane) return environment;
     }
-}
-
-static LRESULT ApiSendMessage(HWND w, UINT m, WPARAM wp, const char *text) {
-    return SendMessageA(w, m, wp, (LPARAM)text);
-}
-static LRESULT ApiSendMessage(HWND w, UINT m, WPARAM wp, const wchar_t *text) {
-    return SendMessageW(w, m, wp, (LPARAM)text);
 }
 
 template <class Ch> static void PrintToIdeOutputT(const Ch *text, int clear) {

@@ -31,7 +31,7 @@ struct ProcessorInfo {
 static_assert(sizeof(ProcessorInfo) == 60);
 int GetProcessorInfo(ProcessorInfo *info);
 
-// The control with identifier id (Index + 1000) of the window that window
+// The control with identifier id (ControlId of its Index) of the window that window
 // is or belongs to, searching nested containers; an image-list holder gives
 // its image list and a thread entry its thread handle; 0 when none.
 HANDLE GetControlHandle(HWND window, int id);

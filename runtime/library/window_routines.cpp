@@ -23,13 +23,9 @@ int SetCueBannerW(HWND edit, int showWhenFocused, const wchar_t *text) {
 
 int SetCueBannerA(HWND edit, int showWhenFocused, const char *text) {
     wchar_t wide[CueBannerChars] = {};
-    if (text && !MultiByteToWideChar(CodePage, 0, text, -1, wide, CueBannerChars)) {
-        // Too long: the bytes that fit, each at most one character.
-        int bytes = lstrlenA(text);
-        if (bytes > CueBannerChars - 1) bytes = CueBannerChars - 1;
-        const int chars = MultiByteToWideChar(CodePage, 0, text, bytes, wide, CueBannerChars - 1);
-        wide[chars > 0 ? chars : 0] = 0;
-    }
+    // Too long: the bytes that fit, each at most one character.
+    if (text && AnsiToWideWhole(text, wide, CueBannerChars) < 0)
+        AnsiToWideBounded(text, CueBannerChars - 1, wide, CueBannerChars);
     return SetCueBannerW(edit, showWhenFocused, wide);
 }
 

@@ -47,13 +47,6 @@ int GetTextY(HWND window) {
     return object ? object->TextY : -1;
 }
 
-static BOOL ApiTextOut(HDC dc, int x, int y, const char *text, int length) {
-    return TextOutA(dc, x, y, text, length);
-}
-static BOOL ApiTextOut(HDC dc, int x, int y, const wchar_t *text, int length) {
-    return TextOutW(dc, x, y, text, length);
-}
-
 enum { ConvertedChars = 1024 };
 
 // The text in the active form, which is the form a picture paints in: the
@@ -61,11 +54,8 @@ enum { ConvertedChars = 1024 };
 // fit it.
 static const void *InActiveForm(const char *text, wchar_t (&buffer)[ConvertedChars]) {
     if (!UnicodeFlag) return text;
-    int length = lstrlenA(text);
-    if (length > ConvertedChars - 1) length = ConvertedChars - 1;
-    int n = length ? MultiByteToWideChar(CodePage, 0, text, length, buffer, ConvertedChars - 1) : 0;
-    if (n < 0) n = 0;
-    buffer[n] = 0;
+    // Each byte makes at most one character: the bytes that fit always do.
+    AnsiToWideBounded(text, ConvertedChars - 1, buffer, ConvertedChars);
     return buffer;
 }
 static const void *InActiveForm(const wchar_t *text, wchar_t (&buffer)[ConvertedChars]) {

@@ -7,6 +7,7 @@
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
 
 // The controls of a dialog box draw with the dialog's font.
@@ -38,12 +39,13 @@ static int FixedScaleFor(const WindowObject *object) {
 
 static int RebuildObjectFont(WindowObject *object) {
     if (object->Kind == KindDialog) {
-        RebuildFont(object, object->FixedFontScale, 0);
+        RebuildFont(object, object->FixedFontScale);
         ShareFont(object->Handle, object->Font);
         RedrawAll(object->Handle);
         return 1;
     }
-    RebuildFont(object, FixedScaleFor(object), 1);
+    RebuildFont(object, FixedScaleFor(object));
+    RefreshWindow(object->Handle, 1);
     return 1;
 }
 

@@ -64,7 +64,7 @@ int SetDoubleBuffer(HWND window, int32_t on) {
 // The replaced image goes unless it is still in use: set again, or held by
 // the other icon field.
 static void ReleaseReplaced(ImageRef previous, ImageRef current, ImageRef other) {
-    if (previous >= FirstHandleValue && previous != current && previous != other)
+    if (IsHandleValue(previous) && previous != current && previous != other)
         DeleteGdiOrIcon((HANDLE)previous);
 }
 
@@ -75,7 +75,7 @@ static int ChangeIcon(HWND window, uintptr_t icon, WPARAM which) {
     const ImageRef other = which == ICON_BIG ? object->SmallIcon : object->Icon;
     const ImageRef previousField = *field;
     *field = LoadImageResource(nullptr, icon, 0);
-    const ImageRef shown = *field >= FirstHandleValue ? *field : 0;
+    const ImageRef shown = IsHandleValue(*field) ? *field : 0;
     const ImageRef previous = (ImageRef)SendMessageAW(window, WM_SETICON, which, (LPARAM)shown);
     ReleaseReplaced(previous, *field, other);
     if (previousField != previous) ReleaseReplaced(previousField, *field, other);
@@ -98,11 +98,10 @@ int SetMouseIcon(HWND window, uintptr_t cursor) {
     return 1;
 }
 
-enum { LastPointerCode = 14 };
-
+// The custom pointer is the last code.
 int SetMousePointer(HWND window, int32_t pointer) {
     WindowObject *object = ObjectFromHandle(window);
-    if (!object || pointer < 0 || pointer > LastPointerCode) return 0;
+    if (!object || pointer < 0 || pointer > CustomMousePointer) return 0;
     object->MousePointer = pointer;
     return 1;
 }
@@ -165,7 +164,7 @@ int SetDefault(HWND window, int32_t on) {
     WindowObject *object = ObjectAccepting(window, [](int k) { return k == KindPushButton; });
     if (!object || !object->ParentHandle || !IsFlag(on)) return 0;
     if (on) {
-        SendMessageAW(object->ParentHandle, DM_SETDEFID, (WPARAM)(object->Index + 1000), 0);
+        SendMessageAW(object->ParentHandle, DM_SETDEFID, (WPARAM)ControlId(object->Index), 0);
         return 1;
     }
     const WindowObject *owner = ObjectFromHandle(object->ParentHandle);

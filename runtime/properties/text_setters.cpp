@@ -11,8 +11,7 @@
 // sizes an automatic label to it.
 template <class Ch> static int SetTextT(HWND window, const Ch *text) {
     if (!ObjectFromHandle(window)) return 0;
-    if (sizeof(Ch) == 1) return (int)SendMessageA(window, WM_SETTEXT, 0, (LPARAM)text);
-    return (int)SendMessageW(window, WM_SETTEXT, 0, (LPARAM)text);
+    return (int)ApiSendMessage(window, WM_SETTEXT, 0, text);
 }
 
 int SetTextA(HWND window, const char *text) {

@@ -18,20 +18,6 @@ static void ComposeClassName(wchar_t *target, const wchar_t *base, const wchar_t
     CopyTextBounded(target + n, suffix, ClassNameChars - n);
 }
 
-template <class Ch> struct ClassApi;
-template <> struct ClassApi<char> {
-    using Info = WNDCLASSEXA;
-    static ATOM Register(const Info *c) { return RegisterClassExA(c); }
-    static BOOL GetInfo(HINSTANCE i, const char *n, Info *c) { return GetClassInfoExA(i, n, c); }
-    static BOOL Unregister(const char *n, HINSTANCE i) { return UnregisterClassA(n, i); }
-};
-template <> struct ClassApi<wchar_t> {
-    using Info = WNDCLASSEXW;
-    static ATOM Register(const Info *c) { return RegisterClassExW(c); }
-    static BOOL GetInfo(HINSTANCE i, const wchar_t *n, Info *c) { return GetClassInfoExW(i, n, c); }
-    static BOOL Unregister(const wchar_t *n, HINSTANCE i) { return UnregisterClassW(n, i); }
-};
-
 // A class name in the active form, converted into the caller's buffer.
 template <class Ch> static const Ch *ActiveName(const wchar_t *name, Ch *buffer, int bytes) {
     ConvertLiteral(name, buffer, bytes);
@@ -39,8 +25,7 @@ template <class Ch> static const Ch *ActiveName(const wchar_t *name, Ch *buffer,
 }
 
 template <class Ch> static void RegisterRuntimeClassesT() {
-    using Api = ClassApi<Ch>;
-    typename Api::Info wc;
+    typename ApiTypes<Ch>::WindowClass wc;
     Ch name[ClassNameChars * 2];
     const HINSTANCE instance = App->Instance;
 
@@ -54,13 +39,13 @@ template <class Ch> static void RegisterRuntimeClassesT() {
         wc.cbWndExtra = 32;
         wc.hInstance = instance;
         wc.lpszClassName = ActiveName(className, name, sizeof name);
-        Api::Register(&wc);
+        ApiRegisterClassEx(&wc);
     }
 
     Ch systemName[32];
     memset(&wc, 0, sizeof wc);
     wc.cbSize = sizeof wc;
-    if (Api::GetInfo(nullptr, ActiveName(L"MDICLIENT", systemName, sizeof systemName), &wc)) {
+    if (ApiGetClassInfoEx(nullptr, ActiveName(L"MDICLIENT", systemName, sizeof systemName), &wc)) {
         MdiClientProcedure = wc.lpfnWndProc;
         wc.cbSize = sizeof wc;
         wc.style |= CS_DBLCLKS;
@@ -68,13 +53,13 @@ template <class Ch> static void RegisterRuntimeClassesT() {
         wc.lpfnWndProc = MdiClientProc;
         wc.hInstance = instance;
         wc.lpszClassName = ActiveName(MdiClientClass, name, sizeof name);
-        Api::Register(&wc);
+        ApiRegisterClassEx(&wc);
     }
 
-    typename Api::Info button;
+    typename ApiTypes<Ch>::WindowClass button;
     memset(&button, 0, sizeof button);
     button.cbSize = sizeof button;
-    Api::GetInfo(nullptr, ActiveName(L"BUTTON", systemName, sizeof systemName), &button);
+    ApiGetClassInfoEx(nullptr, ActiveName(L"BUTTON", systemName, sizeof systemName), &button);
     ButtonProcedure = button.lpfnWndProc;
 
     memset(&wc, 0, sizeof wc);
@@ -88,7 +73,7 @@ template <class Ch> static void RegisterRuntimeClassesT() {
     wc.hCursor = button.hCursor;
     wc.hbrBackground = button.hbrBackground;
     wc.lpszClassName = ActiveName(GroupClass, name, sizeof name);
-    Api::Register(&wc);
+    ApiRegisterClassEx(&wc);
 
     memset(&wc, 0, sizeof wc);
     wc.cbSize = sizeof wc;
@@ -97,7 +82,7 @@ template <class Ch> static void RegisterRuntimeClassesT() {
     wc.cbWndExtra = button.cbWndExtra;
     wc.hInstance = instance;
     wc.lpszClassName = ActiveName(PictureClass, name, sizeof name);
-    Api::Register(&wc);
+    ApiRegisterClassEx(&wc);
 }
 
 void RegisterRuntimeClasses(const wchar_t *classSuffix) {
@@ -118,7 +103,7 @@ template <class Ch> static void UnregisterRuntimeClassesT() {
     Ch *name = (Ch *)AllocZeroed(bytes);
     if (!name) return;
     for (const wchar_t *className : classes)
-        ClassApi<Ch>::Unregister(ActiveName(className, name, bytes), App->Instance);
+        ApiUnregisterClass(ActiveName(className, name, bytes), App->Instance);
     FreeBlock(name);
 }
 
@@ -135,28 +120,21 @@ template <class Ch> static bool SameText(const Ch *a, const Ch *b) {
     return *a == *b;
 }
 
-static HWND ApiFindTopLevel(HWND after, const char *className) {
-    return FindWindowExA(nullptr, after, className, nullptr);
-}
-static HWND ApiFindTopLevel(HWND after, const wchar_t *className) {
-    return FindWindowExW(nullptr, after, className, nullptr);
-}
-
 // The system finds the top-level windows of the class (without regard to
 // case) in the order a walk of every top-level window would meet them; the
 // first whose class name is exactly the main window's is the one.
 template <class Ch> static HWND FindExactClass(const Ch *className) {
     Ch name[261];
-    for (HWND window = ApiFindTopLevel(nullptr, className); window;
-         window = ApiFindTopLevel(window, className))
+    for (HWND window = ApiFindWindowEx(nullptr, nullptr, className, nullptr); window;
+         window = ApiFindWindowEx(nullptr, window, className, nullptr))
         if (ApiGetClassName(window, name, 261) > 0 && SameText(name, className)) return window;
     return nullptr;
 }
 
 HWND FindPreviousInstance(int mainKind) {
-    const wchar_t *className = mainKind == 1   ? DialogClassName
-                               : mainKind == 2 ? MdiFrameClassName
-                                               : WindowClassName;
+    const wchar_t *className = mainKind == KindDialog     ? DialogClassName
+                               : mainKind == KindMdiFrame ? MdiFrameClassName
+                                                          : WindowClassName;
     wchar_t active[ClassNameChars];
     ConvertLiteral(className, active, sizeof active);
     return UnicodeFlag ? FindExactClass((const wchar_t *)active)

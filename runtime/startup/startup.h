@@ -15,7 +15,7 @@ struct StartupValues {
     const wchar_t *ClassSuffix; // appended to the runtime's window class names
     const wchar_t *ExeName;
     const wchar_t *Title; // may be null
-    int MainKind;         // ControlKind of the main window: 1 dialog, 2 MDI frame, else window
+    int MainKind;         // ControlKind of the main window: KindDialog, KindMdiFrame, else window
     int WideRequest;      // non-zero asks for UTF-16 texts
     UINT CodePage;        // turns the runtime's UTF-16 literals into 8-bit text
     uint32_t VersionMajor;

@@ -27,35 +27,31 @@ int FontHeightForSize(int dotsPerInch, int size, int divisor) {
     return -height;
 }
 
-HFONT CreateFontFromFields(HWND window, int size, int bold, int italic, int underline,
-                           int strikeOut, const void *faceName, int fixedScale) {
+HFONT CreateFontFromFields(HWND window, const WindowObject *fields, int fixedScale) {
     HDC dc = window ? GetDC(window) : CreateCompatibleDC(nullptr);
     if (!dc) return nullptr;
     const int divisor = fixedScale ? (int)FontScaleDivisor : PointsPerInch;
-    const int height = FontHeightForSize(GetDeviceCaps(dc, LOGPIXELSY), size, divisor);
+    const int height = FontHeightForSize(GetDeviceCaps(dc, LOGPIXELSY), fields->FontSize, divisor);
     if (window)
         ReleaseDC(window, dc);
     else
         DeleteDC(dc);
-    const int weight = bold ? FW_BOLD : FW_NORMAL;
+    const int weight = fields->FontBold ? FW_BOLD : FW_NORMAL;
     const DWORD charSet = UnicodeFlag ? DEFAULT_CHARSET : ANSI_CHARSET;
-    return CreateFontAW(height, 0, 0, 0, weight, italic, underline, strikeOut, charSet, 0, 0, 0, 0,
-                        faceName);
+    return CreateFontAW(height, 0, 0, 0, weight, fields->FontItalic, fields->FontUnderline,
+                        fields->FontStrikeOut, charSet, 0, 0, 0, 0, fields->FontName);
 }
 
-void RebuildFont(WindowObject *object, int fixedScale, int redraw) {
+void RebuildFont(WindowObject *object, int fixedScale) {
     if (!object) return;
     const HFONT previous = object->Font;
-    object->Font = CreateFontFromFields(object->Handle, object->FontSize, object->FontBold,
-                                        object->FontItalic, object->FontUnderline,
-                                        object->FontStrikeOut, object->FontName, fixedScale);
+    object->Font = CreateFontFromFields(object->Handle, object, fixedScale);
     SendMessageAW(object->Handle, WM_SETFONT, (WPARAM)object->Font, FALSE);
     // The old font goes only once the window no longer draws with it.
     if (previous) DeleteObject(previous);
     // The caption box that the group paints over is as wide as the caption
     // in the group's own font.
     if (object->Kind == KindGroupBox) MeasureGroupCaption(object);
-    if (redraw) RefreshWindow(object->Handle, 1);
 }
 
 // Colour codes resolved into colours and brushes, and the colours that
@@ -164,7 +160,7 @@ static HANDLE LoadShared(ImageRef number, UINT type) {
 }
 
 ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) {
-    if (value == 0 || value >= FirstHandleValue) return value;
+    if (!IsResourceNumber(value)) return value;
     HANDLE image = nullptr;
     const bool iconPicture =
         object && object->PictureType != PictureBitmap && object->PictureType != PictureNone;
@@ -177,7 +173,7 @@ ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) 
 static void RecordIconSize(WindowObject *object) {
     ICONINFO info;
     object->PictureType = PictureIcon;
-    if (object->Picture >= FirstHandleValue && GetIconInfo((HICON)object->Picture, &info)) {
+    if (IsHandleValue(object->Picture) && GetIconInfo((HICON)object->Picture, &info)) {
         // The hot spot of an icon is its centre.
         object->PictureWidth = (int)info.xHotspot * 2;
         object->PictureHeight = (int)info.yHotspot * 2;
@@ -198,7 +194,7 @@ void RecordPictureSize(WindowObject *object) {
         return;
     }
     BITMAP bitmap;
-    if (object->Picture >= FirstHandleValue &&
+    if (IsHandleValue(object->Picture) &&
         GetObjectW((HGDIOBJ)object->Picture, sizeof bitmap, &bitmap) == sizeof bitmap &&
         bitmap.bmWidth && bitmap.bmHeight) {
         object->PictureWidth = bitmap.bmWidth;
@@ -223,7 +219,7 @@ ImageRef InstallPicture(WindowObject *object, HWND window, uintptr_t image) {
         SendMessageAW(window, RTM_REDRAWAREA, 0, 0);
     RefreshWindow(window, 1);
     // A number that never loaded is no image; the image set again stays.
-    if (previous == object->Picture || previous < FirstHandleValue) return 0;
+    if (previous == object->Picture || !IsHandleValue(previous)) return 0;
     return previous;
 }
 
@@ -236,7 +232,6 @@ int ChangePicture(WindowObject *object, HWND window, uintptr_t image) {
 
 // The shown state of a window: its timer, its show state and whether it
 // and the controls inside it are enabled.
-
 int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds) {
     if (!IsWindowKind(object->Kind)) return 0;
     if (object->TimerId) {
@@ -317,10 +312,7 @@ static void ApplyControlFont(const WindowObject *owner, WindowObject *object) {
         if (owner && owner->Kind == KindDialog)
             object->Font = owner->Font;
         else
-            object->Font =
-                CreateFontFromFields(window, object->FontSize, object->FontBold, object->FontItalic,
-                                     object->FontUnderline, object->FontStrikeOut, object->FontName,
-                                     owner ? owner->FixedFontScale : 0);
+            object->Font = CreateFontFromFields(window, object, owner ? owner->FixedFontScale : 0);
     }
     object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
     SendMessageAW(window, WM_SETFONT, (WPARAM)object->Font, TRUE);

@@ -9,13 +9,16 @@
 
 #include "runtime/base/window_object.h"
 
-// A font of the given point size: rounded half up, at the context's
-// resolution, or as on a 96-dpi screen with fixedScale.
-HFONT CreateFontFromFields(HWND window, int size, int bold, int italic, int underline,
-                           int strikeOut, const void *faceName, int fixedScale);
+// A font made from an object's font fields (FontSize, FontBold, FontItalic,
+// FontUnderline, FontStrikeOut, FontName): the point size rounded half up,
+// at the resolution of window's context (the screen's without a window), or
+// as on a 96-dpi screen with fixedScale.
+HFONT CreateFontFromFields(HWND window, const WindowObject *fields, int fixedScale);
 // The point-size rule alone: the (negative) font height.
 int FontHeightForSize(int dotsPerInch, int size, int divisor);
-void RebuildFont(WindowObject *object, int fixedScale, int redraw);
+// Replaces the object's font with one made from its font fields; the window
+// is not redrawn.
+void RebuildFont(WindowObject *object, int fixedScale);
 // Font, colours and images of one control, from its template fields.
 void ApplyControlAppearance(HWND ownerWindow, WindowObject *object);
 

@@ -8,6 +8,7 @@
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 
@@ -77,7 +78,7 @@ void SetUpToolbar(HWND window, WindowObject *object) {
     SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
     SendMessageAW(window, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     HIMAGELIST images = nullptr;
-    if (object->Picture && object->Picture < 65536) {
+    if (IsResourceNumber(object->Picture)) {
         const UINT flags = LR_SHARED | LR_CREATEDIBSECTION |
                            ((object->Style & TBSTYLE_TRANSPARENT) ? LR_LOADTRANSPARENT : 0);
         images = ImageList_LoadImageW(App->Instance, MAKEINTRESOURCEW(object->Picture),
@@ -152,7 +153,7 @@ void SetUpImageListHolder(WindowObject *object) {
     object->ImageList = images;
     if (object->Picture) {
         HBITMAP strip = nullptr;
-        if (object->Picture < 65536)
+        if (IsResourceNumber(object->Picture))
             strip = (HBITMAP)LoadImageW(App->Instance, MAKEINTRESOURCEW(object->Picture),
                                         IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT);
         if (strip && images) AddBitmap(images, strip);

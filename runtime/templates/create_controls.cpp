@@ -299,7 +299,7 @@ static void CreateControl(HWND parentWindow, HWND ownerWindow, bool dialogOwner,
     object->Style |= WS_CHILD;
     const PixelRect rect = ControlRect(object, ownerWindow, dialogOwner);
     object->ParentHandle = ownerWindow;
-    object->Id = object->Index + 1000;
+    object->Id = ControlId(object->Index);
     if (object->Kind == KindThread) {
         StartTemplateThread(ownerWindow, object);
         return;

@@ -11,6 +11,7 @@
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 

@@ -5,6 +5,7 @@
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 
@@ -32,7 +33,7 @@ static HWND FindBandChild(HWND rebar, const wchar_t *name) {
 
 static void LoadBandBackground(RebarItem *band, REBARBANDINFOW *info) {
     if (!band->Background) return;
-    if (band->Background < 65536) {
+    if (IsResourceNumber(band->Background)) {
         HANDLE bitmap = LoadImageW(App->Instance, MAKEINTRESOURCEW(band->Background), IMAGE_BITMAP,
                                    0, 0, LR_SHARED);
         if (!bitmap) return;

@@ -15,7 +15,7 @@
 #include <commctrl.h>
 
 static void AttachMenu(WindowObject *object, HWND window) {
-    if (object->Menu && object->Menu < 65536) {
+    if (IsResourceNumber(object->Menu)) {
         HMENU loaded = LoadMenuAW(App->Instance, (int)object->Menu);
         if (loaded) object->Menu = (uintptr_t)loaded;
     }
@@ -26,9 +26,9 @@ static void AttachMenu(WindowObject *object, HWND window) {
 }
 
 static void CreateToolTipWindow(WindowObject *object, HWND window) {
-    if (!object->ToolTipStyle) return;
+    if (object->ToolTipStyle == ToolTipsNone) return;
     DWORD style = TTS_ALWAYSTIP;
-    if (object->ToolTipStyle == 2) style |= TTS_BALLOON;
+    if (object->ToolTipStyle == ToolTipsBalloon) style |= TTS_BALLOON;
     object->ToolTip =
         CreateRuntimeWindow(0, L"Tooltips_class32", nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, nullptr);
@@ -100,9 +100,7 @@ void SetUpWindow(WindowObject *object) {
     ChangeForeColor(object, window, object->ForeColorSetting);
 
     object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
-    HFONT font = CreateFontFromFields(
-        window, object->FontSize, object->FontBold, object->FontItalic, object->FontUnderline,
-        object->FontStrikeOut, object->FontName, object->FixedFontScale);
+    HFONT font = CreateFontFromFields(window, object, object->FixedFontScale);
     if (object->Font) DeleteObject(object->Font);
     object->Font = font;
     SendMessageAW(window, WM_SETFONT, (WPARAM)font, FALSE);

@@ -5,6 +5,7 @@
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 
 const WindowTemplate **RegisterTemplate() {
@@ -26,9 +27,8 @@ const WindowTemplate *FindTemplateA(const char *name) {
     for (const WindowTemplate **t = TemplateList; *t; ++t) {
         if (!(*t)->Name) continue;
         char narrow[261];
-        if (!WideCharToMultiByte(CodePage, 0, (*t)->Name, -1, narrow, sizeof narrow, nullptr,
-                                 nullptr))
-            continue;
+        // A name that does not fit whole is none of the names asked for.
+        if (WideToAnsiWhole((*t)->Name, narrow, sizeof narrow) < 0) continue;
         if (lstrcmpiA(narrow, name) == 0) return *t;
     }
     return nullptr;

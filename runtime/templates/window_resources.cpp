@@ -17,7 +17,7 @@ void DeleteGdiOrIcon(HANDLE handle) {
 // Image fields may still hold a resource number that never loaded; those
 // are not handles and are never released.
 static void DeleteImageField(ImageRef *field) {
-    if (*field >= 65536) DeleteGdiOrIcon((HANDLE)*field);
+    if (IsHandleValue(*field)) DeleteGdiOrIcon((HANDLE)*field);
     *field = 0;
 }
 
@@ -51,7 +51,7 @@ void DestroyImageList(HIMAGELIST list) {
 
 void ReleaseWindowObjects(WindowObject *object) {
     DeleteObjectResources(object);
-    if (object->Menu >= 65536) DestroyMenu((HMENU)object->Menu);
+    if (IsHandleValue(object->Menu)) DestroyMenu((HMENU)object->Menu);
     object->Menu = 0;
     if (object->Kind != KindMdiFrame) ReleaseFramePens();
 }

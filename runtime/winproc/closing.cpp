@@ -34,7 +34,7 @@ LRESULT OnCloseWindow(WindowObject *object, const WindowMessage &m) {
     ShowWindow(window, SW_HIDE);
     Sleep(100);
     if (object->Modal) {
-        EndModal(window, refused);
+        EndModal(window, ModalClosed);
         return 1;
     }
     if (object->Kind == KindWindow && object->MdiChild) {

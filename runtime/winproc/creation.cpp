@@ -79,7 +79,7 @@ LRESULT OnCreateWindow(WindowObject *object, const WindowMessage &m) {
     if (object->IsMainWindow && OsLevel >= OsXp && HasManifest) LoadThemeLibrary();
 
     SetUpWindow(object);
-    object->DefaultButton = FindCommandButton(window, 2);
+    object->DefaultButton = FindDefaultButton(window);
     // The layout runs again before the window shows; a nudge now matters
     // only to what it places, so that the EventProcedure finds it in place.
     if (HasDockingWork(object)) NudgeSize(window);

@@ -152,7 +152,7 @@ LRESULT ChooseCursor(WindowObject *object, const WindowMessage &m, WNDPROC recei
     HCURSOR cursor;
     const int code = applies->MousePointer;
     const int kind = applies->Kind;
-    if (code == 14 && applies->MouseIcon) {
+    if (code == CustomMousePointer && applies->MouseIcon) {
         cursor = (HCURSOR)applies->MouseIcon;
     } else if (kind == KindTextBox || kind == KindRichTextBox || kind == KindIpAddress ||
                kind == KindComboBox || kind == KindExtendedComboBox) {

@@ -76,9 +76,9 @@ LRESULT OnDestroy(WindowObject *object, const WindowMessage &m) {
 
     if (IsWindowKind(kind)) {
         if (object->Modal) {
-            // Destroyed while it still ran modally: the run ends with 2. Its
+            // Destroyed while it still ran modally: the run ends with ModalDestroyed. Its
             // resources go all the same, as nothing else would release them.
-            FinishModalRun(object, 2);
+            FinishModalRun(object, ModalDestroyed);
             ReleaseWindowResources(object);
             return 1;
         }

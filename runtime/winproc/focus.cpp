@@ -56,7 +56,7 @@ static HWND CheckedOption(HWND control) {
     return nullptr;
 }
 
-static bool Qualifies(HWND control, int arrowMode) {
+static bool Qualifies(HWND control, bool arrowMode) {
     WindowObject *object = ObjectFromHandle(control);
     // A template may disable a control whose window the system enables.
     if (!object || !IsWindowVisible(control) || !IsWindowEnabled(control) || !object->Enabled)
@@ -64,7 +64,8 @@ static bool Qualifies(HWND control, int arrowMode) {
     return object->TabStop || (arrowMode && object->Kind == KindOptionButton);
 }
 
-HWND FindFocusableControl(HWND window, int start, int backwards, int arrowMode, int preferChecked) {
+HWND FindFocusableControl(HWND window, int start, FocusSearch search) {
+    const bool backwards = search.Backwards;
     const int count = ControlCount(window);
     if (count == 0) return window;
     // Backwards from before the first control is the last one, so that
@@ -78,11 +79,11 @@ HWND FindFocusableControl(HWND window, int start, int backwards, int arrowMode, 
         const int index =
             backwards ? ((start - step) % count + count) % count : (start + step) % count;
         HWND control = ControlByIndex(window, index);
-        if (!control || !Qualifies(control, arrowMode)) continue;
+        if (!control || !Qualifies(control, search.ArrowMode)) continue;
         WindowObject *object = ObjectFromHandle(control);
         if (object->Kind == KindOptionButton) {
-            if (arrowMode) Click(control);
-            if (preferChecked) return CheckedOption(control);
+            if (search.ArrowMode) Click(control);
+            if (search.PreferChecked) return CheckedOption(control);
         }
         return control;
     }
@@ -104,16 +105,24 @@ HWND FirstFocusableControl(HWND window) {
     return best ? best : window;
 }
 
-HWND FindCommandButton(HWND window, int which) {
+// The first push button whose field (IsDefault or Cancel) is set.
+static HWND FindPushButton(HWND window, int32_t WindowObject::*field) {
     HWND found = nullptr;
     auto visit = [&](HWND child, WindowObject *control) {
         if (control->Kind != KindPushButton) return false;
-        const bool match = which == 2 ? control->IsDefault != 0 : control->Cancel != 0;
+        const bool match = control->*field != 0;
         if (match) found = child;
         return match;
     };
     WalkControls(window, visit);
     return found;
+}
+
+HWND FindDefaultButton(HWND window) {
+    return FindPushButton(window, &WindowObject::IsDefault);
+}
+HWND FindCancelButton(HWND window) {
+    return FindPushButton(window, &WindowObject::Cancel);
 }
 
 void SetDefaultLook(HWND button, int on) {
@@ -132,6 +141,6 @@ void RestoreFocus(HWND window) {
     WindowObject *object = ObjectFromHandle(window);
     if (!object) return;
     if (!object->ActiveControl || object->ActiveControl == window)
-        object->ActiveControl = FindFocusableControl(window, 0, 0, 0, 1);
+        object->ActiveControl = FindFocusableControl(window, 0, {.PreferChecked = true});
     if (object->ActiveControl) SetFocus(object->ActiveControl);
 }

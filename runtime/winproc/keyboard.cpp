@@ -167,8 +167,8 @@ LRESULT OnNavigate(WindowObject *object, const WindowMessage &m) {
         const bool backwards = key == VK_UP || key == VK_LEFT || (key == VK_TAB && shift);
         WindowObject *active = ObjectFromHandle(object->ActiveControl);
         int index = active && !IsWindowKind(active->Kind) ? active->Index : (backwards ? 0 : -1);
-        HWND next = FindFocusableControl(window, backwards ? index - 1 : index + 1, backwards,
-                                         key != VK_TAB, 0);
+        HWND next = FindFocusableControl(window, backwards ? index - 1 : index + 1,
+                                         {.Backwards = backwards, .ArrowMode = key != VK_TAB});
         // No control takes the focus: the window keeps it. Were the control
         // that passed it on still the active one, the window would hand the
         // focus back to it and the two would pass it to and fro.
@@ -185,7 +185,7 @@ LRESULT OnNavigate(WindowObject *object, const WindowMessage &m) {
         return 0;
     }
     if (key == VK_ESCAPE) {
-        HWND cancel = FindCommandButton(window, 1);
+        HWND cancel = FindCancelButton(window);
         if (cancel) ClickCommand(object, cancel);
     }
     return 0;
@@ -226,7 +226,7 @@ LRESULT OnFocusNext(WindowObject *object, const WindowMessage &m) {
     WindowObject *disabled = ObjectFromHandle(control);
     if (IsWindowKind(object->Kind) && control == object->ActiveControl && disabled &&
         !IsWindowKind(disabled->Kind))
-        SetFocus(FindFocusableControl(window, disabled->Index + 1, 0, 0, 0));
+        SetFocus(FindFocusableControl(window, disabled->Index + 1, {}));
     return 0;
 }
 
@@ -236,7 +236,7 @@ LRESULT OnGetDefId(WindowObject *object, const WindowMessage &m) {
     if (result) return result;
     WindowObject *button = ObjectFromHandle(object->DefaultButton);
     if (!button) return 0;
-    return MAKELONG(button->Index + 1000, DC_HASDEFID);
+    return MAKELONG(ControlId(button->Index), DC_HASDEFID);
 }
 
 LRESULT OnSetDefId(WindowObject *object, const WindowMessage &m) {
@@ -255,7 +255,7 @@ LRESULT OnSetDefId(WindowObject *object, const WindowMessage &m) {
         object->DefaultButton = nullptr;
         return 1;
     }
-    HWND button = ControlByIndex(window, (int)id - 1000);
+    HWND button = ControlByIndex(window, ControlIndex((int)id));
     if (!IsPushButton(button)) return 1;
     if (IsPushButton(object->ActiveControl)) {
         object->DefaultButton = button;

@@ -35,7 +35,7 @@ static bool IsActivationMessage(UINT message) {
 INT_PTR ModalLoop(WindowObject *object, HWND owner) {
     HWND window = object->Handle;
     if (owner) object->Modal = owner;
-    // A window refused here ends its run with 2 as its destruction does for
+    // A window refused here ends its run with ModalDestroyed as its destruction does for
     // every modal window, not with ModalResult as it stands: that is the
     // result of an earlier window, and could read as OK for one never shown.
     if (CallEventProcedure(object, window, RTM_CREATED, 0, 0) == -1 && IsWindow(window))

@@ -8,6 +8,7 @@
 #include "runtime/base/object_table.h"
 #include "runtime/base/repaint.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
 

@@ -66,6 +66,42 @@ TEST_F(TextFormTest, OneCharacterBuffersHoldTheEmptyText) {
     EXPECT_EQ(0, kept[0]);
 }
 
+TEST_F(TextFormTest, WholeConversionsFitOrLeaveNothing) {
+    char ansi[4];
+    EXPECT_EQ(3, WideToAnsiWhole(L"a\u00e9", ansi, 4));
+    EXPECT_STREQ("a\xc3\xa9", ansi);
+    EXPECT_EQ(-1, WideToAnsiWhole(L"a\u00e9", ansi, 3));
+    EXPECT_STREQ("", ansi) << "no prefix is kept";
+    EXPECT_EQ(-1, WideToAnsiWhole(L"a", nullptr, 4));
+    wchar_t wide[4] = L"old";
+    EXPECT_EQ(0, AnsiToWideWhole(nullptr, wide, 4));
+    EXPECT_STREQ(L"", wide) << "no text is the empty text";
+    EXPECT_EQ(3, AnsiToWideWhole("a\xc3\xa9"
+                                 "b",
+                                 wide, 4));
+    EXPECT_STREQ(L"a\u00e9b", wide);
+    EXPECT_EQ(-1, AnsiToWideWhole("abcd", wide, 4));
+    EXPECT_STREQ(L"", wide);
+    EXPECT_EQ(-1, AnsiToWideWhole("", wide, 0));
+    wchar_t one = L'x';
+    EXPECT_EQ(0, AnsiToWideWhole("", &one, 1)) << "one character holds the empty text";
+    EXPECT_EQ(0, one);
+}
+
+TEST_F(TextFormTest, ASourceCutToItsFirstBytesKeepsTheCharactersTheyMake) {
+    wchar_t wide[8];
+    EXPECT_EQ(2, AnsiToWideBounded("a\xc3\xa9"
+                                   "bcd",
+                                   3, wide, 8));
+    EXPECT_STREQ(L"a\u00e9", wide) << "three bytes make two characters";
+    EXPECT_EQ(4, AnsiToWideBounded("abcd", 10, wide, 8)) << "a shorter text whole";
+    EXPECT_EQ(3, AnsiToWideBounded("abcdef", 10, wide, 4)) << "and cut to the buffer";
+    EXPECT_STREQ(L"abc", wide);
+    EXPECT_EQ(0, AnsiToWideBounded(nullptr, 10, wide, 8));
+    EXPECT_STREQ(L"", wide);
+    EXPECT_EQ(0, AnsiToWideBounded("abc", 10, nullptr, 8));
+}
+
 TEST_F(TextFormTest, LiteralsConvertToTheActiveFormAndReportTheirLength) {
     char buffer[16];
     UnicodeFlag = 0;
@@ -76,6 +112,15 @@ TEST_F(TextFormTest, LiteralsConvertToTheActiveFormAndReportTheirLength) {
     EXPECT_STREQ(L"Caf\u00e9", (const wchar_t *)buffer);
     EXPECT_EQ(3, ConvertLiteral(L"Caf\u00e9", buffer, 8)) << "four wide characters hold three";
     EXPECT_STREQ(L"Caf", (const wchar_t *)buffer);
+    // The smallest buffer still gets a terminated text: one 8-bit character,
+    // or the empty wide text.
+    wchar_t smallest = L'x';
+    EXPECT_EQ(0, ConvertLiteral(L"Caf", &smallest, sizeof smallest));
+    EXPECT_EQ(0, smallest);
+    UnicodeFlag = 0;
+    char two[2] = {'x', 'x'};
+    EXPECT_EQ(1, ConvertLiteral(L"Caf", two, sizeof two));
+    EXPECT_STREQ("C", two);
 }
 
 TEST_F(TextFormTest, EmptyTextsInEitherForm) {

@@ -7,6 +7,7 @@
 #include "runtime/layout/layout.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/units.h"
 #include "tests/support/test_support.h"
 #include "runtime/base/window_object.h"
@@ -64,7 +65,7 @@ TEST(StartPosition, CentresOnTheWorkAreaOrTheOwner) {
     window.Left = 1500;
     window.Top = 750;
     StartPosition at;
-    for (int position : {2, 1}) {
+    for (int position : {StartCentredOnScreen, StartCentredOnOwner}) {
         window.StartUpPosition = position;
         ComputeStartPosition(&window, nullptr, &at);
         EXPECT_EQ(at.X, work.left + (work.right - work.left) / 2 - 100) << position;
@@ -75,7 +76,7 @@ TEST(StartPosition, CentresOnTheWorkAreaOrTheOwner) {
 
     ObjectWindows windows;
     HWND owner = windows.Create(RecorderClass, WS_OVERLAPPEDWINDOW, 40, 60, 400, 300);
-    window.StartUpPosition = 1;
+    window.StartUpPosition = StartCentredOnOwner;
     ComputeStartPosition(&window, owner, &at);
     EXPECT_EQ(at.X, 40 + 200 - 100);
     EXPECT_EQ(at.Y, 60 + 150 - 50);
@@ -85,16 +86,16 @@ TEST(StartPosition, CentresOnTheWorkAreaOrTheOwner) {
     GetClientRect(owner, &client);
     EXPECT_EQ(at.X, client.right / 2 - 100) << "a child is centred in the owner's client area";
 
-    window.StartUpPosition = 3;
+    window.StartUpPosition = StartWhereSystemPuts;
     ComputeStartPosition(&window, owner, &at);
     EXPECT_EQ(at.X, (int)CW_USEDEFAULT);
-    window.StartUpPosition = 2;
+    window.StartUpPosition = StartCentredOnScreen;
     window.MdiChild = 1;
     ComputeStartPosition(&window, nullptr, &at);
     EXPECT_EQ(at.Y, (int)CW_USEDEFAULT);
 
     TwipsFactors at96(15, 15);
-    window.StartUpPosition = 0;
+    window.StartUpPosition = StartAtLeftTop;
     window.ScaleMode = 1;
     ComputeStartPosition(&window, nullptr, &at);
     EXPECT_EQ(at.X, 100);
@@ -177,7 +178,7 @@ TEST(Docking, TwoTopBarsStackInZOrderAndARightPictureTakesTheRightEdge) {
 // A runtime window lays its docked controls out again when it is resized,
 // when it is shown, and when one of them is hidden or shown.
 LRESULT CALLBACK GrowTopBoxAtCreation(HWND window, UINT message, WPARAM, LPARAM) {
-    if (message == WM_CREATE) ObjectFromHandle(GetDlgItem(window, 1000))->Height = 40;
+    if (message == WM_CREATE) ObjectFromHandle(GetDlgItem(window, ControlId(0)))->Height = 40;
     return 0;
 }
 
@@ -190,7 +191,7 @@ TEST(Docking, ControlsFollowTheWindowResizedOrShownAndEachOtherHidden) {
     builder.Add(KindPictureBox, 1, L"picLeft", L"").Align = 3;
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(window));
-    HWND topBox = GetDlgItem(window, 1000), leftBox = GetDlgItem(window, 1001);
+    HWND topBox = GetDlgItem(window, ControlId(0)), leftBox = GetDlgItem(window, ControlId(1));
     RECT created;
     GetClientRect(window, &created);
     ExpectRect(topBox, 0, 0, created.right, 40); // as the EventProcedure left it at creation
@@ -226,7 +227,7 @@ TEST(Docking, ARebarGrowingMovesTheControlsDockedBelowIt) {
     builder.Add(KindPictureBox, 1, L"picBelow", L"").Align = 1;
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(window));
-    HWND bar = GetDlgItem(window, 1000), below = GetDlgItem(window, 1001);
+    HWND bar = GetDlgItem(window, ControlId(0)), below = GetDlgItem(window, ControlId(1));
     HWND tall =
         CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 50, 60, bar, nullptr, nullptr, nullptr);
     REBARBANDINFOW band = {};
@@ -345,7 +346,7 @@ TEST(Nudge, PictureAndGroupBoxesShownAgainHearTwoSizes) {
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(window));
     for (int index = 0; index < 3; ++index) {
-        HWND control = GetDlgItem(window, 1000 + index);
+        HWND control = GetDlgItem(window, ControlId(index));
         EXPECT_GE(1, TimesHeard(WM_SIZE, control)) << index << ": not nudged while created";
         ShowWindow(control, SW_HIDE);
         Heard.clear();

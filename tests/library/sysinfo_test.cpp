@@ -93,43 +93,45 @@ TEST(ControlHandle, FoundInNestedGroupsFromTheWindowOrAnyOfItsControls) {
     const int threadsBefore = ThreadCount;
     NestedWindow nested;
     ASSERT_NE(nested.Window, nullptr);
-    HWND deep = (HWND)GetControlHandle(nested.Window, 1010);
+    HWND deep = (HWND)GetControlHandle(nested.Window, ControlId(10));
     ASSERT_NE(deep, nullptr);
     EXPECT_EQ(GetDlgCtrlID(deep), 1010);
-    HWND inner = (HWND)GetControlHandle(nested.Window, 1002);
+    HWND inner = (HWND)GetControlHandle(nested.Window, ControlId(2));
     EXPECT_EQ(GetParent(deep), inner) << "two levels down";
-    EXPECT_EQ(GetParent(inner), (HWND)GetControlHandle(nested.Window, 1001));
-    EXPECT_EQ((HWND)GetControlHandle(deep, 1003), GetDlgItem(GetParent(inner), 1003))
+    EXPECT_EQ(GetParent(inner), (HWND)GetControlHandle(nested.Window, ControlId(1)));
+    EXPECT_EQ((HWND)GetControlHandle(deep, ControlId(3)),
+              GetDlgItem(GetParent(inner), ControlId(3)))
         << "a control's handle searches its whole window";
     EXPECT_EQ(GetControlHandle(nested.Window, 999), nullptr);
-    EXPECT_EQ(GetControlHandle(nested.Window, 1050), nullptr);
-    const HANDLE list = GetControlHandle(nested.Window, 1004);
+    EXPECT_EQ(GetControlHandle(nested.Window, ControlId(50)), nullptr);
+    const HANDLE list = GetControlHandle(nested.Window, ControlId(4));
     EXPECT_NE(list, nullptr);
     EXPECT_EQ(list, (HANDLE)FindImageList(nested.Window, L"imlList"))
         << "an image-list holder gives its list";
 
     ASSERT_EQ(ThreadCount, threadsBefore + 1);
     const ThreadRecord &record = ThreadTable[threadsBefore];
-    EXPECT_EQ(GetControlHandle(nested.Window, 1020), record.Thread);
-    EXPECT_EQ(GetControlHandle(deep, 1020), record.Thread);
+    EXPECT_EQ(GetControlHandle(nested.Window, ControlId(20)), record.Thread);
+    EXPECT_EQ(GetControlHandle(deep, ControlId(20)), record.Thread);
 
     ObjectWindows windows;
     HWND foreign = windows.Create(RecorderClass, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100);
-    EXPECT_EQ(GetControlHandle(foreign, 1010), nullptr);
-    EXPECT_EQ(GetControlHandle(nullptr, 1010), nullptr);
+    EXPECT_EQ(GetControlHandle(foreign, ControlId(10)), nullptr);
+    EXPECT_EQ(GetControlHandle(nullptr, ControlId(10)), nullptr);
 }
 
 TEST(ControlHandle, NotFoundOnceMovedToAnotherWindow) {
     NestedWindow nested;
     ASSERT_NE(nested.Window, nullptr);
-    HWND label = (HWND)GetControlHandle(nested.Window, 1003);
+    HWND label = (HWND)GetControlHandle(nested.Window, ControlId(3));
     ASSERT_NE(label, nullptr);
     ObjectWindows windows;
     HWND other = windows.Create(RecorderClass, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100);
     SetParent(label, other);
-    EXPECT_EQ(GetControlHandle(nested.Window, 1003), nullptr) << "it is no longer in the window";
+    EXPECT_EQ(GetControlHandle(nested.Window, ControlId(3)), nullptr)
+        << "it is no longer in the window";
     SetParent(label, nested.Window);
-    EXPECT_EQ(GetControlHandle(nested.Window, 1003), label);
+    EXPECT_EQ(GetControlHandle(nested.Window, ControlId(3)), label);
 }
 
 // A stand-in for a running environment: a window of the environment's class

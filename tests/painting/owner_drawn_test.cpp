@@ -36,7 +36,7 @@ struct BuiltWindow {
         : Handle((HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr)) {}
     ~BuiltWindow() { DestroyWindow(Handle); }
     WindowObject *Control(int index) const {
-        return ObjectFromHandle(GetDlgItem(Handle, 1000 + index));
+        return ObjectFromHandle(GetDlgItem(Handle, ControlId(index)));
     }
 };
 

@@ -32,7 +32,7 @@ struct BuiltWindow {
         DestroyWindow(Handle);
     }
     WindowObject *Control(int index) const {
-        return ObjectFromHandle(GetDlgItem(Handle, 1000 + index));
+        return ObjectFromHandle(GetDlgItem(Handle, ControlId(index)));
     }
 };
 

@@ -53,7 +53,7 @@ TEST_P(OnPicture, PrintedTextAndShapesAppearWhereTheyAreDrawn) {
     box.Width = 160;
     box.Height = 90;
     ShownWindow window(builder);
-    HWND picture = GetDlgItem(window.Handle, 1000);
+    HWND picture = GetDlgItem(window.Handle, ControlId(0));
     ASSERT_TRUE(picture);
     ASSERT_EQ(1, SetTextX(picture, 10));
     ASSERT_EQ(1, SetTextY(picture, 4));
@@ -108,7 +108,7 @@ TEST(OnWindow, TextPrintedAtItsPositionWhichLeavesKeyPreviewAlone) {
 
     EXPECT_EQ(0, PrintText(window.Handle, nullptr));
     EXPECT_EQ(0, SetTextX(window.Handle, 40000)) << "beyond a 16-bit position";
-    HWND label = GetDlgItem(window.Handle, 1000);
+    HWND label = GetDlgItem(window.Handle, ControlId(0));
     EXPECT_EQ(0, SetTextX(label, 1));
     EXPECT_EQ(-1, GetTextX(label));
     EXPECT_EQ(0, DrawEllipse(label, 0, 0, 5, 5, -1));

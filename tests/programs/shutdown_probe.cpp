@@ -71,7 +71,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     app.Instance = instance;
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0x8FFF};
     InitCommonControlsEx(&controls);
-    RuntimeInitialize(L"Probe", L"shutdown_probe.exe", L" Probe", 3, 0, &app, &trap, 1252);
+    RuntimeInitialize(L"Probe", L"shutdown_probe.exe", L" Probe", KindWindow, 0, &app, &trap, 1252);
     HWND list = CreateStringList(1);
     void *const blocks[] = {WorkBlock, AppTextBlock};
 

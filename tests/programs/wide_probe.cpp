@@ -44,7 +44,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app.Instance = instance;
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0x8FFF};
     InitCommonControlsEx(&controls);
-    RuntimeInitialize(L"Wide", L"wide_probe.exe", L" Wide \u03a9", 3, 1, &app, &trap, 1252);
+    RuntimeInitialize(L"Wide", L"wide_probe.exe", L" Wide \u03a9", KindWindow, 1, &app, &trap,
+                      1252);
 
     Check(UnicodeFlag == 1, "a wide request on an NT system gives UTF-16 texts");
     Check(wcscmp((const wchar_t *)app.Title, L" Wide \u03a9") == 0, "the title is kept in UTF-16");
@@ -56,7 +57,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         WindowEntry(KindWindow, L"Wide", 3), GreekControl(KindLabel, L"lbl", 0),
         GreekControl(KindCheckBox, L"chk", 1), GreekControl(KindTextBox, L"txt", 2)};
     entries[0].TextBuffer = TextRef(Greek);
-    entries[0].ToolTipStyle = 1;
+    entries[0].ToolTipStyle = ToolTipsStandard;
     entries[0].IsMainWindow = 1; // its end posts the quit message
     entries[0].TemplateStart = entries;
     const WindowTemplate **slot = RegisterTemplate();
@@ -69,8 +70,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wchar_t text[64] = {};
     GetWindowTextW(window, text, 64);
     Check(wcscmp(text, Greek) == 0, "the caption keeps letters outside the ANSI code page");
-    for (int id = 1000; id <= 1002; ++id) {
-        HWND control = (HWND)GetControlHandle(window, id);
+    for (int index = 0; index <= 2; ++index) {
+        HWND control = (HWND)GetControlHandle(window, ControlId(index));
         WindowObject *object = ObjectFromHandle(control);
         Check(object != nullptr, "every control has its object");
         if (!object) continue;
@@ -79,7 +80,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         Check(wcscmp((const wchar_t *)object->TextBuffer, Greek) == 0, "its copy is UTF-16 too");
         Check(wcscmp((const wchar_t *)object->ToolTipCopy, Greek) == 0, "so is its tooltip text");
     }
-    HWND check = (HWND)GetControlHandle(window, 1001);
+    HWND check = (HWND)GetControlHandle(window, ControlId(1));
     SetWindowTextW(check, L"\u0416");
     Check(wcscmp((const wchar_t *)ObjectFromHandle(check)->TextBuffer, L"\u0416") == 0,
           "a new caption is cached in UTF-16");

@@ -194,7 +194,7 @@ TEST(GeometrySetters, AMovedControlRepaintsAtOnce) {
     builder.Add(KindLabel, 0, L"lblMoved", L"Moved").EventProcedure = RecordingEventProcedure;
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(window));
-    HWND label = GetDlgItem(window, 1000);
+    HWND label = GetDlgItem(window, ControlId(0));
     UpdateWindow(window);
     Heard.clear();
     ASSERT_EQ(SetLeft(label, 50), 1);
@@ -411,8 +411,8 @@ TEST(StateSetters, VisibilityDefaultIconCursorAndDropDown) {
     EXPECT_EQ((HICON)SendMessageW(t.window, WM_GETICON, ICON_BIG, 0), icon);
     EXPECT_EQ(GetIcon(t.window), (int32_t)(uintptr_t)icon);
     EXPECT_EQ(SetIcon(edit, (uintptr_t)icon), 0);
-    EXPECT_EQ(SetMousePointer(edit, 15) + SetMousePointer(edit, -1), 0);
-    ASSERT_EQ(SetMousePointer(edit, 14), 1) << "the custom pointer, the last code";
+    EXPECT_EQ(SetMousePointer(edit, CustomMousePointer + 1) + SetMousePointer(edit, -1), 0);
+    ASSERT_EQ(SetMousePointer(edit, CustomMousePointer), 1) << "the custom pointer, the last code";
     ASSERT_EQ(SetMousePointer(edit, 11), 1);
     EXPECT_EQ(GetMousePointer(edit), 11);
 

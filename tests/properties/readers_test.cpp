@@ -19,57 +19,65 @@ bool In(int kind, std::initializer_list<int> kinds) {
         if (k == kind) return true;
     return false;
 }
+// Kind 0 is no kind at all: an object that was never given one.
+constexpr int NoKind = 0;
 bool Windows(int k) {
-    return k <= 3;
+    return k <= KindWindow;
 }
 bool Fonts(int k) {
-    return !In(k, {2, 13, 14, 15});
+    return !In(k, {KindMdiFrame, KindImage, KindHScrollBar, KindVScrollBar});
 }
 
 // Whether a kind answers a code, as the property table lists it.
 bool Answers(int code, int k) {
     switch (code) {
-    case 1: return In(k, {12, 19, 20, 34});
-    case 2: return In(k, {4, 12});
-    case 4:
-    case 9:
-    case 37: return k == 7;
-    case 5: return In(k, {5, 11});
-    case 10:
-    case 11: return In(k, {3, 12});
-    case 13: return k == 12;
-    case 14:
-    case 15:
-    case 16:
-    case 18:
-    case 19:
-    case 20:
-    case 21: return Fonts(k);
-    case 23:
-    case 24:
-    case 41:
-    case 46: return Windows(k);
-    case 26:
-    case 30: return In(k, {14, 15, 21, 22, 24});
-    case 27:
-    case 35: return k == 5;
-    case 28: return k == 3;
-    case 29: return k == 2;
-    case 32: return In(k, {5, 7, 8, 9, 16});
-    case 33:
-    case 42: return k == 4;
-    case 34: return In(k, {14, 15});
-    case 36: return Windows(k) || In(k, {7, 12, 13});
-    case 38: return !In(k, {13, 14, 15});
-    case 39: return In(k, {0, 2, 3, 12});
-    case 40: return In(k, {0, 2, 3, 5});
-    case 43: return k >= 4;
-    case 44: return !In(k, {4, 6, 13});
-    case 45: return k >= 4 && !In(k, {13, 14, 15});
-    case 49: return In(k, {8, 9, 14, 15, 21, 22, 24});
-    case 51: return k == 11;
-    case 8:
-    case 17: return false;
+    case PropAlign: return In(k, {KindPictureBox, KindToolbar, KindStatusBar, KindRebar});
+    case PropAutoSize: return In(k, {KindLabel, KindPictureBox});
+    case PropCancel:
+    case PropShowFocus:
+    case PropPicturePosition: return k == KindPushButton;
+    case PropEditOption: return In(k, {KindTextBox, KindComboBox});
+    case PropPenStyle:
+    case PropPenWidth: return In(k, {KindWindow, KindPictureBox});
+    case PropDoubleBuffer: return k == KindPictureBox;
+    case PropFont:
+    case PropFontBold:
+    case PropFontItalic:
+    case PropFontSize:
+    case PropFontStrikeOut:
+    case PropFontUnderline:
+    case PropForeColor: return Fonts(k);
+    case PropIcon:
+    case PropSmallIcon:
+    case PropWindowState:
+    case PropTimerInterval: return Windows(k);
+    case PropMax:
+    case PropMin:
+        return In(k, {KindHScrollBar, KindVScrollBar, KindProgressBar, KindTrackbar, KindUpDown});
+    case PropMaxLength:
+    case PropPasswordChar: return k == KindTextBox;
+    case PropMdiChild: return k == KindWindow;
+    case PropMdiClient: return k == KindMdiFrame;
+    case PropMultiLine:
+        return In(k,
+                  {KindTextBox, KindPushButton, KindCheckBox, KindOptionButton, KindRichTextBox});
+    case PropNoPrefix:
+    case PropLabelOption: return k == KindLabel;
+    case PropLargeChange: return In(k, {KindHScrollBar, KindVScrollBar});
+    case PropPicture: return Windows(k) || In(k, {KindPushButton, KindPictureBox, KindImage});
+    case PropReadingOrder: return !In(k, {KindImage, KindHScrollBar, KindVScrollBar});
+    case PropScaleMode: return In(k, {NoKind, KindMdiFrame, KindWindow, KindPictureBox});
+    case PropScrollBars: return In(k, {NoKind, KindMdiFrame, KindWindow, KindTextBox});
+    case PropIndex: return k >= KindLabel;
+    case PropTabStop: return !In(k, {KindLabel, KindGroupBox, KindImage});
+    case PropAlignment:
+        return k >= KindLabel && !In(k, {KindImage, KindHScrollBar, KindVScrollBar});
+    case PropValue:
+        return In(k, {KindCheckBox, KindOptionButton, KindHScrollBar, KindVScrollBar,
+                      KindProgressBar, KindTrackbar, KindUpDown});
+    case PropVisibleItems: return k == KindComboBox;
+    case PropDefault:
+    case PropFontName: return false;
     default: return true; // the properties of every kind
     }
 }
@@ -88,8 +96,8 @@ const wchar_t *ClassFor(int kind) {
 TEST(GetProperty, EachCodeAnswersForItsKindsOnly) {
     ObjectWindows windows;
     HWND frame = windows.Create(RecorderClass, WS_OVERLAPPEDWINDOW, 0, 0, 400, 300);
-    WindowObject *objects[37];
-    for (int kind = 0; kind <= 36; ++kind) {
+    WindowObject *objects[KindLink + 1];
+    for (int kind = NoKind; kind <= KindLink; ++kind) {
         objects[kind] =
             windows.Make(ClassFor(kind), (ControlKind)kind, WS_CHILD, 0, 0, 40, 20, frame);
         // Fields read by one code for some kinds and not others, set so that
@@ -97,14 +105,16 @@ TEST(GetProperty, EachCodeAnswersForItsKindsOnly) {
         objects[kind]->ParentHandle = frame;
         objects[kind]->Modal = (HWND)7;
     }
-    for (int code = 0; code <= 54; ++code)
-        for (int kind = 0; kind <= 36; ++kind) {
+    for (int code = 0; code <= LastPropertyCode + 1; ++code)
+        for (int kind = NoKind; kind <= KindLink; ++kind) {
             const int32_t value = GetProperty(objects[kind]->Handle, code);
-            const bool answers = code >= 1 && code <= 53 && Answers(code, kind);
-            if (code == 31)
-                EXPECT_EQ(value, In(kind, {1, 3}) ? 7 : 0) << "kind " << kind;
-            else if (code == 53)
-                EXPECT_EQ(value, kind >= 4 ? (int32_t)(uintptr_t)frame : 0) << "kind " << kind;
+            const bool answers =
+                code >= PropAlign && code <= LastPropertyCode && Answers(code, kind);
+            if (code == PropModal)
+                EXPECT_EQ(value, In(kind, {KindDialog, KindWindow}) ? 7 : 0) << "kind " << kind;
+            else if (code == PropParent)
+                EXPECT_EQ(value, kind >= KindLabel ? (int32_t)(uintptr_t)frame : 0)
+                    << "kind " << kind;
             else if (answers)
                 EXPECT_NE(value, -1) << "code " << code << " kind " << kind;
             else

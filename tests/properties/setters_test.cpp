@@ -108,7 +108,7 @@ TEST(Picture, ImagesAreExchangedAndTheOldOneReleased) {
     ASSERT_EQ(SetPicture(image->Handle, (uintptr_t)bitmap), 1);
     EXPECT_NE(GetObjectType(bitmap), 0u) << "setting the same image keeps it";
     ASSERT_EQ(SetPicture(image->Handle, 100), 1);
-    EXPECT_GE(image->Picture, 65536u) << "icon resource 100 is loaded";
+    EXPECT_GE(image->Picture, FirstHandleValue) << "icon resource 100 is loaded";
     EXPECT_EQ(image->PictureType, 1);
     EXPECT_EQ(GetObjectType(bitmap), 0u) << "the replaced bitmap is released";
     ASSERT_EQ(SetPicture(image->Handle, 0), 1);
@@ -135,14 +135,14 @@ TEST(Timer, TicksWithIdentifierTwoUntilStopped) {
     WindowObject *frame =
         windows.Make(RecorderClass, KindWindow, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100);
     RecordedMessages().clear();
-    ASSERT_EQ(SetTimerInterval(frame->Handle, 30), 2);
-    EXPECT_EQ(frame->TimerId, 2);
+    ASSERT_EQ(SetTimerInterval(frame->Handle, 30), WindowTimerId);
+    EXPECT_EQ(frame->TimerId, WindowTimerId);
     EXPECT_EQ(frame->TimerInterval, 30);
     PumpMessagesFor(250);
     EXPECT_GE(CountRecorded(frame->Handle, WM_TIMER), 2);
     for (const RecordedMessage &m : RecordedMessages())
         if (m.Message == WM_TIMER) {
-            EXPECT_EQ(m.WParam, 2u);
+            EXPECT_EQ(m.WParam, (WPARAM)WindowTimerId);
         }
     EXPECT_EQ(SetTimerInterval(frame->Handle, 0), 0);
     EXPECT_EQ(frame->TimerId, 0);
@@ -225,7 +225,7 @@ TEST(Enabled, ControlDisabledByItsTemplateIsEnabledBySetEnabled) {
     builder.Add(KindPushButton, 1, L"btnOn", L"On").TabStop = 1;
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(window));
-    HWND text = GetDlgItem(window, 1000);
+    HWND text = GetDlgItem(window, ControlId(0));
     EXPECT_EQ(GetEnabled(text), 0);
     ASSERT_EQ(SetEnabled(text, 1), 1);
     EXPECT_EQ(GetEnabled(text), 1);

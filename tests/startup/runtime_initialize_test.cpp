@@ -217,17 +217,17 @@ class PreviousInstance : public testing::Test {
 };
 
 TEST_F(PreviousInstance, FindsAWindowOfTheMainWindowClass) {
-    EXPECT_EQ(nullptr, FindPreviousInstance(3));
+    EXPECT_EQ(nullptr, FindPreviousInstance(KindWindow));
     HWND other = Open(WindowClassName);
     ASSERT_NE(nullptr, other);
-    EXPECT_EQ(other, FindPreviousInstance(3));
+    EXPECT_EQ(other, FindPreviousInstance(KindWindow));
     // A dialog or MDI application looks for its own class only.
-    EXPECT_EQ(nullptr, FindPreviousInstance(1));
-    EXPECT_EQ(nullptr, FindPreviousInstance(2));
+    EXPECT_EQ(nullptr, FindPreviousInstance(KindDialog));
+    EXPECT_EQ(nullptr, FindPreviousInstance(KindMdiFrame));
     HWND dialog = Open(DialogClassName);
-    EXPECT_EQ(dialog, FindPreviousInstance(1));
+    EXPECT_EQ(dialog, FindPreviousInstance(KindDialog));
     DestroyWindow(other);
-    EXPECT_EQ(nullptr, FindPreviousInstance(3));
+    EXPECT_EQ(nullptr, FindPreviousInstance(KindWindow));
 }
 
 TEST_F(PreviousInstance, ComparesTheClassNameExactly) {
@@ -240,7 +240,7 @@ TEST_F(PreviousInstance, ComparesTheClassNameExactly) {
     wc.lpszClassName = longer.c_str();
     ASSERT_TRUE(RegisterClassExW(&wc));
     ASSERT_NE(nullptr, Open(longer.c_str()));
-    EXPECT_EQ(nullptr, FindPreviousInstance(3));
+    EXPECT_EQ(nullptr, FindPreviousInstance(KindWindow));
     DestroyWindow(Windows.back());
     Windows.pop_back();
     UnregisterClassW(longer.c_str(), App->Instance);

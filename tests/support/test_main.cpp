@@ -16,7 +16,7 @@ ErrorTrapRecord TestErrorTrap;
 
 #ifndef QN_TESTS_START_AS_APPLICATION
 static const StartupValues TestStartup = {
-    TestClassSuffix, L"tests.exe", L" Tests", 3, 0, 1252, 1, 1, 2, nullptr,
+    TestClassSuffix, L"tests.exe", L" Tests", KindWindow, 0, 1252, 1, 1, 2, nullptr,
 };
 #endif
 

@@ -7,6 +7,7 @@
 #include "runtime/templates/appearance.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/object_windows.h"
 
@@ -49,7 +50,13 @@ TEST(Fonts, CreatedWithTheFaceWeightAndStylesAsked) {
     HDC dc = GetDC(window);
     const std::string wanted = InstalledFace(dc);
     ASSERT_FALSE(wanted.empty());
-    HFONT font = CreateFontFromFields(window, 9, 1, 1, 0, 1, wanted.c_str(), 0);
+    WindowObject fields = {};
+    fields.FontSize = 9;
+    fields.FontBold = 1;
+    fields.FontItalic = 1;
+    fields.FontStrikeOut = 1;
+    fields.FontName = const_cast<char *>(wanted.c_str());
+    HFONT font = CreateFontFromFields(window, &fields, 0);
     ASSERT_NE(font, nullptr);
     LOGFONTA asked;
     ASSERT_EQ(GetObjectA(font, sizeof asked, &asked), (int)sizeof asked);
@@ -70,7 +77,11 @@ TEST(Fonts, CreatedWithTheFaceWeightAndStylesAsked) {
     EXPECT_TRUE(metrics.tmStruckOut);
     EXPECT_FALSE(metrics.tmUnderlined);
 
-    HFONT screenFont = CreateFontFromFields(nullptr, 12, 0, 0, 1, 0, wanted.c_str(), 1);
+    WindowObject screenFields = {};
+    screenFields.FontSize = 12;
+    screenFields.FontUnderline = 1;
+    screenFields.FontName = const_cast<char *>(wanted.c_str());
+    HFONT screenFont = CreateFontFromFields(nullptr, &screenFields, 1);
     ASSERT_EQ(GetObjectA(screenFont, sizeof asked, &asked), (int)sizeof asked);
     DeleteObject(screenFont);
     EXPECT_EQ(asked.lfHeight, FontHeightForSize(dpi, 12, (int)FontScaleDivisor));
@@ -83,12 +94,12 @@ TEST(Fonts, RebuildReplacesTheWindowsFont) {
     WindowObject *label = windows.Make(L"STATIC", KindLabel, 0, 0, 0, 100, 20);
     label->FontName = CopyText(label, TextRef(L"Arial"), 0);
     label->FontSize = 10;
-    RebuildFont(label, 0, 1);
+    RebuildFont(label, 0);
     HFONT first = label->Font;
     ASSERT_NE(first, nullptr);
     EXPECT_EQ((HFONT)SendMessageW(label->Handle, WM_GETFONT, 0, 0), first);
     label->FontBold = 1;
-    RebuildFont(label, 0, 0);
+    RebuildFont(label, 0);
     EXPECT_EQ((HFONT)SendMessageW(label->Handle, WM_GETFONT, 0, 0), label->Font);
     EXPECT_EQ(GetObjectType(first), 0u) << "the previous font is deleted";
     LOGFONTA rebuilt;
@@ -150,11 +161,12 @@ TEST(Images, NumbersLoadAsSharedImagesAndEverythingElseStays) {
     WindowObject picture = {};
     picture.PictureType = -1;
     EXPECT_EQ(LoadImageResource(&picture, 0, 1), 0u);
-    EXPECT_EQ(LoadImageResource(&picture, 65536, 1), 65536u) << "taken as a handle";
+    EXPECT_EQ(LoadImageResource(&picture, FirstHandleValue, 1), FirstHandleValue)
+        << "taken as a handle";
     EXPECT_EQ(LoadImageResource(&picture, 77, 1), 77u) << "no such resource";
 
     const ImageRef icon = LoadImageResource(&picture, 100, 1);
-    ASSERT_GE(icon, 65536u);
+    ASSERT_GE(icon, FirstHandleValue);
     ICONINFO info;
     ASSERT_TRUE(GetIconInfo((HICON)icon, &info));
     BITMAP mask;
@@ -183,7 +195,7 @@ TEST(Images, NumbersLoadAsSharedImagesAndEverythingElseStays) {
     DeleteObject(bitmap);
 
     const ImageRef strip = LoadImageResource(&picture, 201, 1);
-    ASSERT_GE(strip, 65536u) << "bitmap resource 201";
+    ASSERT_GE(strip, FirstHandleValue) << "bitmap resource 201";
     picture.Picture = strip;
     RecordPictureSize(&picture);
     EXPECT_EQ(picture.PictureType, 0);

@@ -72,7 +72,7 @@ RebarItem BandWithBackground() {
 const RebarItem Bands[] = {Band(L"TXTINBAND", L"", RBBS_CHILDEDGE), BandWithBackground()};
 
 // One control of every kind from 4 to 36 and one more check box, 34 in the
-// window; each has Index = its kind, so its identifier is 1000 + kind.
+// window; each has Index = its kind, so its identifier is ControlId(kind).
 // Containers hold one control each (Index 40 and up); the rebar holds two,
 // the first in no band.
 const WindowTemplate *EveryKind(TemplateBuilder &t) {
@@ -237,7 +237,7 @@ class EveryKindWindow : public testing::Test {
         DestroyWindow(window);
         delete builder;
     }
-    static HWND Control(int kind) { return (HWND)GetControlHandle(window, 1000 + kind); }
+    static HWND Control(int kind) { return (HWND)GetControlHandle(window, ControlId(kind)); }
     static WindowObject *ObjectOf(int kind) { return ObjectFromHandle(Control(kind)); }
 
     static TemplateBuilder *builder;
@@ -253,10 +253,10 @@ TEST_F(EveryKindWindow, EveryControlHasItsClassIdentifierAndObject) {
         HWND control = Control(kind);
         ASSERT_NE(control, nullptr) << kind;
         EXPECT_EQ(ClassOf(control), ExpectedClasses[kind - KindLabel]) << kind;
-        EXPECT_EQ(GetDlgCtrlID(control), 1000 + kind) << kind;
+        EXPECT_EQ(GetDlgCtrlID(control), ControlId(kind)) << kind;
         const WindowObject *object = ObjectFromHandle(control);
         ASSERT_NE(object, nullptr) << kind;
-        EXPECT_EQ(object->Id, 1000 + kind);
+        EXPECT_EQ(object->Id, ControlId(kind));
         EXPECT_EQ(object->Handle, control);
         EXPECT_EQ(object->ParentHandle, window);
         EXPECT_TRUE(object->Style & WS_CHILD);
@@ -266,7 +266,7 @@ TEST_F(EveryKindWindow, EveryControlHasItsClassIdentifierAndObject) {
         }
     }
     for (int inner : {40, 41, 42, 43})
-        EXPECT_NE(GetControlHandle(window, 1000 + inner), nullptr) << inner;
+        EXPECT_NE(GetControlHandle(window, ControlId(inner)), nullptr) << inner;
 }
 
 TEST_F(EveryKindWindow, TextAndButtonKindsGetTheirTextsAndStates) {
@@ -279,7 +279,8 @@ TEST_F(EveryKindWindow, TextAndButtonKindsGetTheirTextsAndStates) {
     EXPECT_EQ(TextOf(Control(KindGroupBox)), L"Group");
     EXPECT_EQ(BS_CENTER, GetWindowLongW(Control(KindGroupBox), GWL_STYLE) & BS_CENTER);
     EXPECT_EQ(SendMessageW(Control(KindCheckBox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, 1041), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, ControlId(41)), BM_GETCHECK, 0, 0),
+              BST_CHECKED);
     EXPECT_EQ(SendMessageW(Control(KindOptionButton), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(Control(KindListBox), LB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(SendMessageW(Control(KindComboBox), CB_GETCOUNT, 0, 0), 1);
@@ -293,7 +294,7 @@ TEST_F(EveryKindWindow, TextAndButtonKindsGetTheirTextsAndStates) {
     GetObjectW(picture->Pen, sizeof pen, &pen);
     EXPECT_EQ(pen.lopnStyle, (UINT)PS_DOT);
     const WindowObject *image = ObjectOf(KindImage);
-    EXPECT_GE(image->Picture, 65536u);
+    EXPECT_GE(image->Picture, FirstHandleValue);
     EXPECT_EQ(image->PictureType, 1);
 }
 
@@ -364,7 +365,7 @@ TEST_F(EveryKindWindow, StatusBarPartsEndAtTheSumOfTheirWidths) {
 }
 
 TEST_F(EveryKindWindow, ImageListHolderAndHeaderShareTheList) {
-    const HIMAGELIST images = (HIMAGELIST)GetControlHandle(window, 1000 + KindImageListHolder);
+    const HIMAGELIST images = (HIMAGELIST)GetControlHandle(window, ControlId(KindImageListHolder));
     ASSERT_NE(images, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(images), 2) << "an icon and a bitmap; one record is empty";
     EXPECT_EQ(ImageList_GetBkColor(images), CLR_NONE);
@@ -392,7 +393,7 @@ TEST_F(EveryKindWindow, RebarBandsHoldTheirChildrenInOrder) {
     band.cbSize = sizeof band;
     band.fMask = RBBIM_CHILD | RBBIM_ID | RBBIM_STYLE | RBBIM_HEADERSIZE;
     ASSERT_TRUE(SendMessageW(rebar, RB_GETBANDINFOW, 0, (LPARAM)&band));
-    EXPECT_EQ(band.hwndChild, (HWND)GetControlHandle(window, 1043)) << "found by its name";
+    EXPECT_EQ(band.hwndChild, (HWND)GetControlHandle(window, ControlId(43))) << "found by its name";
     EXPECT_EQ(band.wID, 1u);
     EXPECT_EQ(band.cxHeader, 10u);
     wchar_t text[16] = {};
@@ -468,7 +469,7 @@ TEST_F(EveryKindWindow, InnerWindowsPassThroughTheInnerProcedure) {
 }
 
 TEST_F(EveryKindWindow, ThreadEntryStartsItsThread) {
-    HANDLE thread = GetControlHandle(window, 1000 + KindThread);
+    HANDLE thread = GetControlHandle(window, ControlId(KindThread));
     ASSERT_NE(thread, nullptr);
     EXPECT_EQ(WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
     EXPECT_GE(ThreadParameterSum, 7);
@@ -482,7 +483,7 @@ TEST(Toolbar, StringsOnlyWhenSomeTextIsMoreThanABlank) {
     bar.ItemCount = 2;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
-    HWND toolbar = (HWND)GetControlHandle(window, 1001);
+    HWND toolbar = (HWND)GetControlHandle(window, ControlId(1));
     EXPECT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 2);
     wchar_t text[8];
     EXPECT_EQ(SendMessageW(toolbar, TB_GETSTRINGW, MAKEWPARAM(8, 0), (LPARAM)text), -1);
@@ -499,7 +500,7 @@ TEST(Toolbar, OneLongTextAddsEveryTextInOrderWithBlanksForEmptyOnes) {
     for (int round = 0; round < 2; ++round) {
         HWND window = (HWND)CreateFromTemplate(tools, nullptr, 0, nullptr);
         ASSERT_NE(window, nullptr);
-        HWND toolbar = (HWND)GetControlHandle(window, 1001);
+        HWND toolbar = (HWND)GetControlHandle(window, ControlId(1));
         const wchar_t *expected[] = {L"Open", L" ", L"S"};
         for (int i = 0; i < 3; ++i) {
             wchar_t text[16] = {};
@@ -541,7 +542,7 @@ TEST(Creation, DialogControlsTakeDialogUnitsAndTheDialogsFont) {
     button.Height = 14;
     HWND dialog = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(dialog, nullptr);
-    HWND control = GetDlgItem(dialog, 1003);
+    HWND control = GetDlgItem(dialog, ControlId(3));
     ASSERT_NE(control, nullptr);
     const WindowObject *object = ObjectFromHandle(control);
     RECT units = {10, 10, 50, 14};
@@ -600,7 +601,7 @@ TEST(Creation, ModalDialogOwnedByAControlDisablesTheMainWindow) {
     t.Window().Kind = KindDialog;
     t.Window().Id = 200;
     t.Window().EventProcedure = NotesTheMainWindowThenEnds;
-    EXPECT_EQ(7, CreateFromTemplate(t.Finish(), GetDlgItem(main, 1000), 1, nullptr));
+    EXPECT_EQ(7, CreateFromTemplate(t.Finish(), GetDlgItem(main, ControlId(0)), 1, nullptr));
     EXPECT_FALSE(MainEnabledDuringRun);
     EXPECT_TRUE(IsWindowEnabled(main)) << "and enables again after it";
     App->MainWindow = saved;
@@ -637,10 +638,11 @@ TEST(Creation, AutomaticOptionButtonWithIndexZeroIsClicked) {
     other.Style |= BS_AUTORADIOBUTTON;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
-    HWND clicked = (HWND)GetControlHandle(window, 1000);
+    HWND clicked = (HWND)GetControlHandle(window, ControlId(0));
     EXPECT_EQ(SendMessageW(clicked, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(ObjectFromHandle(clicked)->Value, 1);
-    EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, 1009), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, ControlId(9)), BM_GETCHECK, 0, 0),
+              BST_UNCHECKED);
     DestroyWindow(window);
 }
 
@@ -677,9 +679,9 @@ TEST(Threads, TheFortyNinthThreadIsSkippedAndEachGetsItsSettings) {
     EXPECT_EQ(ThreadCount, (int)MaxThreads);
     const ThreadRecord &last = ThreadTable[MaxThreads - 1];
     EXPECT_EQ(last.Window, window);
-    EXPECT_EQ(last.Id, 1100 + free - 1);
+    EXPECT_EQ(last.Id, ControlId(100 + free - 1));
     EXPECT_EQ(GetThreadPriority(last.Thread), THREAD_PRIORITY_IDLE);
-    EXPECT_EQ(GetControlHandle(window, 1100 + free), nullptr) << "the 49th has no thread";
+    EXPECT_EQ(GetControlHandle(window, ControlId(100 + free)), nullptr) << "the 49th has no thread";
     for (int i = guard.Saved; i < (int)MaxThreads; ++i)
         WaitForSingleObject(ThreadTable[i].Thread, 5000);
     EXPECT_EQ(ThreadRuns, free);
@@ -699,8 +701,8 @@ TEST(Threads, SuspendedThreadWaitsAndPriorityFollowsTheCode) {
     ThreadRuns = 0;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
-    HANDLE lateThread = GetControlHandle(window, 1001);
-    HANDLE busyThread = GetControlHandle(window, 1002);
+    HANDLE lateThread = GetControlHandle(window, ControlId(1));
+    HANDLE busyThread = GetControlHandle(window, ControlId(2));
     ASSERT_NE(lateThread, nullptr);
     ASSERT_NE(busyThread, nullptr);
     EXPECT_EQ(GetThreadPriority(lateThread), THREAD_PRIORITY_ABOVE_NORMAL);
@@ -727,12 +729,12 @@ TEST(ImageLists, FoundWithoutRegardToCaseInsideNestedContainers) {
     strip.Picture = 201;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
-    const HIMAGELIST deep = (HIMAGELIST)GetControlHandle(window, 1003);
-    const HIMAGELIST cut = (HIMAGELIST)GetControlHandle(window, 1004);
+    const HIMAGELIST deep = (HIMAGELIST)GetControlHandle(window, ControlId(3));
+    const HIMAGELIST cut = (HIMAGELIST)GetControlHandle(window, ControlId(4));
     EXPECT_EQ(ImageList_GetImageCount(cut), 3) << "cut from bitmap resource 201";
     ASSERT_NE(deep, nullptr);
     EXPECT_EQ(FindImageList(window, L"IMLDEEP"), deep);
-    EXPECT_EQ(FindImageList((HWND)GetControlHandle(window, 1001), L"imldeep"), deep);
+    EXPECT_EQ(FindImageList((HWND)GetControlHandle(window, ControlId(1)), L"imldeep"), deep);
     EXPECT_EQ(FindImageList(window, L"imlDee"), nullptr);
     EXPECT_EQ(FindImageList(nullptr, L"imlDeep"), nullptr);
     DestroyWindow(window);

@@ -5,6 +5,7 @@
 #include "runtime/templates/creation.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
+#include "runtime/base/text_copies.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"
 

@@ -25,7 +25,7 @@ struct BuiltWindow {
     explicit BuiltWindow(TemplateBuilder &builder)
         : Handle((HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr)) {}
     ~BuiltWindow() { DestroyWindow(Handle); }
-    HWND Control(int index) const { return GetDlgItem(Handle, 1000 + index); }
+    HWND Control(int index) const { return GetDlgItem(Handle, ControlId(index)); }
 };
 
 TEST(ColourRequests, ControlsGetTheirBrushAndTextColour) {
@@ -92,8 +92,8 @@ TEST(ScrollRequests, FromInsideGroupAndPictureBoxesReachTheWindow) {
     builder.Add(KindPushButton, 4, L"btnInPicture", L"Go");
     BuiltWindow window(builder);
     ASSERT_TRUE(IsWindow(window.Handle));
-    HWND horizontal = FindDescendant(window.Handle, 1001);
-    HWND vertical = FindDescendant(window.Handle, 1003);
+    HWND horizontal = FindDescendant(window.Handle, ControlId(1));
+    HWND vertical = FindDescendant(window.Handle, ControlId(3));
     ASSERT_TRUE(horizontal && vertical);
     // The scroll bar's own keyboard handling sends the request to its parent.
     SendMessageA(horizontal, WM_KEYDOWN, VK_RIGHT, 0);
@@ -106,13 +106,13 @@ TEST(ScrollRequests, FromInsideGroupAndPictureBoxesReachTheWindow) {
     EXPECT_EQ(SB_LINEDOWN, LOWORD(across->WParam));
     EXPECT_EQ(window.Handle, down->Window);
     EXPECT_EQ((LPARAM)vertical, down->LParam);
-    HWND button = FindDescendant(window.Handle, 1004);
+    HWND button = FindDescendant(window.Handle, ControlId(4));
     ASSERT_NE(nullptr, button);
     SendMessageA(button, BM_CLICK, 0, 0);
     const HeardMessage *click = FirstHeard(WM_COMMAND);
     ASSERT_NE(nullptr, click);
     EXPECT_EQ(window.Handle, click->Window);
-    EXPECT_EQ(MAKEWPARAM(1004, BN_CLICKED), click->WParam);
+    EXPECT_EQ(MAKEWPARAM(ControlId(4), BN_CLICKED), click->WParam);
     ResetRecorder();
 }
 
@@ -125,7 +125,7 @@ TEST(Cursors, ControlsShowTheirMousePointer) {
     rebar.MousePointer = 4;
     rebar.GripperPointer = 11;
     WindowObject &custom = builder.Add(KindLabel, 4, L"lblCustom", L"Custom");
-    custom.MousePointer = 14;
+    custom.MousePointer = CustomMousePointer;
     custom.MouseIcon = 100; // the test resources' icon
     BuiltWindow window(builder);
     ASSERT_TRUE(IsWindow(window.Handle));
@@ -194,7 +194,8 @@ TEST(CommandRequests, ToolbarCommandsRepaintTheToolbarOnly) {
         MSG msg;
         while (PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE)) {
         }
-        SendMessageA(window.Handle, WM_COMMAND, MAKEWPARAM(1000 + index, code), (LPARAM)control);
+        SendMessageA(window.Handle, WM_COMMAND, MAKEWPARAM(ControlId(index), code),
+                     (LPARAM)control);
         const bool waits = PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE);
         while (PeekMessageA(&msg, control, WM_PAINT, WM_PAINT, PM_REMOVE)) {
         }

@@ -38,7 +38,7 @@ struct DrawingWindow {
         DestroyWindow(Handle);
         ResetRecorder();
     }
-    HWND Control(int index) const { return FindDescendantOf(Handle, 1000 + index); }
+    HWND Control(int index) const { return FindDescendantOf(Handle, ControlId(index)); }
     static HWND FindDescendantOf(HWND window, int id) {
         for (HWND child = GetWindow(window, GW_CHILD); child;
              child = GetWindow(child, GW_HWNDNEXT)) {
@@ -106,7 +106,7 @@ TEST(ImageControl, SetImageHandsTheReplacedImageToTheCaller) {
     entry.Style |= SS_OWNERDRAW;
     entry.Picture = 201;
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
-    HWND image = GetDlgItem(window, 1000);
+    HWND image = GetDlgItem(window, ControlId(0));
     WindowObject *object = ObjectFromHandle(image);
     ASSERT_NE(nullptr, object);
     HGDIOBJ first = (HGDIOBJ)object->Picture;
@@ -145,7 +145,7 @@ TEST(Rebar, TransparentLabelsPaintAgainOverItsBands) {
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
-    HWND bar = GetDlgItem(window, 1000), over = GetDlgItem(bar, 1001);
+    HWND bar = GetDlgItem(window, ControlId(0)), over = GetDlgItem(bar, ControlId(1));
     ASSERT_TRUE(over);
     // The rebar alone is painted again: the label must follow by itself.
     RedrawWindow(bar, nullptr, nullptr,
@@ -172,7 +172,7 @@ TEST(PictureBox, PaintsItsCaptionInItsTextColour) {
     picture.Height = 30;
     HWND window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
-    HWND box = GetDlgItem(window, 1000);
+    HWND box = GetDlgItem(window, ControlId(0));
     ASSERT_TRUE(box);
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     Canvas canvas(150, 20);

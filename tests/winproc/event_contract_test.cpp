@@ -43,7 +43,7 @@ class EventContract : public testing::Test {
         Window = (HWND)CreateFromTemplate(Entries.data(), nullptr, 0, nullptr);
         return Window;
     }
-    HWND Control(int id) { return GetDlgItem(Window, id); }
+    HWND Control(int index) { return GetDlgItem(Window, ControlId(index)); }
     std::vector<WindowObject> Entries;
     HWND Window = nullptr;
     uint32_t UsedBefore = 0;
@@ -52,7 +52,7 @@ class EventContract : public testing::Test {
 
 TEST_F(EventContract, AnswerZeroGivesTheClassBehaviour) {
     ASSERT_TRUE(CreateWindowWithControls());
-    HWND button = Control(1000), check = Control(1001), text = Control(1002);
+    HWND button = Control(0), check = Control(1), text = Control(2);
     // A plain button and edit of the same classes answer the same.
     HWND plainButton = CreateWindowExA(0, "BUTTON", "Go", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 50, 20,
                                        Window, nullptr, nullptr, nullptr);
@@ -78,7 +78,7 @@ TEST_F(EventContract, AnswerZeroGivesTheClassBehaviour) {
 
 TEST_F(EventContract, NonZeroAnswerIsReturnedAndTheDefaultSkipped) {
     ASSERT_TRUE(CreateWindowWithControls());
-    HWND text = Control(1002);
+    HWND text = Control(2);
     EventAnswer = [&](HWND w, UINT m, WPARAM, LPARAM) -> LRESULT {
         if (w == text && m == WM_GETTEXTLENGTH) return 42;
         if (w == text && m == WM_CHAR) return 1; // swallow typing
@@ -188,7 +188,7 @@ TEST_F(EventContract, DialogHearsInitDialogWithItsParameterAndNeverWmCreate) {
     EXPECT_EQ(0, TimesHeard(WM_CREATE, Window));
     EXPECT_EQ(nullptr, ObjectFromHandle(Window)->PreviousProcedure);
     // Its controls are placed in dialog units of its font.
-    HWND button = GetDlgItem(Window, 1000);
+    HWND button = GetDlgItem(Window, ControlId(0));
     ASSERT_NE(nullptr, button);
     RECT mapped = {0, 0, 100, 18};
     MapDialogRect(Window, &mapped);
@@ -200,7 +200,7 @@ TEST_F(EventContract, DialogHearsInitDialogWithItsParameterAndNeverWmCreate) {
 
 TEST_F(EventContract, GetObjectAnswersForRuntimeWindowsOnly) {
     ASSERT_TRUE(CreateWindowWithControls());
-    HWND check = Control(1001);
+    HWND check = Control(1);
     EXPECT_EQ((LRESULT)ObjectFromHandle(Window), SendMessageA(Window, RTM_GETOBJECT, 0, 0));
     EXPECT_EQ((LRESULT)ObjectFromHandle(check), SendMessageA(check, RTM_GETOBJECT, 0, 0));
     EXPECT_NE(0, SendMessageA(check, RTM_GETOBJECT, 0, 0));
@@ -225,7 +225,7 @@ TEST_F(EventContract, SizeMinimisedRecordsNothing) {
 
 TEST_F(EventContract, NestedEditChangesAreNotDelivered) {
     ASSERT_TRUE(CreateWindowWithControls());
-    HWND text = Control(1002);
+    HWND text = Control(2);
     int changes = 0;
     EventAnswer = [&](HWND w, UINT m, WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (w == Window && m == WM_COMMAND && (HWND)lParam == text && HIWORD(wParam) == EN_CHANGE) {
@@ -244,14 +244,15 @@ TEST_F(EventContract, NestedEditChangesAreNotDelivered) {
     EXPECT_EQ(0, EditNotifyBusy);
     // The inner notification is answered 1 without calling anything.
     EditNotifyBusy = 1;
-    EXPECT_EQ(1, SendMessageA(Window, WM_COMMAND, MAKEWPARAM(1002, EN_CHANGE), (LPARAM)text));
+    EXPECT_EQ(1,
+              SendMessageA(Window, WM_COMMAND, MAKEWPARAM(ControlId(2), EN_CHANGE), (LPARAM)text));
     EditNotifyBusy = 0;
     EXPECT_EQ(1, changes);
 }
 
 TEST_F(EventContract, CaptionsAreCachedInTheObject) {
     ASSERT_TRUE(CreateWindowWithControls());
-    HWND button = Control(1000);
+    HWND button = Control(0);
     WindowObject *object = ObjectFromHandle(button);
     SetWindowTextA(button, "A longer caption");
     EXPECT_STREQ("A longer caption", (const char *)object->TextBuffer);
@@ -291,7 +292,7 @@ TEST_F(EventContract, ControlsHoldingChildrenReleaseThemAfterTheChildWindowsGo) 
         ResetRecorder();
         HWND window = (HWND)CreateFromTemplate(entries, nullptr, 0, nullptr);
         ASSERT_TRUE(IsWindow(window)) << "round " << round;
-        HWND held = GetDlgItem(GetDlgItem(window, 1001), 1002);
+        HWND held = GetDlgItem(GetDlgItem(window, ControlId(1)), ControlId(2));
         ASSERT_TRUE(IsWindow(held));
         EXPECT_EQ(UsedBefore + 9 * 8, ObjectTableUsed);
         DestroyWindow(window);
@@ -316,7 +317,7 @@ TEST(DialogFont, ControlsShareTheDialogsFontUntilTheDialogGoes) {
     ASSERT_TRUE(IsWindow(dialog));
     HFONT font = ObjectFromHandle(dialog)->Font;
     ASSERT_NE(nullptr, font);
-    HWND a = GetDlgItem(dialog, 1000), b = GetDlgItem(dialog, 1001);
+    HWND a = GetDlgItem(dialog, ControlId(0)), b = GetDlgItem(dialog, ControlId(1));
     EXPECT_EQ(font, ObjectFromHandle(a)->Font);
     EXPECT_EQ(font, ObjectFromHandle(b)->Font);
     DestroyWindow(a);
@@ -333,7 +334,7 @@ TEST(LabelCaption, IsMeasuredAgainWhenItChanges) {
     FinishTemplate(t);
     HWND window = (HWND)CreateFromTemplate(t.data(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(window));
-    HWND label = GetDlgItem(window, 1000);
+    HWND label = GetDlgItem(window, ControlId(0));
     WindowObject *object = ObjectFromHandle(label);
     EXPECT_EQ(0, object->CaptionHeight);
     SetWindowTextA(label, "Measured");

@@ -33,14 +33,14 @@ class InnerWindows : public testing::Test {
         extended.TabStop = 1;
         Window = (HWND)CreateFromTemplate(builder.Finish(), nullptr, 0, nullptr);
         ASSERT_TRUE(IsWindow(Window));
-        Combo = GetDlgItem(Window, 1000);
-        Address = GetDlgItem(Window, 1001);
+        Combo = GetDlgItem(Window, ControlId(0));
+        Address = GetDlgItem(Window, ControlId(1));
         COMBOBOXINFO info = {};
         info.cbSize = sizeof info;
         ASSERT_TRUE(GetComboBoxInfo(Combo, &info));
         ComboEdit = info.hwndItem;
         AddressField = GetWindow(Address, GW_CHILD);
-        Extended = GetDlgItem(Window, 1004);
+        Extended = GetDlgItem(Window, ControlId(4));
         ExtendedEdit = (HWND)SendMessageA(Extended, CBEM_GETEDITCONTROL, 0, 0);
         ASSERT_NE(nullptr, ExtendedEdit);
         ASSERT_NE(nullptr, ComboEdit);
@@ -61,10 +61,10 @@ class InnerWindows : public testing::Test {
         keys[VK_SHIFT] = 0;
         SetKeyboardState(keys);
     }
-    bool Clicked(int id) {
+    bool Clicked(int index) {
         for (const HeardMessage &m : Heard)
             if (m.Window == Window && m.Message == WM_COMMAND &&
-                m.WParam == MAKEWPARAM(id, BN_CLICKED))
+                m.WParam == MAKEWPARAM(ControlId(index), BN_CLICKED))
                 return true;
         return false;
     }
@@ -111,11 +111,11 @@ TEST_F(InnerWindows, TabMovesOnAndTheActiveControlFollowsTheFocus) {
 TEST_F(InnerWindows, EnterAndEscPressTheButtonsOrCloseTheList) {
     Key(ComboEdit, VK_RETURN);
     Key(AddressField, VK_ESCAPE);
-    EXPECT_TRUE(Clicked(1002) && Clicked(1003));
+    EXPECT_TRUE(Clicked(2) && Clicked(3));
     ResetRecorder();
     Key(AddressField, VK_RETURN);
     Key(ComboEdit, VK_ESCAPE);
-    EXPECT_TRUE(Clicked(1002) && Clicked(1003));
+    EXPECT_TRUE(Clicked(2) && Clicked(3));
 
     ResetRecorder();
     SendMessageA(Combo, CB_ADDSTRING, 0, (LPARAM) "one");
@@ -126,7 +126,7 @@ TEST_F(InnerWindows, EnterAndEscPressTheButtonsOrCloseTheList) {
     Key(ComboEdit, VK_RETURN);
     EXPECT_FALSE(SendMessageA(Combo, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_EQ(1, SendMessageA(Combo, CB_GETCURSEL, 0, 0));
-    EXPECT_FALSE(Clicked(1002));
+    EXPECT_FALSE(Clicked(2));
 
     FillAndSelectFirst(Extended);
     SetFocus(ExtendedEdit);
@@ -136,7 +136,7 @@ TEST_F(InnerWindows, EnterAndEscPressTheButtonsOrCloseTheList) {
     EXPECT_FALSE(SendMessageA(Extended, CB_GETDROPPEDSTATE, 0, 0));
     EXPECT_EQ(1, SendMessageA(Extended, CB_GETCURSEL, 0, 0));
     EXPECT_TRUE(IsChild(Extended, GetFocus())) << "the focus stays in the extended combo box";
-    EXPECT_FALSE(Clicked(1002));
+    EXPECT_FALSE(Clicked(2));
 }
 
 // Up and Down in the field change the selection, and the window hears of it.

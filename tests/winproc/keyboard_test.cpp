@@ -2,6 +2,7 @@
 // the default button.
 #include <gtest/gtest.h>
 
+#include "runtime/winproc/focus.h"
 #include "runtime/templates/creation.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"
@@ -32,11 +33,12 @@ class Keyboard : public testing::Test {
         DestroyWindow(Window);
         ResetRecorder();
     }
-    HWND Control(int id) { return GetDlgItem(Window, id); }
+    HWND Control(int index) { return GetDlgItem(Window, ControlId(index)); }
     void Key(HWND to, WPARAM key) { SendMessageA(to, WM_KEYDOWN, key, 0); }
-    const HeardMessage *Click(int id) {
+    const HeardMessage *Click(int index) {
         for (const HeardMessage &m : Heard)
-            if (m.Message == WM_COMMAND && m.WParam == MAKEWPARAM(id, BN_CLICKED)) return &m;
+            if (m.Message == WM_COMMAND && m.WParam == MAKEWPARAM(ControlId(index), BN_CLICKED))
+                return &m;
         return nullptr;
     }
     std::vector<WindowObject> Entries;
@@ -44,99 +46,99 @@ class Keyboard : public testing::Test {
 };
 
 TEST_F(Keyboard, FocusStartsOnTheFirstTabStopAndTabMovesOn) {
-    EXPECT_EQ(Control(1000), GetFocus());
-    Key(Control(1000), VK_TAB);
-    EXPECT_EQ(Control(1001), GetFocus());
-    EXPECT_EQ(Control(1001), ObjectFromHandle(Window)->ActiveControl);
-    Key(Control(1001), VK_DOWN); // arrows move between buttons
-    EXPECT_EQ(Control(1002), GetFocus());
-    Key(Control(1002), VK_TAB);
-    EXPECT_EQ(Control(1003), GetFocus());
-    Key(Control(1003), VK_TAB); // the last wraps to the first
-    EXPECT_EQ(Control(1000), GetFocus());
+    EXPECT_EQ(Control(0), GetFocus());
+    Key(Control(0), VK_TAB);
+    EXPECT_EQ(Control(1), GetFocus());
+    EXPECT_EQ(Control(1), ObjectFromHandle(Window)->ActiveControl);
+    Key(Control(1), VK_DOWN); // arrows move between buttons
+    EXPECT_EQ(Control(2), GetFocus());
+    Key(Control(2), VK_TAB);
+    EXPECT_EQ(Control(3), GetFocus());
+    Key(Control(3), VK_TAB); // the last wraps to the first
+    EXPECT_EQ(Control(0), GetFocus());
     // A disabled control is passed over.
-    EnableWindow(Control(1001), FALSE);
-    Key(Control(1000), VK_TAB);
-    EXPECT_EQ(Control(1002), GetFocus());
+    EnableWindow(Control(1), FALSE);
+    Key(Control(0), VK_TAB);
+    EXPECT_EQ(Control(2), GetFocus());
 }
 
 TEST_F(Keyboard, FocusedPushButtonShowsTheDefaultLook) {
-    EXPECT_NE(0, GetWindowLongA(Control(1000), GWL_STYLE) & BS_DEFPUSHBUTTON);
-    SetFocus(Control(1002));
-    EXPECT_EQ(0, GetWindowLongA(Control(1000), GWL_STYLE) & BS_DEFPUSHBUTTON);
-    SetFocus(Control(1003));
-    EXPECT_NE(0, GetWindowLongA(Control(1003), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    EXPECT_NE(0, GetWindowLongA(Control(0), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    SetFocus(Control(2));
+    EXPECT_EQ(0, GetWindowLongA(Control(0), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    SetFocus(Control(3));
+    EXPECT_NE(0, GetWindowLongA(Control(3), GWL_STYLE) & BS_DEFPUSHBUTTON);
 }
 
 TEST_F(Keyboard, EnterPressesTheFocusedButtonAndEscTheCancelButton) {
-    SetFocus(Control(1000));
-    Key(Control(1000), VK_RETURN);
-    const HeardMessage *click = Click(1000);
+    SetFocus(Control(0));
+    Key(Control(0), VK_RETURN);
+    const HeardMessage *click = Click(0);
     ASSERT_NE(nullptr, click);
-    EXPECT_EQ((LPARAM)Control(1000), click->LParam);
-    Key(Control(1002), VK_ESCAPE);
-    EXPECT_NE(nullptr, Click(1003));
+    EXPECT_EQ((LPARAM)Control(0), click->LParam);
+    Key(Control(2), VK_ESCAPE);
+    EXPECT_NE(nullptr, Click(3));
     // The carriage return and tab characters are not typed into a text box.
-    SendMessageA(Control(1002), WM_CHAR, '\r', 0);
-    SendMessageA(Control(1002), WM_CHAR, '\t', 0);
+    SendMessageA(Control(2), WM_CHAR, '\r', 0);
+    SendMessageA(Control(2), WM_CHAR, '\t', 0);
     char text[16] = {};
-    GetWindowTextA(Control(1002), text, sizeof text);
+    GetWindowTextA(Control(2), text, sizeof text);
     EXPECT_STREQ("abc", text);
 }
 
 TEST_F(Keyboard, DefaultButtonAnswersDmGetDefIdAndEnter) {
-    EXPECT_EQ(1, SendMessageA(Window, DM_SETDEFID, 1003, 0));
-    EXPECT_EQ(MAKELONG(1003, DC_HASDEFID), SendMessageA(Window, DM_GETDEFID, 0, 0));
-    SetFocus(Control(1002));
-    Key(Control(1002), VK_RETURN);
-    EXPECT_NE(nullptr, Click(1003)) << "Enter in a text box presses the default button";
+    EXPECT_EQ(1, SendMessageA(Window, DM_SETDEFID, ControlId(3), 0));
+    EXPECT_EQ(MAKELONG(ControlId(3), DC_HASDEFID), SendMessageA(Window, DM_GETDEFID, 0, 0));
+    SetFocus(Control(2));
+    Key(Control(2), VK_RETURN);
+    EXPECT_NE(nullptr, Click(3)) << "Enter in a text box presses the default button";
     ResetRecorder();
-    EnableWindow(Control(1003), FALSE);
-    Key(Control(1002), VK_RETURN);
-    Key(Control(1002), VK_ESCAPE);
-    EXPECT_EQ(nullptr, Click(1003)) << "no key presses a disabled button";
+    EnableWindow(Control(3), FALSE);
+    Key(Control(2), VK_RETURN);
+    Key(Control(2), VK_ESCAPE);
+    EXPECT_EQ(nullptr, Click(3)) << "no key presses a disabled button";
     EXPECT_EQ(1, SendMessageA(Window, DM_SETDEFID, 0, 0));
     EXPECT_EQ(0, SendMessageA(Window, DM_GETDEFID, 0, 0));
 }
 
 TEST_F(Keyboard, MnemonicsClickButtonsWhateverTheCaseTyped) {
-    EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(1001), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(1), BM_GETCHECK, 0, 0));
     SendMessageA(Window, WM_SYSCOMMAND, SC_KEYMENU, 'c');
-    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(1001), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(1), BM_GETCHECK, 0, 0));
     SendMessageA(Window, WM_SYSCOMMAND, SC_KEYMENU, 'G');
-    EXPECT_NE(nullptr, Click(1000));
+    EXPECT_NE(nullptr, Click(0));
     // A key without a mnemonic changes nothing.
     SendMessageA(Window, WM_SYSCOMMAND, SC_KEYMENU, 'z');
-    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(1001), BM_GETCHECK, 0, 0));
+    EXPECT_EQ(BST_CHECKED, SendMessageA(Control(1), BM_GETCHECK, 0, 0));
 }
 
 TEST_F(Keyboard, ShiftTabAndUpOrLeftArrowsMoveBackwards) {
-    SetFocus(Control(1002));
+    SetFocus(Control(2));
     BYTE keys[256];
     GetKeyboardState(keys);
     keys[VK_SHIFT] = 0x80;
     SetKeyboardState(keys);
-    Key(Control(1002), VK_TAB);
+    Key(Control(2), VK_TAB);
     HWND afterShiftTab = GetFocus();
-    SetFocus(Control(1000));
-    Key(Control(1000), VK_TAB);
+    SetFocus(Control(0));
+    Key(Control(0), VK_TAB);
     HWND afterShiftTabOnFirst = GetFocus();
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
-    EXPECT_EQ(Control(1001), afterShiftTab);
-    EXPECT_EQ(Control(1003), afterShiftTabOnFirst) << "the first wraps to the last";
-    SetFocus(Control(1001));
-    Key(Control(1001), VK_UP);
-    EXPECT_EQ(Control(1000), GetFocus());
-    Key(Control(1000), VK_UP);
-    EXPECT_EQ(Control(1003), GetFocus());
-    SetFocus(Control(1003));
-    Key(Control(1003), VK_LEFT);
-    EXPECT_EQ(Control(1002), GetFocus()) << "the text box before the button";
+    EXPECT_EQ(Control(1), afterShiftTab);
+    EXPECT_EQ(Control(3), afterShiftTabOnFirst) << "the first wraps to the last";
+    SetFocus(Control(1));
+    Key(Control(1), VK_UP);
+    EXPECT_EQ(Control(0), GetFocus());
+    Key(Control(0), VK_UP);
+    EXPECT_EQ(Control(3), GetFocus());
+    SetFocus(Control(3));
+    Key(Control(3), VK_LEFT);
+    EXPECT_EQ(Control(2), GetFocus()) << "the text box before the button";
 }
 
 TEST_F(Keyboard, KeyPreviewWindowHearsItsControlsKeysFirst) {
-    HWND text = Control(1002);
+    HWND text = Control(2);
     SendMessageA(text, WM_KEYDOWN, 'X', 0);
     SendMessageA(text, WM_CHAR, 'x', 0);
     EXPECT_EQ(0, TimesHeard(WM_KEYDOWN, text) + TimesHeard(WM_CHAR, text))
@@ -159,7 +161,7 @@ TEST_F(Keyboard, KeyPreviewWindowHearsItsControlsKeysFirst) {
 }
 
 TEST_F(Keyboard, KeyAnsweredByAPreviewingWindowIsKeptFromTheControlsProcedure) {
-    HWND text = Control(1002);
+    HWND text = Control(2);
     ObjectFromHandle(Window)->KeyPreview = 1;
     ObjectFromHandle(text)->EventProcedure = RecordingEventProcedure;
     EventAnswer = [](HWND, UINT, WPARAM key, LPARAM) -> LRESULT { return key == VK_F2; };
@@ -172,26 +174,27 @@ TEST_F(Keyboard, KeyAnsweredByAPreviewingWindowIsKeptFromTheControlsProcedure) {
 }
 
 TEST_F(Keyboard, DefaultLookGoesWithDeactivationAndComesBack) {
-    auto looksDefault = [&](int id) {
-        return (GetWindowLongA(Control(id), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
+    auto looksDefault = [&](int index) {
+        return (GetWindowLongA(Control(index), GWL_STYLE) & BS_DEFPUSHBUTTON) != 0;
     };
-    SendMessageA(Window, DM_SETDEFID, 1003, 0);
-    SetFocus(Control(1002));
-    ASSERT_TRUE(looksDefault(1003));
+    SendMessageA(Window, DM_SETDEFID, ControlId(3), 0);
+    SetFocus(Control(2));
+    ASSERT_TRUE(looksDefault(3));
     SendMessageA(Window, WM_NCACTIVATE, FALSE, 0);
-    EXPECT_FALSE(looksDefault(1003));
+    EXPECT_FALSE(looksDefault(3));
     SendMessageA(Window, WM_NCACTIVATE, TRUE, 0);
-    EXPECT_TRUE(looksDefault(1003));
-    EXPECT_EQ(Control(1002), GetFocus());
+    EXPECT_TRUE(looksDefault(3));
+    EXPECT_EQ(Control(2), GetFocus());
 
-    SetFocus(Control(1000)); // a focused push button has the look itself
-    ASSERT_TRUE(looksDefault(1000));
+    SetFocus(Control(0)); // a focused push button has the look itself
+    ASSERT_TRUE(looksDefault(0));
     SendMessageA(Window, WM_NCACTIVATE, FALSE, 0);
-    EXPECT_FALSE(looksDefault(1000));
-    EXPECT_FALSE(looksDefault(1003));
+    EXPECT_FALSE(looksDefault(0));
+    EXPECT_FALSE(looksDefault(3));
     SendMessageA(Window, WM_NCACTIVATE, TRUE, 0);
-    EXPECT_TRUE(looksDefault(1000));
-    EXPECT_EQ(1003, LOWORD(SendMessageA(Window, DM_GETDEFID, 0, 0))) << "the default is kept";
+    EXPECT_TRUE(looksDefault(0));
+    EXPECT_EQ(ControlId(3), LOWORD(SendMessageA(Window, DM_GETDEFID, 0, 0)))
+        << "the default is kept";
 }
 
 // Windows built from a TemplateBuilder, shown so that they can hold the focus.
@@ -206,8 +209,36 @@ struct ShownWindow {
         DestroyWindow(Handle);
         ResetRecorder();
     }
-    HWND Control(int index) const { return GetDlgItem(Handle, 1000 + index); }
+    HWND Control(int index) const { return GetDlgItem(Handle, ControlId(index)); }
 };
+
+// The search alone: what qualifies without and with arrow keys, which way it
+// goes, and what it does with option buttons.
+TEST(FocusSearch, ArrowsClickTheOptionTheyReachAndTheCheckedOneIsPreferred) {
+    ResetRecorder();
+    TemplateBuilder builder(3);
+    builder.Add(KindTextBox, 0, L"txtFirst", L"").TabStop = 1;
+    WindowObject &first = builder.Add(KindOptionButton, 1, L"optA", L"A");
+    first.Style |= BS_AUTORADIOBUTTON;
+    first.TabStop = 1;
+    builder.Add(KindOptionButton, 2, L"optB", L"B").Style |= BS_AUTORADIOBUTTON;
+    ShownWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    HWND text = window.Control(0), a = window.Control(1), b = window.Control(2);
+    auto checked = [](HWND option) {
+        return SendMessageA(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+    EXPECT_EQ(text, FindFocusableControl(window.Handle, 2, {})) << "B has no TabStop: wrapped";
+    EXPECT_EQ(a, FindFocusableControl(window.Handle, -1, {.Backwards = true}));
+    EXPECT_FALSE(checked(a) || checked(b)) << "Tab clicks nothing";
+    EXPECT_EQ(b, FindFocusableControl(window.Handle, 2, {.ArrowMode = true}));
+    EXPECT_TRUE(checked(b)) << "an arrow key clicks the option it reaches";
+    EXPECT_EQ(b, FindFocusableControl(window.Handle, 1, {.PreferChecked = true}))
+        << "the checked option of A's group";
+    EXPECT_EQ(text, FindFocusableControl(window.Handle, 0, {.PreferChecked = true}));
+    EXPECT_EQ(a, FindFocusableControl(window.Handle, 1, {.Backwards = true, .ArrowMode = true}));
+    EXPECT_TRUE(checked(a) && !checked(b));
+}
 
 TEST(ContainerKeys, EnterOnAButtonInsideAGroupBoxPressesThatButton) {
     ResetRecorder();
@@ -219,12 +250,12 @@ TEST(ContainerKeys, EnterOnAButtonInsideAGroupBoxPressesThatButton) {
     fallback.IsDefault = 1;
     ShownWindow window(builder);
     ASSERT_TRUE(IsWindow(window.Handle));
-    HWND inside = FindDescendant(window.Handle, 1001);
+    HWND inside = FindDescendant(window.Handle, ControlId(1));
     ASSERT_NE(nullptr, inside);
     SendMessageA(inside, WM_KEYDOWN, VK_RETURN, 0);
     const HeardMessage *click = FirstHeard(WM_COMMAND);
     ASSERT_NE(nullptr, click);
-    EXPECT_EQ(MAKEWPARAM(1001, BN_CLICKED), click->WParam);
+    EXPECT_EQ(MAKEWPARAM(ControlId(1), BN_CLICKED), click->WParam);
     EXPECT_EQ((LPARAM)inside, click->LParam);
 }
 
@@ -301,7 +332,7 @@ TEST(ContainerKeys, TabMnemonicSelectsTheTabWithItsNotices) {
     std::vector<UINT> codes;
     EventAnswer = [&](HWND to, UINT message, WPARAM id, LPARAM lParam) -> LRESULT {
         const NMHDR *header = (const NMHDR *)lParam;
-        if (to == window.Handle && message == WM_NOTIFY && id == 1001 &&
+        if (to == window.Handle && message == WM_NOTIFY && id == ControlId(1) &&
             header->hwndFrom == window.Control(1))
             codes.push_back(header->code);
         return 0;

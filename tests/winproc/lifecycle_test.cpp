@@ -115,7 +115,7 @@ TEST_F(Lifecycle, ModalWindowDisablesItsOwnerUntilItEnds) {
 }
 
 // Ending a modal window destroys the modal window it owns, whose run ends
-// with 2 inside the outer run; the outer run still returns its own result.
+// with ModalDestroyed inside the outer run; the outer run still returns its own result.
 TEST_F(Lifecycle, NestedModalRunsKeepTheirOwnResults) {
     ASSERT_TRUE(CreateOwner());
     std::vector<WindowObject> innerEntries = {WindowEntry(KindWindow, L"Inner", 0)};
@@ -152,7 +152,7 @@ TEST_F(Lifecycle, ClosingAModalWindowEndsItsRun) {
         return 0;
     };
     Create(false, Owner, 1);
-    EXPECT_EQ(0, ModalReturn) << "the EventProcedure's answer to WM_CLOSE";
+    EXPECT_EQ(ModalClosed, ModalReturn) << "closed, not refused";
     EXPECT_FALSE(IsWindow(modal));
     EXPECT_TRUE(IsWindowEnabled(Owner));
 }
@@ -193,7 +193,7 @@ TEST_F(Lifecycle, ModalWindowRefusedAtCreationReturnsAtOnce) {
         return 0;
     };
     Create(false, Owner, 1);
-    // Destroying a window that runs modally ends its run with 2 (IDCANCEL).
+    // Destroying a window that runs modally ends its run with ModalDestroyed (IDCANCEL).
     EXPECT_EQ(IDCANCEL, ModalReturn);
     EXPECT_FALSE(IsWindow(modal));
     EXPECT_TRUE(IsWindowEnabled(Owner));

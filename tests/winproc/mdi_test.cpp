@@ -73,7 +73,7 @@ TEST_F(Mdi, FrameGetsItsClientAndChildrenOpenInside) {
     EXPECT_EQ(client, GetParent(child));
     EXPECT_NE(0, GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_MDICHILD);
     EXPECT_EQ(child, (HWND)SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
-    EXPECT_TRUE(IsWindow(GetDlgItem(child, 1000)));
+    EXPECT_TRUE(IsWindow(GetDlgItem(child, ControlId(0))));
     EXPECT_GE(TimesHeard(WM_MDIACTIVATE, child), 1);
 
     // A child opened while the active one is maximised is the maximised one.
@@ -172,7 +172,7 @@ TEST_F(Mdi, ClientWithoutChildrenPassesTheFocusToTheFramesControl) {
     FinishTemplate(Frame);
     HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(frame));
-    HWND button = GetDlgItem(frame, 1000);
+    HWND button = GetDlgItem(frame, ControlId(0));
     ASSERT_TRUE(button);
     SetFocus(frame);
     SetFocus(ObjectFromHandle(frame)->MdiClient);
