@@ -3,7 +3,7 @@
 // DefWindowProc.
 #include "bench/benchmarks.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/template_builder.h"

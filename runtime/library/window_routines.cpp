@@ -1,6 +1,7 @@
 // Window routines for applications: the wait cursor, cue banners and redrawing.
 #include "runtime/library/window_routines.h"
-#include "runtime/winproc/cursors.h"
+#include "runtime/winproc/cursor_messages.h"
+#include "runtime/base/repaint.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 

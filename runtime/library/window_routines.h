@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include "runtime/base/repaint.h"
-#include "runtime/winproc/message_runs.h"
 
 // Shows the wait cursor and captures the mouse for window until EndWait; a
 // window that held the capture before gets it back then. Calls do not nest.

@@ -1,11 +1,12 @@
 // The font setters: one field of the font changes, then the font is made
 // again. A dialog box shares its font with its controls.
-#include "runtime/properties/properties.h"
+#include "runtime/properties/font_setters.h"
+#include "runtime/templates/appearance.h"
 #include "runtime/properties/setter_support.h"
 #include "runtime/painting/painting.h"
-#include "runtime/templates/appearance.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
+#include "runtime/base/repaint.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"

@@ -1,9 +1,10 @@
 // The position and size setters, in the object's scale units, and docking,
 // automatic size and the drop-down size of combo boxes.
-#include "runtime/properties/properties.h"
+#include "runtime/properties/geometry_setters.h"
 #include "runtime/properties/setter_support.h"
 #include "runtime/layout/layout.h"
 #include "runtime/base/kinds.h"
+#include "runtime/base/repaint.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/units.h"
 

@@ -1,12 +1,14 @@
 // The property setters of colours, pens, pictures, icons and cursors, and of
 // the shown state: visibility, window state, enabled, focus and default.
-#include "runtime/properties/properties.h"
+#include "runtime/properties/setters.h"
+#include "runtime/templates/appearance.h"
+#include "runtime/templates/shown_state.h"
+#include "runtime/templates/window_resources.h"
 #include "runtime/properties/readers.h"
 #include "runtime/properties/setter_support.h"
-#include "runtime/templates/appearance.h"
-#include "runtime/templates/resources.h"
 #include "runtime/layout/layout.h"
 #include "runtime/base/kinds.h"
+#include "runtime/base/repaint.h"
 #include "runtime/base/text_form.h"
 
 // The object's change, or 0 for a window without an object.

@@ -1,9 +1,10 @@
 // The setters of texts, text boxes, reading order, layout direction and
 // scroll bars of windows and text boxes.
-#include "runtime/properties/properties.h"
+#include "runtime/properties/text_setters.h"
 #include "runtime/properties/setter_support.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
+#include "runtime/base/repaint.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
 

@@ -1,8 +1,8 @@
 // The range and value setters of scroll bars, progress bars, trackbars,
 // up-downs, check boxes and option buttons.
-#include "runtime/properties/properties.h"
+#include "runtime/properties/value_setters.h"
+#include "runtime/templates/create_controls.h"
 #include "runtime/properties/setter_support.h"
-#include "runtime/templates/appearance.h"
 #include "runtime/base/text_form.h"
 
 #include <commctrl.h>

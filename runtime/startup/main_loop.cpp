@@ -1,7 +1,7 @@
 // The main window's run and what follows it: the message loop until the quit
 // message, and the release of everything the runtime holds.
 #include "runtime/startup/startup.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/templates/template_list.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"

@@ -1,7 +1,7 @@
 // The runtime's seven window classes and the search for a previous instance.
 #include "runtime/startup/startup.h"
 #include "runtime/winproc/creation_knot.h"
-#include "runtime/winproc/window_proc.h"
+#include "runtime/winproc/inner_procedures.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"

@@ -1,7 +1,5 @@
-// Fonts, colours, pens, images and the shown state of windows and controls.
-// The Change… routines change one field of an object and make its window
-// show it; creation applies a template's values with them, the window
-// procedure re-applies them, and the property setters are built on them.
+// Appearance: fonts, colours, images and pens of windows and controls, and
+// the appearance a control takes from its template.
 #pragma once
 
 #include <windows.h>
@@ -14,20 +12,25 @@
 // at the resolution of window's context (the screen's without a window), or
 // as on a 96-dpi screen with fixedScale.
 HFONT CreateFontFromFields(HWND window, const WindowObject *fields, int fixedScale);
+
 // The point-size rule alone: the (negative) font height.
 int FontHeightForSize(int dotsPerInch, int size, int divisor);
+
 // Replaces the object's font with one made from its font fields; the window
 // is not redrawn.
 void RebuildFont(WindowObject *object, int fixedScale);
+
 // Font, colours and images of one control, from its template fields.
 void ApplyControlAppearance(HWND ownerWindow, WindowObject *object);
 
 // A colour code resolved to a colour, or (wantBrush) to a brush; the kinds
 // that take their colours by message never get a brush.
 uintptr_t ResolveColour(WindowObject *object, int32_t colourCode, int wantBrush);
+
 // BackColor from BackColorSetting (not -1), and either the background
 // brush or, for the kinds that take colours by message, the colour sent.
 void ApplyBackColour(WindowObject *object);
+
 // Sends ForeColor to the kinds that take their text or bar colour by message.
 void SendForeColour(const WindowObject *object);
 
@@ -40,16 +43,11 @@ void RecordPictureSize(WindowObject *object);
 int ChangeBackColor(WindowObject *object, HWND window, int32_t colourCode);
 int ChangeForeColor(WindowObject *object, HWND window, int32_t colourCode);
 int ChangePenStyle(WindowObject *object, HWND window, int32_t style);
+
 // Releases the picture it replaces.
 int ChangePicture(WindowObject *object, HWND window, uintptr_t image);
+
 // Installs a picture (loading a resource number) and hands back the image it
 // replaces, which the caller then owns: a handle, or 0 when there was none,
 // it was a number that never loaded, or the same image was set again.
 ImageRef InstallPicture(WindowObject *object, HWND window, uintptr_t image);
-// Starts the window's timer; the timer identifier, or 0 when it is stopped.
-int ChangeTimerInterval(WindowObject *object, HWND window, int32_t milliseconds);
-int ChangeWindowState(WindowObject *object, HWND window, int32_t state);
-int ChangeEnabled(WindowObject *object, HWND window, int32_t enabled);
-
-// Gives a scroll bar control its object's range, page and position.
-void ShowScrollBarState(HWND window, const WindowObject *object);

@@ -1,8 +1,7 @@
 // The items of toolbars, status bars, tab controls, image-list holders and
 // headers, given to the controls right after they are created, and the
 // image lists of the holders found by name.
-#include "runtime/templates/control_parts.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/control_items.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"

@@ -1,9 +1,11 @@
 // CreateControls: the controls of a window or container, created in
 // template order, given their initial settings, bound and subclassed; and
 // the threads that thread entries start in place of a control.
+#include "runtime/templates/create_controls.h"
 #include "runtime/templates/appearance.h"
-#include "runtime/templates/control_parts.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/control_items.h"
+#include "runtime/templates/create_from_template.h"
+#include "runtime/templates/rebar_bands.h"
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/layout/layout.h"
 #include "runtime/base/event_contract.h"

@@ -1,8 +1,8 @@
 // CreateFromTemplate and BuildChildObjects: window objects copied from a
 // template and the window created in one of its four ways, through
 // CreateWindowEx in the active form.
-#include "runtime/templates/appearance.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
+#include "runtime/templates/shown_state.h"
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/layout/layout.h"
 #include "runtime/base/event_contract.h"

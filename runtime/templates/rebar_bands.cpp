@@ -1,7 +1,8 @@
 // InsertRebarBands: the bands of a rebar, made from its item records once
 // its child controls exist.
-#include "runtime/templates/control_parts.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/rebar_bands.h"
+#include "runtime/templates/control_items.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"

@@ -1,9 +1,12 @@
 // SetUpWindow: a window finished at its WM_CREATE or WM_INITDIALOG, from its
 // menu and tooltips to its controls.
+#include "runtime/templates/set_up_window.h"
 #include "runtime/templates/appearance.h"
-#include "runtime/templates/creation.h"
-#include "runtime/templates/resources.h"
+#include "runtime/templates/create_controls.h"
+#include "runtime/templates/create_from_template.h"
+#include "runtime/templates/shown_state.h"
 #include "runtime/layout/layout.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"

@@ -1,7 +1,7 @@
 // The application's templates by name: RegisterTemplate, FindTemplate and
 // OpenWindow.
 #include "runtime/templates/template_list.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"

@@ -1,4 +1,5 @@
-// The templates an application registers, found and opened by name.
+// The application's templates by name: RegisterTemplate, FindTemplate and
+// OpenWindow.
 #pragma once
 
 #include <windows.h>

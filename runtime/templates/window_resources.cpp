@@ -1,5 +1,6 @@
 // What a window owns, released at its destruction.
-#include "runtime/templates/resources.h"
+#include "runtime/templates/window_resources.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"

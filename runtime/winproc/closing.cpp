@@ -1,7 +1,7 @@
 // Closing a window: the EventProcedure may refuse; otherwise the window is
 // hidden, a modal run ends or the window is destroyed.
-#include "runtime/winproc/handlers.h"
-#include "runtime/winproc/message_runs.h"
+#include "runtime/winproc/closing.h"
+#include "runtime/winproc/modal_run.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/object_table.h"

@@ -1,10 +1,13 @@
-// Routing of WM_COMMAND and WM_NOTIFY in windows: nested edit notifications,
-// empty combo boxes, toolbars and rebars, then the window's EventProcedure.
-#include "runtime/winproc/handlers.h"
-#include "runtime/winproc/message_runs.h"
-#include "runtime/winproc/window_proc.h"
+// Commands: WM_COMMAND and WM_NOTIFY by the receiver's kind (in windows:
+// nested edit notifications, empty combo boxes, toolbars and rebars, then
+// the window's EventProcedure), and system commands.
+#include "runtime/winproc/command_routing.h"
+#include "runtime/winproc/keyboard.h"
+#include "runtime/winproc/modal_run.h"
 #include "runtime/layout/layout.h"
 #include "runtime/base/event_contract.h"
+#include "runtime/base/kinds.h"
+#include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
@@ -74,4 +77,28 @@ LRESULT OnWindowCommand(WindowObject *object, const WindowMessage &m) {
     LRESULT result = CallEventProcedure(object, m);
     if (result || !IsWindow(window)) return result;
     return WindowDefaultProcessing(object, m);
+}
+
+LRESULT OnCommand(WindowObject *object, const WindowMessage &m) {
+    const int kind = object->Kind;
+    if (IsWindowKind(kind)) return OnWindowCommand(object, m);
+    if (IsContainerKind(kind)) return OnContainerCommand(object, m);
+    return PreviousProcessing(object, m);
+}
+
+LRESULT OnContainerCommand(WindowObject *object, const WindowMessage &m) {
+    LRESULT result = CallEventProcedure(object, m);
+    if (result) return result;
+    return SendMessageAW(GetParent(m.Window), m.Code, m.WParam, m.LParam);
+}
+
+LRESULT OnSysCommand(WindowObject *object, const WindowMessage &m) {
+    const WPARAM command = m.WParam & SystemCommandMask;
+    if (command == SC_KEYMENU) return OnKeyMenu(object, m);
+    switch (command) {
+    case SC_MINIMIZE: object->WindowState = WindowMinimised; break;
+    case SC_MAXIMIZE: object->WindowState = WindowMaximised; break;
+    case SC_RESTORE: object->WindowState = WindowNormal; break;
+    }
+    return EventThenDefault(object, m);
 }

@@ -1,7 +1,6 @@
 // Hover tracking, hyperlink labels, the choice of the mouse cursor and the
 // busy state with its wait cursor.
-#include "runtime/winproc/cursors.h"
-#include "runtime/winproc/handlers.h"
+#include "runtime/winproc/cursor_messages.h"
 #include "runtime/templates/appearance.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"

@@ -1,10 +1,11 @@
 // Destruction: a window's or control's resources at WM_DESTROY, and the
 // release of its object (controls at WM_DESTROY, windows at WM_NCDESTROY).
+#include "runtime/winproc/destruction.h"
 #include "runtime/winproc/creation_knot.h"
-#include "runtime/winproc/handlers.h"
-#include "runtime/winproc/message_runs.h"
-#include "runtime/templates/creation.h"
-#include "runtime/templates/resources.h"
+#include "runtime/winproc/modal_run.h"
+#include "runtime/templates/control_items.h"
+#include "runtime/templates/window_resources.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"

@@ -1,8 +1,9 @@
 // The runtime's other window procedures: the MDI client and the inner windows
 // of combo boxes and IP address boxes.
+#include "runtime/winproc/inner_procedures.h"
 #include "runtime/winproc/creation_knot.h"
-#include "runtime/winproc/handlers.h"
-#include "runtime/winproc/window_proc.h"
+#include "runtime/winproc/cursor_messages.h"
+#include "runtime/winproc/keyboard.h"
 #include "runtime/painting/painting.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/messages.h"

@@ -1,7 +1,7 @@
 // The keyboard interface of a dialog box for runtime windows: Tab and arrow
 // navigation, Enter and Esc, mnemonics, key preview and the default button.
+#include "runtime/winproc/keyboard.h"
 #include "runtime/winproc/focus.h"
-#include "runtime/winproc/handlers.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"
 #include "runtime/base/messages.h"

@@ -1,7 +1,7 @@
 // The layout rows of the window procedure: moves and sizes are recorded and
 // docked controls laid out again.
-#include "runtime/winproc/handlers.h"
-#include "runtime/templates/creation.h"
+#include "runtime/winproc/layout_messages.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/layout/layout.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/kinds.h"

@@ -1,9 +1,9 @@
 // Modal runs: the message loop of a window run modally, the one way such a
 // run ends, and the processing of waiting messages.
+#include "runtime/winproc/modal_run.h"
 #include "runtime/winproc/creation_knot.h"
-#include "runtime/winproc/cursors.h"
-#include "runtime/winproc/message_runs.h"
-#include "runtime/templates/appearance.h"
+#include "runtime/winproc/cursor_messages.h"
+#include "runtime/templates/shown_state.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"

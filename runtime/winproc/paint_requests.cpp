@@ -1,7 +1,7 @@
 // Colour and paint requests: controls get their own colours, brushes and
 // fonts; windows and boxes erase in their background colour.
-#include "runtime/winproc/cursors.h"
-#include "runtime/winproc/handlers.h"
+#include "runtime/winproc/paint_requests.h"
+#include "runtime/winproc/cursor_messages.h"
 #include "runtime/templates/appearance.h"
 #include "runtime/painting/owner_drawn.h"
 #include "runtime/painting/painting.h"

@@ -2,7 +2,6 @@
 // message to the handler of its row.
 #include "runtime/winproc/creation_knot.h"
 #include "runtime/winproc/handlers.h"
-#include "runtime/winproc/window_proc.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"

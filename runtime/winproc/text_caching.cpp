@@ -1,5 +1,5 @@
 // The object's private copy of its caption, kept at every WM_SETTEXT.
-#include "runtime/winproc/handlers.h"
+#include "runtime/winproc/text_caching.h"
 #include "runtime/layout/layout.h"
 #include "runtime/painting/painting.h"
 #include "runtime/base/event_contract.h"

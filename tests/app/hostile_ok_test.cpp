@@ -9,7 +9,7 @@
 
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/window_object.h"
 #include "tests/app/language_texts.h"
 #include "tests/support/machine_state.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "runtime/templates/creation.h"
-#include "runtime/templates/resources.h"
+#include "runtime/templates/create_from_template.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"

@@ -6,8 +6,8 @@
 
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/templates/creation.h"
-#include "runtime/templates/resources.h"
+#include "runtime/templates/create_from_template.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"

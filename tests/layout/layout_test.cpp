@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/layout/layout.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"

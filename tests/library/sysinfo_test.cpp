@@ -5,7 +5,8 @@
 #include <string.h>
 
 #include "runtime/library/sysinfo.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/control_items.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"

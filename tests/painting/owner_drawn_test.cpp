@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "runtime/templates/appearance.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/painting/owner_drawn.h"
 #include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "runtime/properties/properties.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/painting/painting.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"

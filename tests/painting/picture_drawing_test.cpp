@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/painting/picture_drawing.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"

@@ -10,7 +10,7 @@
 
 #include "runtime/startup/startup.h"
 #include "runtime/library/list_boxes.h"
-#include "runtime/templates/resources.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/records.h"

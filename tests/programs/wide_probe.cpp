@@ -10,7 +10,7 @@
 #include "runtime/startup/startup.h"
 #include "runtime/library/strings.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/templates/template_list.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "runtime/properties/properties.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/properties/readers.h"
-#include "runtime/templates/creation.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/units.h"

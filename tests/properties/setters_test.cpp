@@ -5,8 +5,8 @@
 #include <commctrl.h>
 
 #include "runtime/properties/properties.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/properties/readers.h"
-#include "runtime/templates/creation.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/repaint.h"
 #include "runtime/base/window_object.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/templates/template_list.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/records.h"

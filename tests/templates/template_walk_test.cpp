@@ -2,7 +2,7 @@
 // arrays and text references.
 #include <gtest/gtest.h>
 
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/text_copies.h"

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "runtime/templates/creation.h"
-#include "runtime/winproc/cursors.h"
+#include "runtime/winproc/cursor_messages.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"

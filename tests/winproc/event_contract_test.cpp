@@ -3,9 +3,9 @@
 // WM_INITDIALOG; private messages.
 #include <gtest/gtest.h>
 
-#include "runtime/winproc/window_proc.h"
-#include "runtime/templates/creation.h"
-#include "runtime/templates/resources.h"
+#include "runtime/winproc/command_routing.h"
+#include "runtime/templates/create_from_template.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/event_contract.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/messages.h"

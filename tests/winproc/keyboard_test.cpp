@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/winproc/focus.h"
-#include "runtime/templates/creation.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/event_recorder.h"

@@ -2,8 +2,8 @@
 // windows with their owners.
 #include <gtest/gtest.h>
 
-#include "runtime/winproc/message_runs.h"
-#include "runtime/templates/creation.h"
+#include "runtime/winproc/modal_run.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"

@@ -1,9 +1,9 @@
 // MDI frames and children created from templates.
 #include <gtest/gtest.h>
 
-#include "runtime/templates/creation.h"
-#include "runtime/templates/resources.h"
+#include "runtime/templates/create_from_template.h"
 #include "runtime/templates/template_list.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"

@@ -1,10 +1,8 @@
-// The runtime's window procedures and the state they share.
+// The runtime's other window procedures: the MDI client and the inner windows
+// of combo boxes and IP address boxes.
 #pragma once
 
 #include <windows.h>
-
-// Set while an EN_CHANGE or EN_UPDATE notification is being delivered.
-extern int EditNotifyBusy;
 
 // Class procedure of QNMDICLIENT, the runtime's MDI client.
 LRESULT CALLBACK MdiClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

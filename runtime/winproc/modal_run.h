@@ -1,5 +1,5 @@
-// Runs of the message loop inside the window machinery: modal windows, their
-// end, and the processing of waiting messages.
+// Modal runs: the message loop of a window run modally, the one way such a
+// run ends, and the processing of waiting messages.
 #pragma once
 
 #include <windows.h>

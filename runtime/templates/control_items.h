@@ -1,20 +1,26 @@
-// The pieces of control creation that live in their own files.
+// The items of toolbars, status bars, tab controls, image-list holders and
+// headers, given to the controls right after they are created, and the
+// image lists of the holders found by name.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "runtime/base/window_object.h"
 
-// Item-bearing kinds, set up right after their window exists.
 void SetUpToolbar(HWND window, WindowObject *object);
 void SetUpStatusBar(HWND window, WindowObject *object);
 void SetUpTabs(HWND window, WindowObject *object);
 void SetUpImageListHolder(WindowObject *object);
 void SetUpHeader(HWND window, WindowObject *object);
 
-// Starts the thread of a thread entry and records it in the ThreadTable.
-void StartTemplateThread(HWND ownerWindow, WindowObject *object);
-
 // An owned copy of count item records of size bytes, replacing the
 // template's array in Items so that the template stays untouched.
 void *OwnItemRecords(WindowObject *object, int count, size_t size);
+
+// Toolbars and rebars own a copy of their item records (toolbar buttons
+// also their texts), released here when the control is destroyed.
+void ReleaseControlItems(WindowObject *object);
+
+// The image list of the image-list holder called name inside window, or 0.
+HIMAGELIST FindImageList(HWND window, const wchar_t *name);

@@ -1,13 +1,14 @@
 // Creation of windows (WM_CREATE, and WM_INITDIALOG of dialog windows) and
 // of the runtime's own group and picture boxes, and the owner-draw type that
 // the control about to be created takes.
+#include "runtime/winproc/creation_messages.h"
 #include "runtime/winproc/focus.h"
-#include "runtime/winproc/handlers.h"
-#include "runtime/winproc/window_proc.h"
 #include "runtime/templates/appearance.h"
-#include "runtime/templates/creation.h"
-#include "runtime/templates/resources.h"
+#include "runtime/templates/create_from_template.h"
+#include "runtime/templates/set_up_window.h"
+#include "runtime/templates/window_resources.h"
 #include "runtime/layout/layout.h"
+#include "runtime/painting/frame_pens.h"
 #include "runtime/painting/painting.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"

@@ -1,8 +1,9 @@
-// Windows and their controls built from templates.
+// CreateFromTemplate and BuildChildObjects: window objects copied from a
+// template and the window created in one of its four ways, through
+// CreateWindowEx in the active form.
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include "runtime/base/window_object.h"
 
@@ -24,22 +25,9 @@ extern WindowObject *ShownByCreation;
 // object with its own texts, for ReleaseChildObjects).
 const WindowObject *BuildChildObjects(WindowObject *parent, const WindowObject *entry);
 
-// Finishes a window (kinds 1 to 3) at its WM_CREATE or WM_INITDIALOG.
-void SetUpWindow(WindowObject *object);
-
 // CreateWindowEx in the active form with the application's instance; the
 // class name is a runtime UTF-16 literal, the window name a text in the
 // active form (or null).
 HWND CreateRuntimeWindow(DWORD exStyle, const wchar_t *className, const void *windowName,
                          DWORD style, int x, int y, int width, int height, HWND parent,
                          HMENU menuOrId, void *parameter);
-
-// Creates the controls of container's Children inside parentWindow; the
-// owner window is the window the controls belong to.
-void CreateControls(HWND parentWindow, HWND ownerWindow, WindowObject *container);
-void InsertRebarBands(WindowObject *object);
-// Toolbars and rebars own a copy of their item records (toolbar buttons
-// also their texts), released here when the control is destroyed.
-void ReleaseControlItems(WindowObject *object);
-// The image list of the image-list holder called name inside window, or 0.
-HIMAGELIST FindImageList(HWND window, const wchar_t *name);
