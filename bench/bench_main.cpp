@@ -23,7 +23,7 @@ int main(int argc, char **argv) {
     BenchApp.Instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0x8FFF};
     InitCommonControlsEx(&controls);
-    RuntimeInitialize(L"Bench", L"qnbench.exe", L" Benchmarks", 3, 0, &BenchApp, &BenchErrorTrap,
+    RuntimeInitialize(L"Bench", L"qnbench.exe", L" Benchmarks", KindWindow, 0, &BenchApp, &BenchErrorTrap,
                       1252);
 
     std::vector<Figure> figures;

@@ -18,9 +18,5 @@ inline bool IsFlag(int32_t value) {
     return value == 0 || value == 1;
 }
 
-inline bool AnyKind(int) {
-    return true;
-}
-
 // Lays out again the docked controls of the container the window is in.
 void LayoutContainerOf(HWND window);
