@@ -28,7 +28,7 @@ TEST(GalleryRun, ShowsEveryControlAndEndsWithZeroWhenClosed) {
     ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
     int missing = 0;
     for (int index = 0; index < GalleryControlCount; ++index)
-        if (index != IndexCounter && !FindDescendant(window, 1000 + index)) {
+        if (index != IndexCounter && !FindDescendant(window, ControlId(index))) {
             ADD_FAILURE() << "no control with index " << index;
             ++missing;
         }
@@ -47,7 +47,7 @@ struct Placed {
 std::vector<Placed> PlacedControls(HWND window) {
     std::vector<Placed> controls;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        Placed placed = {GetDlgCtrlID(child) - 1000, {}};
+        Placed placed = {ControlIndex(GetDlgCtrlID(child)), {}};
         GetWindowRect(child, &placed.Rect);
         MapWindowPoints(HWND_DESKTOP, window, (POINT *)&placed.Rect, 2);
         controls.push_back(placed);
@@ -65,11 +65,11 @@ TEST(GalleryRun, DockingTheToolbarElsewhereKeepsTheControlsClearOfTheBars) {
     HANDLE process = nullptr;
     HWND window = nullptr;
     ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
-    HWND button = FindDescendant(window, 1000 + IndexSetDocking);
+    HWND button = FindDescendant(window, ControlId(IndexSetDocking));
     ASSERT_TRUE(button);
     const std::vector<Placed> start = PlacedControls(window);
     auto press = [&] {
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(1000 + IndexSetDocking, BN_CLICKED),
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId(IndexSetDocking), BN_CLICKED),
                      (LPARAM)button);
     };
     auto gapBelowTheTopBars = [](const std::vector<Placed> &controls) {
@@ -106,15 +106,15 @@ TEST(GalleryRun, ClassicLookShowsButtonImagesOnTheFaceAndAColouredProgressBar) {
     HANDLE process = nullptr;
     HWND window = nullptr;
     ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
-    HWND classic = FindDescendant(window, 1000 + IndexClassicLook);
+    HWND classic = FindDescendant(window, ControlId(IndexClassicLook));
     SendMessageW(classic, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(1000 + IndexClassicLook, BN_CLICKED),
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId(IndexClassicLook), BN_CLICKED),
                  (LPARAM)classic);
     // Inside the classic frame, beside the arrow and the caption, only the
     // face shows. The other process's pixels reach the screen when Wine
     // flushes its window surface.
     RECT place;
-    GetWindowRect(FindDescendant(window, 1000 + IndexImageLeft), &place);
+    GetWindowRect(FindDescendant(window, ControlId(IndexImageLeft)), &place);
     Canvas button(140, 30);
     const RECT inside = {2, 2, 138, 28};
     for (int tries = 0;
@@ -126,7 +126,7 @@ TEST(GalleryRun, ClassicLookShowsButtonImagesOnTheFaceAndAColouredProgressBar) {
     }
     EXPECT_GT(button.Count(GetSysColor(COLOR_BTNFACE), inside), 140 * 30 / 2);
     EXPECT_EQ(0, button.Count(RGB(255, 255, 255), inside));
-    HWND progress = FindDescendant(window, 1000 + IndexProgress);
+    HWND progress = FindDescendant(window, ControlId(IndexProgress));
     EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT),
               (COLORREF)SendMessageW(progress, PBM_GETBARCOLOR, 0, 0));
     PostMessageW(window, WM_CLOSE, 0, 0);
