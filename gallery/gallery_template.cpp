@@ -278,11 +278,11 @@ constexpr WindowObject CentredLabel() {
     return e;
 }
 
+// The landscape covers the whole picture box: no background of its own shows.
 constexpr WindowObject Photo() {
     WindowObject e =
         Control(KindPictureBox, L"picPhoto", IndexPhoto, {326, 262, 250, 110}, WS_BORDER, L"", 2);
     e.Picture = BitmapLandscape;
-    e.BackColorSetting = RGB(150, 200, 250);
     return e;
 }
 

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <climits>
+#include <string>
 #include <vector>
 
 #include "gallery/gallery.h"
@@ -33,6 +34,57 @@ TEST(GalleryRun, ShowsEveryControlAndEndsWithZeroWhenClosed) {
             ++missing;
         }
     EXPECT_EQ(0, missing);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, WaitForExitCode(process, 30000));
+    CloseHandle(process);
+}
+
+// The text of a list view's item in a column. The list view belongs to the
+// gallery's process and takes pointers: the item record and its text are
+// read through memory of that process.
+std::wstring ListViewText(HANDLE process, HWND list, int item, int column) {
+    struct Request {
+        LVITEMW Item;
+        wchar_t Text[64];
+    };
+    Request *remote =
+        (Request *)VirtualAllocEx(process, nullptr, sizeof(Request), MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return L"<no memory>";
+    Request local = {};
+    local.Item.iSubItem = column;
+    local.Item.cchTextMax = 64;
+    local.Item.pszText = remote->Text;
+    WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
+    SendMessageW(list, LVM_GETITEMTEXTW, item, (LPARAM)&remote->Item);
+    ReadProcessMemory(process, remote, &local, sizeof local, nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    local.Text[63] = 0;
+    return local.Text;
+}
+
+// The bars and lists hold the items of the template, the rebar's band holds
+// its label, and the list view's rows fill both columns.
+TEST(GalleryRun, BarsAndListsHoldTheirItems) {
+    HANDLE process = nullptr;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
+    auto control = [&](int index) { return FindDescendant(window, ControlId(index)); };
+    EXPECT_EQ(4, SendMessageW(control(IndexToolbar), TB_BUTTONCOUNT, 0, 0));
+    EXPECT_EQ(3, SendMessageW(control(IndexStatusBar), SB_GETPARTS, 0, 0));
+    EXPECT_EQ(1, SendMessageW(control(IndexRebar), RB_GETBANDCOUNT, 0, 0));
+    EXPECT_EQ(3, SendMessageW(control(IndexTabs), TCM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(3, SendMessageW(control(IndexHeader), HDM_GETITEMCOUNT, 0, 0));
+    // The band places its label after its caption; a label that were no
+    // band's child would stay at the rebar's left edge.
+    RECT rebar, label;
+    GetWindowRect(control(IndexRebar), &rebar);
+    GetWindowRect(control(IndexBandLabel), &label);
+    EXPECT_GT(label.left, rebar.left);
+    HWND list = control(IndexList);
+    EXPECT_EQ(6, SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(L"4", ListViewText(process, list, 0, 0));
+    EXPECT_EQ(L"Label", ListViewText(process, list, 0, 1));
+    EXPECT_EQ(L"Rebar", ListViewText(process, list, 5, 1));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, WaitForExitCode(process, 30000));
     CloseHandle(process);
