@@ -1,9 +1,9 @@
 // Desktop shortcuts to the environment's executables, made through the
 // shell's link object.
-#include "app/settings.h"
+#include "app/desktop_shortcuts.h"
+#include "app/bounded_text.h"
 #include "runtime/library/registry.h"
 #include "runtime/library/strings.h"
-#include "runtime/library/sysinfo.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 
@@ -13,27 +13,29 @@
 static const wchar_t ShellFoldersKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-// The desktop the shortcuts go to: all users' for a machine-wide run, the
-// user's own otherwise.
-static int ReadDesktopFolder(wchar_t *folder) {
+// The value that names the desktop of the scope.
+static int ReadDesktopValue(HKEY scope, wchar_t *folder) {
     if (OsLevel < Os98)
         return ReadRegValueW(HKEY_CURRENT_USER, ShellFoldersKey, L"Desktop", folder);
-    if (RegistryScope == HKEY_LOCAL_MACHINE)
+    if (scope == HKEY_LOCAL_MACHINE)
         return ReadRegValueW(HKEY_LOCAL_MACHINE, ShellFoldersKey, L"Common Desktop", folder);
-    return ReadRegValueW(RegistryScope, ShellFoldersKey, L"Desktop", folder);
+    return ReadRegValueW(scope, ShellFoldersKey, L"Desktop", folder);
 }
 
-bool AddDesktopShortcut(const wchar_t *name, const wchar_t *executable, int checkBoxId) {
-    HWND box = (HWND)GetControlHandle(SettingsWindow, checkBoxId);
-    if (SendMessageW(box, BM_GETCHECK, 0, 0) != BST_CHECKED) return true;
-    wchar_t *target = WorkArea->TextAndPath;
-    if (!FindExecutable(target, executable)) return false;
-    wchar_t *link = WorkArea->Value;
-    link[0] = 0;
-    if (!ReadDesktopFolder(link)) return false;
-    link[TextChars - 1] = 0; // a value read whole need not end in a zero
-    if (!AppendPathBounded(link, name) || !AppendBounded(link, L".lnk")) return false;
-    return SUCCEEDED(CreateShellLink(target, link, name));
+bool ReadDesktopFolder(HKEY scope, wchar_t *folder) {
+    folder[0] = 0;
+    if (!ReadDesktopValue(scope, folder)) return false;
+    folder[TextChars - 1] = 0; // a value read whole need not end in a zero
+    return true;
+}
+
+ShortcutResult MakeDesktopShortcut(const wchar_t *desktop, const wchar_t *target,
+                                   const wchar_t *name) {
+    wchar_t link[TextChars];
+    if (!CopyBounded(link, desktop) || !AppendPathBounded(link, name) ||
+        !AppendBounded(link, L".lnk"))
+        return ShortcutPathTooLong;
+    return SUCCEEDED(CreateShellLink(target, link, name)) ? ShortcutMade : ShortcutNotSaved;
 }
 
 HRESULT CreateShellLink(const wchar_t *target, const wchar_t *linkFile,

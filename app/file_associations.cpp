@@ -3,9 +3,9 @@
 // A type is written whole or not at all: each value it writes is noted as it
 // was, and a type whose extension, icon, open command or description cannot
 // be written is put back the way it was found.
-#include "app/settings.h"
+#include "app/file_associations.h"
+#include "app/bounded_text.h"
 #include "runtime/library/registry.h"
-#include "runtime/library/sysinfo.h"
 #include "runtime/base/memory.h"
 
 #include <wchar.h>
@@ -14,25 +14,12 @@ static const wchar_t FileExtsKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 static const wchar_t UserClassesKey[] = L"Software\\Classes";
 
-static const struct {
-    int CheckBox;
-    const wchar_t *Extension, *TypeWord, *IconSuffix;
-} FileTypes[] = {
-    {IdProjectFiles, L".qnp", L"Project", L",0"},
-    {IdWindowFiles, L".qnw", L"Window", L",1"},
-    {IdModuleFiles, L".asm", L"Module", L",2"},
-    {IdResourceFiles, L".qnr", L"Resource", L",3"},
+const FileType FileTypes[FileTypeCount] = {
+    {L".qnp", L"Project", L",0"},
+    {L".qnw", L"Window", L",1"},
+    {L".asm", L"Module", L",2"},
+    {L".qnr", L"Resource", L",3"},
 };
-
-int AssociateCheckedTypes() {
-    int result = 1;
-    for (const auto &type : FileTypes) {
-        HWND box = (HWND)GetControlHandle(SettingsWindow, type.CheckBox);
-        if (SendMessageW(box, BM_GETCHECK, 0, 0) != BST_CHECKED) continue;
-        if (!AssociateFileType(type.Extension, type.TypeWord, type.IconSuffix)) result = 0;
-    }
-    return result;
-}
 
 // --- Writes that can be taken back ---
 
@@ -125,6 +112,10 @@ static void ForgetNotes(TypeWrites *writes) {
 
 // --- One type ---
 
+// The icon location: the executable's path followed by a comma and the
+// icon's index.
+enum { ValueChars = MAX_PATH + 8 };
+
 // The open command: the executable's path quoted, each '%' in it doubled,
 // and a quoted "%1".
 enum { CommandChars = 2 * MAX_PATH + 8 };
@@ -164,43 +155,37 @@ static bool AppendCommandPath(wchar_t *command, const wchar_t *path) {
     return true;
 }
 
-static bool Describe(Association *a, const wchar_t *classes, const wchar_t *extension,
-                     const wchar_t *typeWord, const wchar_t *iconSuffix) {
-    // An empty installation folder could not be read whole: no path of it.
-    if (!WorkArea->BaseFolder[0]) return false;
-    wchar_t *executable = WorkArea->TextAndPath;
-    if (!CopyBounded(executable, WorkArea->BaseFolder) || !AppendPathBounded(executable, L"Bin") ||
-        !AppendPathBounded(executable, TargetExecutable))
-        return false;
+static bool Describe(Association *a, const wchar_t *classes, const FileType &type,
+                     const wchar_t *executable) {
     a->Command[0] = 0;
     // The path is quoted: unquoted, a folder with a space (C:\Program Files)
     // makes Windows try to run C:\Program.exe first.
-    return CopyBounded(a->ProgId, L"Quenlo.") && AppendBounded(a->ProgId, typeWord) &&
+    return CopyBounded(a->ProgId, L"Quenlo.") && AppendBounded(a->ProgId, type.TypeWord) &&
            CopyBounded(a->Icon, executable, ValueChars) &&
-           AppendBounded(a->Icon, iconSuffix, ValueChars) &&
+           AppendBounded(a->Icon, type.IconSuffix, ValueChars) &&
            AppendBounded(a->Command, L"\"", CommandChars) &&
            AppendCommandPath(a->Command, executable) &&
            AppendBounded(a->Command, L"\" \"%1\"", CommandChars) &&
-           CopyBounded(a->Description, L"Quenlo ") && AppendBounded(a->Description, typeWord) &&
-           KeyPath(a->ExtensionKey, classes, extension) &&
+           CopyBounded(a->Description, L"Quenlo ") &&
+           AppendBounded(a->Description, type.TypeWord) &&
+           KeyPath(a->ExtensionKey, classes, type.Extension) &&
            KeyPath(a->ProgIdKey, classes, a->ProgId) &&
            KeyPath(a->IconKey, classes, a->ProgId, L"DefaultIcon") &&
            KeyPath(a->CommandKey, classes, a->ProgId, L"shell\\open\\command") &&
-           KeyPath(a->ExplorerKey, FileExtsKey, extension) &&
+           KeyPath(a->ExplorerKey, FileExtsKey, type.Extension) &&
            KeyPath(a->OpenWithList, a->ExplorerKey, L"OpenWithList");
 }
 
-static void WriteOpenWithList(TypeWrites *writes, const Association &a) {
-    WriteNoted(writes, HKEY_CURRENT_USER, a.OpenWithList, L"a", TargetExecutable);
+static void WriteOpenWithList(TypeWrites *writes, const Association &a, const wchar_t *executable) {
+    WriteNoted(writes, HKEY_CURRENT_USER, a.OpenWithList, L"a", executable);
     WriteNoted(writes, HKEY_CURRENT_USER, a.OpenWithList, L"b", L"NOTEPAD.EXE");
     WriteNoted(writes, HKEY_CURRENT_USER, a.OpenWithList, L"MRUList", L"ab");
 }
 
 // The per-user path: Explorer's record first, then the classes of the user.
-static int AssociateForUser(TypeWrites *writes, const Association &a) {
-    if (!WriteNoted(writes, HKEY_CURRENT_USER, a.ExplorerKey, L"Progid", TargetExecutable))
-        return 0;
-    WriteOpenWithList(writes, a);
+static int AssociateForUser(TypeWrites *writes, const Association &a, const wchar_t *executable) {
+    if (!WriteNoted(writes, HKEY_CURRENT_USER, a.ExplorerKey, L"Progid", executable)) return 0;
+    WriteOpenWithList(writes, a, executable);
     return WriteNoted(writes, HKEY_CURRENT_USER, a.ExtensionKey, nullptr, a.ProgId) &&
            WriteNoted(writes, HKEY_CURRENT_USER, a.IconKey, nullptr, a.Icon) &&
            WriteNoted(writes, HKEY_CURRENT_USER, a.CommandKey, nullptr, a.Command);
@@ -222,11 +207,12 @@ static bool ResetExplorerRecord(const wchar_t *key) {
     return status == ERROR_FILE_NOT_FOUND;
 }
 
-int AssociateFileType(const wchar_t *extension, const wchar_t *typeWord,
-                      const wchar_t *iconSuffix) {
+int AssociateFileType(const FileType &type, const AssociationTarget &target) {
+    // No program can be started from a path that does not fit MAX_PATH.
+    if (!target.Path[0] || wcslen(target.Path) >= MAX_PATH) return 0;
     Association machine, user;
-    if (!Describe(&machine, nullptr, extension, typeWord, iconSuffix) ||
-        !Describe(&user, UserClassesKey, extension, typeWord, iconSuffix))
+    if (!Describe(&machine, nullptr, type, target.Path) ||
+        !Describe(&user, UserClassesKey, type, target.Path))
         return 0;
     TypeWrites writes;
     writes.Count = 0;
@@ -238,16 +224,16 @@ int AssociateFileType(const wchar_t *extension, const wchar_t *typeWord,
         // it names, in charge of the type.
         if (associated) associated = ResetExplorerRecord(machine.ExplorerKey);
         if (associated) {
-            if (RegistryScope == HKEY_CURRENT_USER)
+            if (target.Scope == HKEY_CURRENT_USER)
                 WriteRegStringW(HKEY_CURRENT_USER, machine.ExplorerKey, L"Progid",
-                                TargetExecutable);
-            WriteOpenWithList(nullptr, machine);
+                                target.Executable);
+            WriteOpenWithList(nullptr, machine, target.Executable);
         }
     } else {
         // Nothing was written machine-wide: the user's own classes instead.
         TakeBack(&writes);
         ForgetNotes(&writes);
-        associated = AssociateForUser(&writes, user);
+        associated = AssociateForUser(&writes, user, target.Executable);
     }
     if (!associated) TakeBack(&writes);
     ForgetNotes(&writes);

@@ -1,9 +1,10 @@
 // The language tables: chosen by the user's language, parsed line by line
 // into the TextList, and fetched by position.
-#include "app/settings.h"
+#include "app/language_table.h"
+#include "app/bounded_text.h"
 #include "runtime/library/list_boxes.h"
-#include "runtime/library/sysinfo.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
 
 #include <string.h>
 
@@ -30,6 +31,13 @@ HWND CreateTextList(HWND parent) {
     TextList = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD, -10, -10, 0, 0, parent, nullptr,
                                App->Instance, nullptr);
     return TextList;
+}
+
+void DestroyTextList() {
+    if (!TextList) return;
+    ClearItems(TextList);
+    DestroyWindow(TextList);
+    TextList = nullptr;
 }
 
 // The character a backslash escape stands for, or -1 when the backslash is
@@ -90,7 +98,7 @@ void ParseLanguageTable(const unsigned char *table, LanguageTextSink add, void *
 // text is converted from the runtime's code page of texts.
 static void AddToTextList(void *list, const char *text) {
     wchar_t wide[TextChars];
-    if (!MultiByteToWideChar(CodePage, 0, text, -1, wide, TextChars)) wide[0] = 0;
+    AnsiToWideBounded(text, wide, TextChars);
     AddItemW((HWND)list, wide);
 }
 
@@ -118,7 +126,8 @@ void GetLanguageText(int position, wchar_t *buffer) {
     if (TextList && position >= 0) GetItemTextW(TextList, position, buffer, TextChars);
 }
 
-void SetControlText(wchar_t *buffer, int position, int id) {
-    GetLanguageText(position, buffer);
-    SetWindowTextW((HWND)GetControlHandle(SettingsWindow, id), buffer);
+void SetLanguageCaption(HWND window, int position) {
+    wchar_t caption[TextChars];
+    GetLanguageText(position, caption);
+    SetWindowTextW(window, caption);
 }

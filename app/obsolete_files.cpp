@@ -1,6 +1,7 @@
 // The support files of earlier versions: two libraries in the system folder
 // and a font in the user's fonts folder, deleted if present.
-#include "app/settings.h"
+#include "app/obsolete_files.h"
+#include "app/bounded_text.h"
 #include "runtime/library/registry.h"
 
 static void DeleteAnyway(const wchar_t *folder, const wchar_t *name) {

@@ -1,5 +1,6 @@
 // The Settings window template: the window, two groups and their controls.
-#include "app/settings.h"
+#include "app/settings_template.h"
+#include "app/settings_window.h"
 
 // Each entry names only the fields it sets; every other field is zero.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -34,21 +35,21 @@ struct FontSpec {
 constexpr WindowObject SettingsWindowEntry(const WindowObject *self) {
     return {
         .BackColorSetting = ButtonFace,
-        .StartUpPosition = 2, // centred on the work area
+        .StartUpPosition = StartCentredOnScreen,
         .PenWidth = 1,
         .Enabled = 1,
         .FontName = TextRef(L"MS Sans Serif"),
         .FontSize = 8,
         .ForeColorSetting = ButtonText,
         .Height = 248,
-        .Icon = 100,
+        .Icon = SettingsIcon,
         .PictureType = PictureNone,
         .FixedFontScale = 1,
         .Left = 0,
         .IsMainWindow = 1,
         .Name = L"Settings",
         .RedrawOnResize = 1,
-        .Index = 0,
+        .ToolTipStyle = ToolTipsNone,
         .TabStop = 0,
         .TextBuffer = TextRef(L"IDS_SETTINGS"),
         .Top = 0,
@@ -64,8 +65,8 @@ constexpr WindowObject SettingsWindowEntry(const WindowObject *self) {
     };
 }
 
-constexpr WindowObject Group(const wchar_t *name, const wchar_t *text, int32_t index, Geometry at,
-                             FontSpec font, int32_t foreColour, int32_t children) {
+constexpr WindowObject Group(const wchar_t *name, const wchar_t *text, SettingsControl id,
+                             Geometry at, FontSpec font, int32_t foreColour, int32_t children) {
     return {
         .BackColorSetting = ButtonFace,
         .ShowFrame = 1,
@@ -78,7 +79,7 @@ constexpr WindowObject Group(const wchar_t *name, const wchar_t *text, int32_t i
         .Left = at.Left,
         .ToolTipText = TextRef(NoToolTip),
         .Name = name,
-        .Index = index,
+        .Index = ControlIndex(id),
         .TabStop = 0,
         .TextBuffer = TextRef(text),
         .Top = at.Top,
@@ -91,7 +92,7 @@ constexpr WindowObject Group(const wchar_t *name, const wchar_t *text, int32_t i
     };
 }
 
-constexpr WindowObject CheckBox(const wchar_t *name, const wchar_t *text, int32_t index,
+constexpr WindowObject CheckBox(const wchar_t *name, const wchar_t *text, SettingsControl id,
                                 Geometry at) {
     return {
         .BackColorSetting = ButtonFace,
@@ -104,7 +105,7 @@ constexpr WindowObject CheckBox(const wchar_t *name, const wchar_t *text, int32_
         .Left = at.Left,
         .ToolTipText = TextRef(NoToolTip),
         .Name = name,
-        .Index = index,
+        .Index = ControlIndex(id),
         .TabStop = 1,
         .TextBuffer = TextRef(text),
         .Top = at.Top,
@@ -117,7 +118,7 @@ constexpr WindowObject CheckBox(const wchar_t *name, const wchar_t *text, int32_
     };
 }
 
-constexpr WindowObject OptionButton(const wchar_t *name, const wchar_t *text, int32_t index,
+constexpr WindowObject OptionButton(const wchar_t *name, const wchar_t *text, SettingsControl id,
                                     Geometry at, int32_t checked) {
     return {
         .BackColorSetting = ButtonFace,
@@ -130,7 +131,7 @@ constexpr WindowObject OptionButton(const wchar_t *name, const wchar_t *text, in
         .Left = at.Left,
         .ToolTipText = TextRef(NoToolTip),
         .Name = name,
-        .Index = index,
+        .Index = ControlIndex(id),
         .TabStop = checked,
         .TextBuffer = TextRef(text),
         .Top = at.Top,
@@ -155,7 +156,7 @@ constexpr WindowObject OkButton() {
         .Left = 179,
         .ToolTipText = TextRef(NoToolTip),
         .Name = L"btnOk",
-        .Index = 0,
+        .Index = ControlIndex(IdOk),
         .TabStop = 1,
         .TextBuffer = TextRef(L"IDS_OK"),
         .Top = 182,
@@ -173,15 +174,17 @@ constexpr WindowObject OkButton() {
 
 constinit const WindowTemplate SettingsWindowTemplate[SettingsTemplateEntries] = {
     SettingsWindowEntry(SettingsWindowTemplate),
-    CheckBox(L"chkShortcut64", L"IDS_ADD_SHORTCUT_64", 7, {20, 154, 410, 16}),
-    CheckBox(L"chkShortcut", L"IDS_ADD_SHORTCUT", 6, {20, 136, 410, 16}),
-    Group(L"grpFiles", L"IDS_CHECK_FILES", 1, {8, 9, 432, 117}, {L"Arial", 9}, DarkBlue, 5),
-    CheckBox(L"chkProject", L"IDS_PROJECT_FILES", 2, {12, 29, 298, 16}),
-    CheckBox(L"chkWindow", L"IDS_WINDOW_FILES", 3, {12, 49, 298, 16}),
-    CheckBox(L"chkModule", L"IDS_MODULE_FILES", 4, {12, 69, 298, 16}),
-    CheckBox(L"chkResource", L"IDS_RESOURCE_FILES", 5, {12, 89, 298, 16}),
-    Group(L"grpAssoc", L"Associate to", 8, {322, 39, 86, 56}, {L"Tahoma", 8}, ButtonText, 2),
-    OptionButton(L"rdo64Bit", L"64-bit", 10, {8, 33, 62, 15}, 0),
-    OptionButton(L"rdo32Bit", L"32-bit", 9, {8, 17, 62, 15}, 1),
+    CheckBox(L"chkShortcut64", L"IDS_ADD_SHORTCUT_64", IdShortcut64, {20, 154, 410, 16}),
+    CheckBox(L"chkShortcut", L"IDS_ADD_SHORTCUT", IdShortcut32, {20, 136, 410, 16}),
+    Group(L"grpFiles", L"IDS_CHECK_FILES", IdFileGroup, {8, 9, 432, 117}, {L"Arial", 9}, DarkBlue,
+          5),
+    CheckBox(L"chkProject", L"IDS_PROJECT_FILES", IdProjectFiles, {12, 29, 298, 16}),
+    CheckBox(L"chkWindow", L"IDS_WINDOW_FILES", IdWindowFiles, {12, 49, 298, 16}),
+    CheckBox(L"chkModule", L"IDS_MODULE_FILES", IdModuleFiles, {12, 69, 298, 16}),
+    CheckBox(L"chkResource", L"IDS_RESOURCE_FILES", IdResourceFiles, {12, 89, 298, 16}),
+    Group(L"grpAssoc", L"Associate to", IdAssociateGroup, {322, 39, 86, 56}, {L"Tahoma", 8},
+          ButtonText, 2),
+    OptionButton(L"rdo64Bit", L"64-bit", Id64Bit, {8, 33, 62, 15}, 0),
+    OptionButton(L"rdo32Bit", L"32-bit", Id32Bit, {8, 17, 62, 15}, 1),
     OkButton(),
 };

@@ -1,23 +1,36 @@
 // The Settings window's EventProcedure: the creation sequence with its two
 // guards, the option buttons, and the OK sequence.
-#include "app/settings.h"
-#include "runtime/library/list_boxes.h"
+#include "app/settings_window.h"
+#include "app/desktop_shortcuts.h"
+#include "app/installation.h"
+#include "app/language_table.h"
+#include "app/obsolete_files.h"
 #include "runtime/library/sysinfo.h"
-#include "runtime/winproc/handlers.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/text_form.h"
 
 #include <shlobj.h>
 
 SettingsWorkArea *WorkArea;
-HWND SettingsWindow;
-HKEY RegistryScope = HKEY_LOCAL_MACHINE;
-const wchar_t *TargetExecutable = L"Quenlo.exe";
 BOOL(WINAPI *AskIsAdministrator)() = IsUserAnAdmin;
 
 static const wchar_t Executable32[] = L"Quenlo.exe";
 static const wchar_t Executable64[] = L"Quenlo64.exe";
+
+// The check box of each file type, in FileTypes' order.
+static const int TypeCheckBoxes[FileTypeCount] = {IdProjectFiles, IdWindowFiles, IdModuleFiles,
+                                                  IdResourceFiles};
+
+// Each desktop shortcut: its check box, its executable and its name.
+static const struct {
+    int CheckBox;
+    const wchar_t *Executable, *Name;
+} Shortcuts[ShortcutCount] = {
+    {IdShortcut32, Executable32, L"Quenlo"},
+    {IdShortcut64, Executable64, L"Quenlo 64"},
+};
 
 int AdministratorGuardRefuses(int osLevel, int isAdministrator) {
     return osLevel >= Os81 && !isAdministrator; // 8.1, 10 and every server
@@ -34,18 +47,14 @@ bool EnvironmentIsRunning() {
 }
 
 void ReleaseSettingsResources() {
-    if (TextList) {
-        ClearItems(TextList);
-        DestroyWindow(TextList);
-        TextList = nullptr;
-    }
+    DestroyTextList();
     FreeBlock(WorkArea);
     WorkArea = nullptr;
 }
 
 // A message box of the Settings window with one of the language texts, and
 // a second one in a paragraph of its own when more is to be told.
-static void ShowText(int position, UINT icon, int more = -1) {
+static void ShowText(HWND window, int position, UINT icon, int more = -1) {
     wchar_t text[2 * TextChars + 2], title[TextChars];
     GetLanguageText(position, text);
     if (more >= 0) {
@@ -58,27 +67,32 @@ static void ShowText(int position, UINT icon, int more = -1) {
     // where a host started the runtime that way.
     if (UnicodeFlag)
         CopyBounded(title, (const wchar_t *)App->Title);
-    else if (!MultiByteToWideChar(CodePage, 0, (const char *)App->Title, -1, title, TextChars))
-        title[0] = 0;
-    MessageBoxW(SettingsWindow, text, title, MB_OK | icon);
+    else
+        AnsiToWideBounded((const char *)App->Title, title, TextChars);
+    MessageBoxW(window, text, title, MB_OK | icon);
 }
 
-static HWND Control(int id) {
-    return (HWND)GetControlHandle(SettingsWindow, id);
+static HWND Control(HWND window, int id) {
+    return (HWND)GetControlHandle(window, id);
 }
 
-static bool IsChecked(int id) {
-    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+static bool IsChecked(HWND window, int id) {
+    return SendMessageA(Control(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void UpdateTargetExecutable() {
-    if (!IsChecked(Id64Bit)) {
-        TargetExecutable = Executable32;
+static void Check(HWND window, int id, WPARAM state) {
+    SendMessageA(Control(window, id), BM_SETCHECK, state, 0);
+}
+
+// Follows the option buttons: the 64-bit executable only on a 64-bit system.
+static void UpdateTargetExecutable(SettingsWorkArea *settings) {
+    if (!IsChecked(settings->Window, Id64Bit)) {
+        settings->TargetExecutable = Executable32;
     } else if (Is64BitSystem()) {
-        TargetExecutable = Executable64;
+        settings->TargetExecutable = Executable64;
     } else {
-        SendMessageA(Control(Id32Bit), BM_SETCHECK, BST_CHECKED, 0);
-        TargetExecutable = Executable32;
+        Check(settings->Window, Id32Bit, BST_CHECKED);
+        settings->TargetExecutable = Executable32;
     }
 }
 
@@ -99,149 +113,159 @@ static const struct {
     {TextOk, IdOk},
 };
 
-// The process's current directory as the installation folder. A folder
-// too long for its buffer is left empty: no path is built on it.
-static void TakeInstallationFolder(wchar_t *base) {
-    const DWORD length = GetCurrentDirectoryW(TextChars, base);
-    if (length == 0 || length >= TextChars) base[0] = 0;
-}
-
 // The 64-bit choice on a 64-bit system, unless the folder Settings starts in
 // holds only the 32-bit executable: then that one, and the shortcut to the
 // missing one starts cleared.
-static void PreselectInstalledExecutable() {
-    wchar_t *path = WorkArea->TextAndPath;
-    TakeInstallationFolder(WorkArea->BaseFolder);
-    const bool has32 = FindExecutable(path, Executable32);
-    const bool has64 = FindExecutable(path, Executable64);
+static void PreselectInstalledExecutable(SettingsWorkArea *settings) {
+    wchar_t path[TextChars];
+    TakeInstallationFolder(settings->BaseFolder);
+    const bool has32 = FindExecutable(path, settings->BaseFolder, Executable32);
+    const bool has64 = FindExecutable(path, settings->BaseFolder, Executable64);
     if (has32 && !has64) {
-        SendMessageA(Control(Id32Bit), BM_SETCHECK, BST_CHECKED, 0);
-        SendMessageA(Control(IdShortcut64), BM_SETCHECK, BST_UNCHECKED, 0);
-        TargetExecutable = Executable32;
+        Check(settings->Window, Id32Bit, BST_CHECKED);
+        Check(settings->Window, IdShortcut64, BST_UNCHECKED);
+        settings->TargetExecutable = Executable32;
         return;
     }
-    SendMessageA(Control(Id64Bit), BM_SETCHECK, BST_CHECKED, 0);
-    TargetExecutable = Executable64;
+    Check(settings->Window, Id64Bit, BST_CHECKED);
+    settings->TargetExecutable = Executable64;
+}
+
+// The machine's settings when they can be written, else the user's.
+static HKEY WritableScope() {
+    HKEY machine;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0,
+                      KEY_READ | KEY_WRITE, &machine) != ERROR_SUCCESS)
+        return HKEY_CURRENT_USER;
+    RegCloseKey(machine);
+    return HKEY_LOCAL_MACHINE;
 }
 
 static LRESULT OnCreate(HWND window) {
-    SettingsWindow = window;
-    WorkArea = (SettingsWorkArea *)AllocZeroed(sizeof(SettingsWorkArea));
-    wchar_t *text = WorkArea ? WorkArea->Value : nullptr;
-    if (!text) return -1;
+    SettingsWorkArea *settings = (SettingsWorkArea *)AllocZeroed(sizeof(SettingsWorkArea));
+    WorkArea = settings;
+    if (!settings) return -1;
+    settings->Window = window;
 
     CreateTextList(window);
     LoadLanguageTable(ChooseLanguageTable());
-    GetLanguageText(TextWindowCaption, text);
-    SetWindowTextW(window, text);
+    SetLanguageCaption(window, TextWindowCaption);
 
     if (AdministratorGuardRefuses(GetOsVersion(nullptr), AskIsAdministrator())) {
-        ShowText(TextNeedsAdministrator, MB_ICONHAND);
+        ShowText(window, TextNeedsAdministrator, MB_ICONHAND);
         ReleaseSettingsResources();
         return -1;
     }
     if (EnvironmentIsRunning()) {
-        ShowText(TextEnvironmentRunning, MB_ICONHAND);
+        ShowText(window, TextEnvironmentRunning, MB_ICONHAND);
         ReleaseSettingsResources();
         return -1;
     }
 
     for (const auto &caption : Captions)
-        SetControlText(text, caption.Position, caption.Id);
+        SetLanguageCaption(Control(window, caption.Id), caption.Position);
 
     if (Is64BitSystem()) {
-        PreselectInstalledExecutable();
+        PreselectInstalledExecutable(settings);
     } else {
         // rdo32Bit is checked by the template.
-        ShowWindow(Control(IdAssociateGroup), SW_HIDE);
-        TargetExecutable = Executable32;
+        ShowWindow(Control(window, IdAssociateGroup), SW_HIDE);
+        settings->TargetExecutable = Executable32;
     }
-
-    HKEY machine;
-    RegistryScope = HKEY_LOCAL_MACHINE;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0,
-                      KEY_READ | KEY_WRITE, &machine) != ERROR_SUCCESS)
-        RegistryScope = HKEY_CURRENT_USER;
-    else
-        RegCloseKey(machine);
+    settings->RegistryScope = WritableScope();
     return 0;
 }
 
-static bool IsFile(const wchar_t *path) {
-    const DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+void ReadChoices(SettingsWorkArea *settings) {
+    for (int type = 0; type < FileTypeCount; ++type)
+        settings->Choices.Types[type] = IsChecked(settings->Window, TypeCheckBoxes[type]);
+    for (int shortcut = 0; shortcut < ShortcutCount; ++shortcut)
+        settings->Choices.Shortcuts[shortcut] =
+            IsChecked(settings->Window, Shortcuts[shortcut].CheckBox);
 }
 
-ExecutableState LocateExecutable(wchar_t *path, const wchar_t *executable) {
-    path[0] = 0;
-    const wchar_t *base = WorkArea->BaseFolder;
-    if (!base[0]) return ExecutableMissing;
-    if (CopyBounded(path, base) && AppendPathBounded(path, L"Bin") &&
-        AppendPathBounded(path, executable))
-        return IsFile(path) ? ExecutableFound : ExecutableMissing;
-    path[0] = 0;
-    // No program can be started from a path that does not fit MAX_PATH, but
-    // the long form of the path still tells whether the executable is there.
-    enum { LongPathChars = 2 * TextChars };
-    wchar_t longPath[LongPathChars];
-    const bool network = base[0] == L'\\' && base[1] == L'\\';
-    if (!CopyBounded(longPath, network ? L"\\\\?\\UNC" : L"\\\\?", LongPathChars) ||
-        !AppendPathBounded(longPath, network ? base + 2 : base, LongPathChars) ||
-        !AppendPathBounded(longPath, L"Bin", LongPathChars) ||
-        !AppendPathBounded(longPath, executable, LongPathChars))
-        return ExecutableMissing;
-    return IsFile(longPath) ? ExecutablePathTooLong : ExecutableMissing;
+int AssociateChosenTypes(const SettingsWorkArea &settings) {
+    wchar_t path[TextChars];
+    ExecutablePath(path, settings.BaseFolder, settings.TargetExecutable);
+    const AssociationTarget target = {path, settings.TargetExecutable, settings.RegistryScope};
+    int result = 1;
+    for (int type = 0; type < FileTypeCount; ++type)
+        if (settings.Choices.Types[type] && !AssociateFileType(FileTypes[type], target)) result = 0;
+    return result;
 }
 
-bool FindExecutable(wchar_t *path, const wchar_t *executable) {
-    return LocateExecutable(path, executable) == ExecutableFound;
+bool MakeChosenShortcut(const SettingsWorkArea &settings, DesktopShortcut shortcut) {
+    if (!settings.Choices.Shortcuts[shortcut]) return true;
+    wchar_t target[TextChars], desktop[TextChars];
+    if (!FindExecutable(target, settings.BaseFolder, Shortcuts[shortcut].Executable)) return false;
+    if (!ReadDesktopFolder(settings.RegistryScope, desktop)) return false;
+    return MakeDesktopShortcut(desktop, target, Shortcuts[shortcut].Name) == ShortcutMade;
 }
 
-static LRESULT OnOk(HWND window) {
-    TakeInstallationFolder(WorkArea->BaseFolder);
+// What the steps of OK came to.
+struct OkResults {
+    ExecutableState Target; // the chosen executable in the installation folder
+    int Associated;         // every chosen type was written whole
+    bool Linked[ShortcutCount];
+};
+
+// The message that tells them: a text, its icon and a second text, or -1.
+struct OkMessage {
+    int Text;
+    UINT Icon;
+    int More;
+};
+
+static OkMessage ChooseOkMessage(const OkResults &results) {
+    const bool linked = results.Linked[Shortcut32] && results.Linked[Shortcut64];
+    const UINT icon = linked ? MB_ICONASTERISK : MB_ICONEXCLAMATION;
+    if (results.Target == ExecutablePathTooLong) return {TextFolderTooLong, MB_ICONHAND, -1};
+    if (results.Target == ExecutableMissing) return {TextNotInstalled, MB_ICONHAND, -1};
+    if (!results.Associated) return {TextNoRights, icon, linked ? -1 : TextShortcutsFailed};
+    return {linked ? TextSaved : TextShortcutsFailed, icon, -1};
+}
+
+static LRESULT OnOk(SettingsWorkArea *settings) {
+    TakeInstallationFolder(settings->BaseFolder);
+    ReadChoices(settings);
     // Run from anywhere but the installation folder, the associations and
     // shortcuts would name an executable that is not there, and that anyone
     // able to create it there would have run for everyone. Each shortcut
     // checks its own executable.
-    const ExecutableState target = LocateExecutable(WorkArea->TextAndPath, TargetExecutable);
-    const int associated = target == ExecutableFound ? AssociateCheckedTypes() : 0;
+    OkResults results;
+    wchar_t path[TextChars];
+    results.Target = LocateExecutable(path, settings->BaseFolder, settings->TargetExecutable);
+    results.Associated = results.Target == ExecutableFound ? AssociateChosenTypes(*settings) : 0;
     // Both run, whatever the first did.
-    const bool linked32 = AddDesktopShortcut(L"Quenlo", Executable32, IdShortcut32);
-    const bool linked64 = AddDesktopShortcut(L"Quenlo 64", Executable64, IdShortcut64);
-    const bool linked = linked32 && linked64;
+    for (int shortcut = 0; shortcut < ShortcutCount; ++shortcut)
+        results.Linked[shortcut] = MakeChosenShortcut(*settings, (DesktopShortcut)shortcut);
 
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
     RedrawWindow(GetDesktopWindow(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RemoveObsoleteFiles();
 
-    if (target == ExecutablePathTooLong)
-        ShowText(TextFolderTooLong, MB_ICONHAND);
-    else if (target == ExecutableMissing)
-        ShowText(TextNotInstalled, MB_ICONHAND);
-    else if (!associated)
-        ShowText(TextNoRights, linked ? MB_ICONASTERISK : MB_ICONEXCLAMATION,
-                 linked ? -1 : TextShortcutsFailed);
-    else
-        ShowText(linked ? TextSaved : TextShortcutsFailed,
-                 linked ? MB_ICONASTERISK : MB_ICONEXCLAMATION);
+    const OkMessage message = ChooseOkMessage(results);
+    HWND window = settings->Window;
+    ShowText(window, message.Text, message.Icon, message.More);
     SendMessageA(window, WM_CLOSE, 0, 0);
     return 1;
+}
+
+static LRESULT OnCommand(int id, int notification) {
+    if (notification != BN_CLICKED || !WorkArea) return 0;
+    if (id == Id32Bit || id == Id64Bit) {
+        UpdateTargetExecutable(WorkArea);
+        return 1;
+    }
+    if (id == IdOk) return OnOk(WorkArea);
+    return 0;
 }
 
 LRESULT CALLBACK SettingsWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_CREATE: return OnCreate(window);
-    case WM_COMMAND: {
-        const int id = LOWORD(wParam);
-        if (HIWORD(wParam) != BN_CLICKED || !WorkArea) return 0;
-        if (id == Id32Bit || id == Id64Bit) {
-            UpdateTargetExecutable();
-            return 1;
-        }
-        if (id == IdOk) return OnOk(window);
-        return 0;
-    }
+    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_CLOSE: ReleaseSettingsResources(); return 0;
     // A window destroyed without closing (a test, the end of a session) would
     // otherwise leave its work area behind.

@@ -18,7 +18,7 @@ enum GalleryResource {
     BitmapBand = 124,
 };
 
-// Template indexes; a control's identifier is 1000 plus its index.
+// Template indexes; a control's identifier is ControlId of its index.
 enum GalleryControl : int32_t {
     IndexToolbar,
     IndexRebar,

@@ -1,6 +1,7 @@
 // The gallery's window template: every kind of control, in four columns
 // between a toolbar and rebar at the top and a status bar at the bottom.
 #include "gallery/gallery.h"
+#include "runtime/base/units.h"
 
 #include <commctrl.h>
 
@@ -55,7 +56,7 @@ constexpr WindowObject Group(const wchar_t *name, int32_t index, Box at, const w
 // A push button the runtime draws, with an image at a position.
 constexpr WindowObject OwnerButton(const wchar_t *name, int32_t index, Box at,
                                    const wchar_t *caption, ImageRef image = 0,
-                                   int32_t position = 0) {
+                                   ButtonImagePosition position = ImageAbove) {
     WindowObject e = Control(KindPushButton, name, index, at, BS_OWNERDRAW | WS_TABSTOP, caption);
     e.OwnerDrawn = 1;
     e.ShowFocus = 1;
@@ -144,11 +145,13 @@ constexpr ToolbarItem ToolbarButton(int32_t image, int32_t command, const wchar_
     return {image,         command, TBSTATE_ENABLED, BTNS_BUTTON | BTNS_AUTOSIZE, {0, 0},
             TextRef(text), image};
 }
+// The toolbar's command identifiers, apart from the controls' own.
+enum ToolbarCommand : int32_t { CommandNew = 2001, CommandOpen, CommandSave, CommandHelp };
 constinit const ToolbarItem ToolbarButtons[] = {
-    ToolbarButton(0, 2001, L"New"),
-    ToolbarButton(1, 2002, L"Open"),
-    ToolbarButton(2, 2003, L"Save"),
-    ToolbarButton(3, 2004, L"Help"),
+    ToolbarButton(0, CommandNew, L"New"),
+    ToolbarButton(1, CommandOpen, L"Open"),
+    ToolbarButton(2, CommandSave, L"Save"),
+    ToolbarButton(3, CommandHelp, L"Help"),
 };
 
 constinit const StatusBarItem StatusParts[] = {
@@ -178,7 +181,7 @@ constexpr WindowObject GalleryWindowEntry(const WindowObject *self) {
     e.TextBuffer = TextRef(L"Gallery of the runtime's controls");
     e.BackColorSetting = ButtonFace;
     e.ForeColorSetting = ButtonText;
-    e.StartUpPosition = 2; // centred on the work area
+    e.StartUpPosition = StartCentredOnScreen;
     e.PenWidth = 1;
     e.Enabled = 1;
     e.Visible = 1;
@@ -275,11 +278,11 @@ constexpr WindowObject CentredLabel() {
     return e;
 }
 
+// The landscape covers the whole picture box: no background of its own shows.
 constexpr WindowObject Photo() {
     WindowObject e =
         Control(KindPictureBox, L"picPhoto", IndexPhoto, {326, 262, 250, 110}, WS_BORDER, L"", 2);
     e.Picture = BitmapLandscape;
-    e.BackColorSetting = RGB(150, 200, 250);
     return e;
 }
 
@@ -358,15 +361,18 @@ constexpr WindowObject Moving() {
     // At 96 dpi: 584, 684, 160 by 20 pixels.
     WindowObject e = Label(L"lblMoving", IndexMoving, {8760, 10260, 2400, 300}, L"Placed in twips",
                            TextAlignCentre);
-    e.ScaleMode = 1;
+    e.ScaleMode = ScaleTwips;
     e.BackColorSetting = RGB(255, 236, 160);
     return e;
 }
 
+// The template's code of THREAD_PRIORITY_NORMAL.
+constexpr int32_t NormalThreadPriority = 2;
+
 constexpr WindowObject Counter() {
     WindowObject e = Control(KindThread, L"thrCounter", IndexCounter, {0, 0, 0, 0}, 0);
     e.EventProcedure = CountSeconds;
-    e.ThreadPriority = 2; // normal
+    e.ThreadPriority = NormalThreadPriority;
     return e;
 }
 

@@ -15,16 +15,16 @@
 #include <stdio.h>
 
 const StartupValues ApplicationStartup = {
-    L"Gallery",     // class-name suffix
-    L"Gallery.exe", // executable name
-    L" Gallery",    // title, with its leading blank
-    3,              // the main window is an ordinary window
-    1,              // UTF-16 texts
-    1252,           // code page for the runtime's conversions
-    SETTINGS_VERSION_MAJOR,
-    SETTINGS_VERSION_MINOR,
-    SETTINGS_VERSION_RELEASE << 16 | SETTINGS_VERSION_BUILD,
-    GalleryWindowTemplate,
+    .ClassSuffix = L"Gallery",
+    .ExeName = L"Gallery.exe",
+    .Title = L" Gallery", // with its leading blank
+    .MainKind = KindWindow,
+    .WideRequest = 1, // UTF-16 texts
+    .CodePage = 1252, // for the runtime's conversions
+    .VersionMajor = SETTINGS_VERSION_MAJOR,
+    .VersionMinor = SETTINGS_VERSION_MINOR,
+    .VersionRevision = SETTINGS_VERSION_RELEASE << 16 | SETTINGS_VERSION_BUILD,
+    .MainTemplate = GalleryWindowTemplate,
 };
 
 enum : UINT {
@@ -35,7 +35,7 @@ enum : UINT {
 static HWND GalleryWindow;
 
 static HWND ControlOf(int index) {
-    return (HWND)GetControlHandle(GalleryWindow, 1000 + index);
+    return (HWND)GetControlHandle(GalleryWindow, ControlId(index));
 }
 
 LRESULT CALLBACK CountSeconds(HWND, UINT, WPARAM, LPARAM) {
@@ -158,13 +158,13 @@ LRESULT CALLBACK GalleryWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED) return 0;
-        if (LOWORD(wParam) == 1000 + IndexClassicLook)
+        if (LOWORD(wParam) == ControlId(IndexClassicLook))
             SwitchClassicLook(window, SendMessageW((HWND)lParam, BM_GETCHECK, 0, 0) == BST_CHECKED);
-        if (IsPropertyButton(LOWORD(wParam) - 1000))
-            ChangeProperties(window, LOWORD(wParam) - 1000);
+        if (IsPropertyButton(ControlIndex(LOWORD(wParam))))
+            ChangeProperties(window, ControlIndex(LOWORD(wParam)));
         return 0;
     case WM_TIMER:
-        if (wParam == 2) CountTimerTick(window);
+        if (wParam == WindowTimerId) CountTimerTick(window);
         return 0;
     case WM_NOTIFY: {
         NMPGCALCSIZE *calc = (NMPGCALCSIZE *)lParam;
@@ -199,7 +199,7 @@ LRESULT CALLBACK DrawingPictureProc(HWND window, UINT message, WPARAM, LPARAM) {
     if (message == WM_PAINT && !drawing) PostMessageW(window, WM_DRAWPICTURE, 0, 0);
     if (message == WM_DRAWPICTURE) {
         drawing = true;
-        DrawOnPicture(window, GetDlgCtrlID(window) == 1000 + IndexBuffered);
+        DrawOnPicture(window, GetDlgCtrlID(window) == ControlId(IndexBuffered));
         drawing = false;
         return 1;
     }

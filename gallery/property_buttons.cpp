@@ -9,7 +9,7 @@
 #include <stdio.h>
 
 static HWND ControlOf(HWND window, int index) {
-    return (HWND)GetControlHandle(window, 1000 + index);
+    return (HWND)GetControlHandle(window, ControlId(index));
 }
 
 bool IsPropertyButton(int index) {
@@ -128,7 +128,7 @@ void ChangeProperties(HWND window, int index) {
     }
 }
 
-// The window's own timer (identifier 2) ticks once a second.
+// The window's own timer (WindowTimerId) ticks once a second.
 enum { TickMilliseconds = 1000 };
 static unsigned Ticks;
 

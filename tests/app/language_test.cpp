@@ -174,7 +174,15 @@ TEST_F(TextListTest, LoadsATableAndFetchesByPosition) {
     wmemset(buffer, L'x', TextChars);
     GetLanguageText(LanguageTexts, buffer);
     EXPECT_EQ(0, buffer[0]);
+    wmemset(buffer, L'x', TextChars);
     GetLanguageText(-1, buffer);
+    EXPECT_EQ(0, buffer[0]);
+    // Without a list, as after the window's release, every text is empty.
+    const HWND list = TextList;
+    TextList = nullptr;
+    wmemset(buffer, L'x', TextChars);
+    GetLanguageText(TextSaved, buffer);
+    TextList = list;
     EXPECT_EQ(0, buffer[0]);
 }
 

@@ -56,6 +56,15 @@ class SettingsBehaviour : public testing::Test {
     void UseBaseFolder(const std::string &folder) {
         lstrcpyW(WorkArea->BaseFolder, Wide(folder).c_str());
     }
+    // The steps of OK on the check boxes as they are now.
+    int AssociateCheckedTypes() {
+        ReadChoices(WorkArea);
+        return AssociateChosenTypes(*WorkArea);
+    }
+    bool AddDesktopShortcut(DesktopShortcut shortcut) {
+        ReadChoices(WorkArea);
+        return MakeChosenShortcut(*WorkArea, shortcut);
+    }
     // A folder with the two executables in Bin, as the installer leaves it.
     std::string Installation() {
         const std::wstring folder = MakeTempFolder(L"qninstall");
@@ -170,8 +179,8 @@ TEST_F(SettingsBehaviour, CreationSetsCaptionsAndChoices) {
     ASSERT_EQ(1, Is64BitSystem());
     EXPECT_EQ(BST_CHECKED, SendMessageA(Control(Id64Bit), BM_GETCHECK, 0, 0));
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(Id32Bit), BM_GETCHECK, 0, 0));
-    EXPECT_STREQ(L"Quenlo64.exe", TargetExecutable);
-    EXPECT_EQ(HKEY_LOCAL_MACHINE, RegistryScope);
+    EXPECT_STREQ(L"Quenlo64.exe", WorkArea->TargetExecutable);
+    EXPECT_EQ(HKEY_LOCAL_MACHINE, WorkArea->RegistryScope);
     EXPECT_TRUE(IsWindowVisible(Control(IdAssociateGroup)));
     for (int id = IdProjectFiles; id <= IdShortcut64; ++id)
         EXPECT_EQ(BST_CHECKED, SendMessageA(Control(id), BM_GETCHECK, 0, 0)) << id;
@@ -182,19 +191,19 @@ TEST_F(SettingsBehaviour, ScopeIsTheUserWhenTheMachineCannotBeWritten) {
         DeletedRootOverride machine(HKEY_LOCAL_MACHINE);
         ASSERT_TRUE(Create());
     }
-    EXPECT_EQ(HKEY_CURRENT_USER, RegistryScope);
+    EXPECT_EQ(HKEY_CURRENT_USER, WorkArea->RegistryScope);
 }
 
 TEST_F(SettingsBehaviour, OptionButtonsChooseTheExecutable) {
     ASSERT_TRUE(Create());
     SendMessageA(Control(Id32Bit), BM_CLICK, 0, 0);
-    EXPECT_STREQ(L"Quenlo.exe", TargetExecutable);
+    EXPECT_STREQ(L"Quenlo.exe", WorkArea->TargetExecutable);
     SendMessageA(Control(Id64Bit), BM_CLICK, 0, 0);
     if (Is64BitSystem()) {
-        EXPECT_STREQ(L"Quenlo64.exe", TargetExecutable);
+        EXPECT_STREQ(L"Quenlo64.exe", WorkArea->TargetExecutable);
     } else {
         // No 64-bit executable can run here: the choice falls back.
-        EXPECT_STREQ(L"Quenlo.exe", TargetExecutable);
+        EXPECT_STREQ(L"Quenlo.exe", WorkArea->TargetExecutable);
         EXPECT_EQ(BST_CHECKED, SendMessageA(Control(Id32Bit), BM_GETCHECK, 0, 0));
     }
     // Only clicks count: other notifications of the buttons are ignored.
@@ -241,7 +250,7 @@ TEST_F(SettingsBehaviour, MachineWideAssociationOfAllFourTypes) {
 
 TEST_F(SettingsBehaviour, UserScopeAddsTheProgidToExplorersRecord) {
     ASSERT_TRUE(Create());
-    RegistryScope = HKEY_CURRENT_USER;
+    WorkArea->RegistryScope = HKEY_CURRENT_USER;
     UseBaseFolder("C:\\Dev\\Quenlo");
     SendMessageA(Control(Id32Bit), BM_CLICK, 0, 0);
     for (int id : {IdProjectFiles, IdWindowFiles, IdResourceFiles})
@@ -314,11 +323,14 @@ TEST_F(SettingsBehaviour, ClearedCheckBoxLeavesAnEarlierAssociation) {
     EXPECT_EQ("Quenlo.Project", RegString(HKEY_CLASSES_ROOT, ".qnp", nullptr));
 }
 
+// An association needs no window: the executable's path, its name and the
+// scope are all it takes.
 TEST_F(SettingsBehaviour, DriveRootGetsNoDoubledBackslash) {
-    ASSERT_TRUE(Create());
-    UseBaseFolder("C:\\");
-    SendMessageA(Control(Id32Bit), BM_CLICK, 0, 0);
-    EXPECT_EQ(1, AssociateFileType(L".qnr", L"Resource", L",3"));
+    wchar_t path[TextChars];
+    ASSERT_TRUE(ExecutablePath(path, L"C:\\", L"Quenlo.exe"));
+    EXPECT_STREQ(L"C:\\Bin\\Quenlo.exe", path);
+    EXPECT_EQ(
+        1, AssociateFileType(FileTypes[TypeResource], {path, L"Quenlo.exe", HKEY_LOCAL_MACHINE}));
     EXPECT_EQ("C:\\Bin\\Quenlo.exe,3",
               RegString(HKEY_CLASSES_ROOT, "Quenlo.Resource\\DefaultIcon", nullptr));
 }
@@ -339,7 +351,6 @@ std::string StubCommandLine(const std::wstring &executable) {
 // The shell reads %1, %L and %VAR% inside the open command; a folder that
 // holds them still names the executable, and opening a project runs it.
 TEST_F(SettingsBehaviour, PercentSignsInTheFolderStillOpenProjects) {
-    ASSERT_TRUE(Create());
     ASSERT_TRUE(SetEnvironmentVariableW(L"QNFOLDER", L"C:\\elsewhere"));
     const std::wstring projects = MakeTempFolder(L"qnprojects");
     Folders.push_back(projects);
@@ -354,8 +365,10 @@ TEST_F(SettingsBehaviour, PercentSignsInTheFolderStillOpenProjects) {
         CreateDirectoryW((folder + L"\\Bin").c_str(), nullptr);
         ASSERT_TRUE(
             CopyFileW(TestProgramPath(L"quenlo_stub.exe").c_str(), executable.c_str(), FALSE));
-        UseBaseFolder(Utf8(folder));
-        ASSERT_EQ(1, AssociateFileType(L".qnp", L"Project", L",0"));
+        wchar_t path[TextChars];
+        ASSERT_TRUE(ExecutablePath(path, folder.c_str(), L"Quenlo64.exe"));
+        ASSERT_EQ(1, AssociateFileType(FileTypes[TypeProject],
+                                       {path, L"Quenlo64.exe", HKEY_LOCAL_MACHINE}));
         SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
 
         ASSERT_EQ(0u, OpenThroughShell(project));
@@ -369,21 +382,27 @@ TEST_F(SettingsBehaviour, PercentSignsInTheFolderStillOpenProjects) {
 TEST_F(SettingsBehaviour, PathsThatDoNotFitFailWithoutWriting) {
     ASSERT_TRUE(Create());
     // 245 characters: the folder fits, its executable's path does not.
-    UseBaseFolder("C:\\" + std::string(242, 'q'));
+    const std::string longFolder = "C:\\" + std::string(242, 'q');
+    UseBaseFolder(longFolder);
     wchar_t path[TextChars];
-    EXPECT_FALSE(FindExecutable(path, L"Quenlo64.exe"));
+    EXPECT_FALSE(FindExecutable(path, Wide(longFolder).c_str(), L"Quenlo64.exe"));
     EXPECT_STREQ(L"", path) << "no cut path is left behind";
     EXPECT_EQ(0, AssociateCheckedTypes());
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, "Quenlo.Project"));
-    AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32);
+    AddDesktopShortcut(Shortcut32);
     EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
     // An empty folder is one that could not be read whole.
-    UseBaseFolder("");
     lstrcpyW(path, L"C:\\Stale\\Bin\\Quenlo.exe");
-    EXPECT_FALSE(FindExecutable(path, L"Quenlo.exe"));
+    EXPECT_FALSE(FindExecutable(path, L"", L"Quenlo.exe"));
     EXPECT_STREQ(L"", path);
-    EXPECT_EQ(0, AssociateFileType(L".qnp", L"Project", L",0"));
+    EXPECT_EQ(0,
+              AssociateFileType(FileTypes[TypeProject], {path, L"Quenlo.exe", HKEY_LOCAL_MACHINE}));
+    EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
+    // Nor is a path no program could be started from.
+    const std::wstring tooLong = L"C:\\" + std::wstring(MAX_PATH - 3, L'q');
+    EXPECT_EQ(0, AssociateFileType(FileTypes[TypeProject],
+                                   {tooLong.c_str(), L"Quenlo.exe", HKEY_LOCAL_MACHINE}));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
 }
 
@@ -391,7 +410,7 @@ TEST_F(SettingsBehaviour, ShortcutsGoToTheDesktopOfTheScope) {
     ASSERT_TRUE(Create());
     const std::string base = Installation();
     UseBaseFolder(base);
-    EXPECT_TRUE(AddDesktopShortcut(L"Quenlo 64", L"Quenlo64.exe", IdShortcut64));
+    EXPECT_TRUE(AddDesktopShortcut(Shortcut64));
     const std::string common = CommonDesktop() + "\\Quenlo 64.lnk";
     LinkInfo link = ReadShortcut(common);
     ASSERT_TRUE(link.Loaded) << common;
@@ -401,8 +420,8 @@ TEST_F(SettingsBehaviour, ShortcutsGoToTheDesktopOfTheScope) {
     EXPECT_EQ(0, link.IconIndex);
     EXPECT_EQ("Quenlo 64", link.Description);
 
-    RegistryScope = HKEY_CURRENT_USER;
-    EXPECT_TRUE(AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32));
+    WorkArea->RegistryScope = HKEY_CURRENT_USER;
+    EXPECT_TRUE(AddDesktopShortcut(Shortcut32));
     EXPECT_TRUE(ReadShortcut(UserDesktop() + "\\Quenlo.lnk").Loaded);
     EXPECT_FALSE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));
 
@@ -410,10 +429,10 @@ TEST_F(SettingsBehaviour, ShortcutsGoToTheDesktopOfTheScope) {
     // which fails the shortcut asked for.
     RemoveShortcuts();
     Check(IdShortcut32, false);
-    EXPECT_TRUE(AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32));
+    EXPECT_TRUE(AddDesktopShortcut(Shortcut32));
     EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo.lnk"));
     DeleteFileW(Wide(base + "\\Bin\\Quenlo64.exe").c_str());
-    EXPECT_FALSE(AddDesktopShortcut(L"Quenlo 64", L"Quenlo64.exe", IdShortcut64));
+    EXPECT_FALSE(AddDesktopShortcut(Shortcut64));
     EXPECT_FALSE(FileExists(UserDesktop() + "\\Quenlo 64.lnk"));
 }
 
@@ -425,7 +444,9 @@ TEST_F(SettingsBehaviour, MissingDesktopFolderSkipsTheShortcut) {
     HKEY opened;
     ASSERT_EQ(0, RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &opened));
     RegDeleteValueA(opened, "Common Desktop");
-    EXPECT_FALSE(AddDesktopShortcut(L"Quenlo", L"Quenlo.exe", IdShortcut32));
+    wchar_t desktop[TextChars];
+    EXPECT_FALSE(ReadDesktopFolder(HKEY_LOCAL_MACHINE, desktop));
+    EXPECT_FALSE(AddDesktopShortcut(Shortcut32));
     RegCloseKey(opened);
     RegWrite(HKEY_LOCAL_MACHINE, key, "Common Desktop", saved);
     EXPECT_FALSE(FileExists(saved + "\\Quenlo.lnk"));
@@ -451,6 +472,32 @@ TEST(ShellLink, ReportsTheFirstFailure) {
     const std::wstring refused = folder + L"\\long.lnk";
     EXPECT_EQ(E_INVALIDARG, CreateShellLink(longTarget.c_str(), refused.c_str(), L"Long"));
     EXPECT_FALSE(FileExists(Utf8(refused)));
+    RemoveFolderTree(folder);
+}
+
+// The shortcut maker alone: the desktop of each scope, the link it saves on
+// the desktop it is given, and what it tells when it cannot.
+TEST(DesktopShortcut, IsSavedOnTheDesktopItIsGiven) {
+    wchar_t desktop[TextChars];
+    ASSERT_TRUE(ReadDesktopFolder(HKEY_LOCAL_MACHINE, desktop));
+    EXPECT_EQ(CommonDesktop(), Utf8(desktop));
+    ASSERT_TRUE(ReadDesktopFolder(HKEY_CURRENT_USER, desktop));
+    EXPECT_EQ(UserDesktop(), Utf8(desktop));
+
+    const std::wstring folder = MakeTempFolder(L"qndesk");
+    const wchar_t *target = L"C:\\Tools\\tool.exe";
+    EXPECT_EQ(ShortcutMade, MakeDesktopShortcut(folder.c_str(), target, L"Tool"));
+    const LinkInfo link = ReadShortcut(Utf8(folder) + "\\Tool.lnk");
+    EXPECT_EQ("C:\\Tools\\tool.exe", link.Path);
+    EXPECT_EQ("Tool", link.Description);
+    // folder\name.lnk in 259 characters is made; in 260 it does not fit.
+    const std::wstring longest(TextChars - 1 - folder.size() - 5, L'n');
+    EXPECT_EQ(ShortcutMade, MakeDesktopShortcut(folder.c_str(), target, longest.c_str()));
+    EXPECT_TRUE(FileExists(Utf8(folder + L"\\" + longest + L".lnk")));
+    const std::wstring tooLong = longest + L"n";
+    EXPECT_EQ(ShortcutPathTooLong, MakeDesktopShortcut(folder.c_str(), target, tooLong.c_str()));
+    EXPECT_EQ(ShortcutNotSaved, MakeDesktopShortcut(L"C:\\No Such Desktop", target, L"Tool"));
+    EXPECT_FALSE(FileExists("C:\\No Such Desktop"));
     RemoveFolderTree(folder);
 }
 
@@ -600,7 +647,7 @@ TEST_F(SettingsBehaviour, ThirtyTwoBitOnlyInstallationPreselectsItsExecutable) {
     ASSERT_TRUE(created);
     EXPECT_EQ(BST_CHECKED, SendMessageA(Control(Id32Bit), BM_GETCHECK, 0, 0));
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(Id64Bit), BM_GETCHECK, 0, 0));
-    EXPECT_STREQ(L"Quenlo.exe", TargetExecutable);
+    EXPECT_STREQ(L"Quenlo.exe", WorkArea->TargetExecutable);
     EXPECT_EQ(BST_CHECKED, SendMessageA(Control(IdShortcut32), BM_GETCHECK, 0, 0));
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(Control(IdShortcut64), BM_GETCHECK, 0, 0));
     EXPECT_EQ(Text(TextSaved), PressOkIn(base));
@@ -614,7 +661,7 @@ TEST_F(SettingsBehaviour, ThirtyTwoBitOnlyInstallationPreselectsItsExecutable) {
     ForgetAssociations();
     RemoveShortcuts();
     ASSERT_TRUE(Create());
-    EXPECT_STREQ(L"Quenlo64.exe", TargetExecutable) << "created outside the installation";
+    EXPECT_STREQ(L"Quenlo64.exe", WorkArea->TargetExecutable) << "created outside the installation";
     EXPECT_EQ(Text(TextNotInstalled), PressOkIn(base));
     EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, ".qnp"));
     EXPECT_TRUE(FileExists(CommonDesktop() + "\\Quenlo.lnk"));

@@ -83,9 +83,9 @@ TEST_F(SettingsWindowFromTemplate, EveryControlExistsAsTheTemplateSays) {
     for (int i = 1; i < SettingsTemplateEntries; ++i) {
         const WindowObject &x = SettingsWindowTemplate[i];
         SCOPED_TRACE(testing::Message() << "entry " << i);
-        HWND control = (HWND)GetControlHandle(Window, 1000 + x.Index);
+        HWND control = (HWND)GetControlHandle(Window, ControlId(x.Index));
         ASSERT_NE(nullptr, control);
-        EXPECT_EQ(1000 + x.Index, GetDlgCtrlID(control));
+        EXPECT_EQ(ControlId(x.Index), GetDlgCtrlID(control));
         EXPECT_EQ(x.Kind == KindGroupBox ? "QNGROUP" : "Button", ClassOf(control));
         // Group boxes are the button class's group style, aligned left; the
         // checked option button takes WS_TABSTOP, the focused push button the
@@ -99,9 +99,9 @@ TEST_F(SettingsWindowFromTemplate, EveryControlExistsAsTheTemplateSays) {
         const wchar_t *font = (const wchar_t *)x.FontName;
         EXPECT_EQ(std::string(font, font + wcslen(font)), FontFaceOf(control));
         const int parent = parents[i];
-        EXPECT_EQ(parent == 0
-                      ? Window
-                      : (HWND)GetControlHandle(Window, 1000 + SettingsWindowTemplate[parent].Index),
+        EXPECT_EQ(parent == 0 ? Window
+                              : (HWND)GetControlHandle(
+                                    Window, ControlId(SettingsWindowTemplate[parent].Index)),
                   GetParent(control));
         if (x.Kind == KindCheckBox || x.Kind == KindOptionButton) {
             EXPECT_EQ(x.Value, (int)SendMessageA(control, BM_GETCHECK, 0, 0));
@@ -113,20 +113,20 @@ TEST_F(SettingsWindowFromTemplate, EveryControlExistsAsTheTemplateSays) {
 }
 
 TEST_F(SettingsWindowFromTemplate, FocusStartsOnTheFirstTabStop) {
-    HWND ok = (HWND)GetControlHandle(Window, 1000);
+    HWND ok = (HWND)GetControlHandle(Window, IdOk);
     EXPECT_EQ(ok, ObjectFromHandle(Window)->ActiveControl);
     EXPECT_EQ(ok, GetFocus());
     EXPECT_EQ(1, ObjectFromHandle(ok)->IsDefault);
     // Focus on a check box gives the look back to the window's default button,
     // which it has none of.
-    SetFocus((HWND)GetControlHandle(Window, 1002));
+    SetFocus((HWND)GetControlHandle(Window, IdProjectFiles));
     EXPECT_EQ(0, ObjectFromHandle(ok)->IsDefault);
     EXPECT_EQ(0, GetWindowLongA(ok, GWL_STYLE) & BS_DEFPUSHBUTTON);
 }
 
 TEST_F(SettingsWindowFromTemplate, OnlyTheCheckedOptionIsSelected) {
-    HWND option32 = (HWND)GetControlHandle(Window, 1009);
-    HWND option64 = (HWND)GetControlHandle(Window, 1010);
+    HWND option32 = (HWND)GetControlHandle(Window, Id32Bit);
+    HWND option64 = (HWND)GetControlHandle(Window, Id64Bit);
     EXPECT_EQ(BST_CHECKED, SendMessageA(option32, BM_GETCHECK, 0, 0));
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(option64, BM_GETCHECK, 0, 0));
     EXPECT_EQ(1, ObjectFromHandle(option32)->TabStop);
@@ -139,16 +139,17 @@ TEST_F(SettingsWindowFromTemplate, OnlyTheCheckedOptionIsSelected) {
 }
 
 TEST_F(SettingsWindowFromTemplate, ControlsAreFoundByIdentifierThroughContainers) {
-    HWND associateGroup = (HWND)GetControlHandle(Window, 1008);
-    HWND fileGroup = (HWND)GetControlHandle(Window, 1001);
-    HWND option64 = (HWND)GetControlHandle(Window, 1010);
+    HWND associateGroup = (HWND)GetControlHandle(Window, IdAssociateGroup);
+    HWND fileGroup = (HWND)GetControlHandle(Window, IdFileGroup);
+    HWND option64 = (HWND)GetControlHandle(Window, Id64Bit);
     ASSERT_NE(nullptr, option64);
     EXPECT_EQ(associateGroup, GetParent(option64));
     EXPECT_EQ(fileGroup, GetParent(associateGroup));
-    EXPECT_EQ(nullptr, GetControlHandle(Window, 999));
-    EXPECT_EQ(nullptr, GetControlHandle(Window, 1011));
+    // Just outside the identifiers of the controls, none is found.
+    EXPECT_EQ(nullptr, GetControlHandle(Window, FirstControlId - 1));
+    EXPECT_EQ(nullptr, GetControlHandle(Window, ControlId(SettingsTemplateEntries - 1)));
     // From a control, the search starts at the window it belongs to.
-    EXPECT_EQ((HWND)GetControlHandle(Window, 1000), (HWND)GetControlHandle(option64, 1000));
+    EXPECT_EQ((HWND)GetControlHandle(Window, IdOk), (HWND)GetControlHandle(option64, IdOk));
 }
 
 TEST_F(SettingsWindowFromTemplate, WindowIsCentredWithItsTemplateSize) {

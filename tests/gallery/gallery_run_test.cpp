@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <climits>
+#include <string>
 #include <vector>
 
 #include "gallery/gallery.h"
@@ -28,11 +29,62 @@ TEST(GalleryRun, ShowsEveryControlAndEndsWithZeroWhenClosed) {
     ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
     int missing = 0;
     for (int index = 0; index < GalleryControlCount; ++index)
-        if (index != IndexCounter && !FindDescendant(window, 1000 + index)) {
+        if (index != IndexCounter && !FindDescendant(window, ControlId(index))) {
             ADD_FAILURE() << "no control with index " << index;
             ++missing;
         }
     EXPECT_EQ(0, missing);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, WaitForExitCode(process, 30000));
+    CloseHandle(process);
+}
+
+// The text of a list view's item in a column. The list view belongs to the
+// gallery's process and takes pointers: the item record and its text are
+// read through memory of that process.
+std::wstring ListViewText(HANDLE process, HWND list, int item, int column) {
+    struct Request {
+        LVITEMW Item;
+        wchar_t Text[64];
+    };
+    Request *remote =
+        (Request *)VirtualAllocEx(process, nullptr, sizeof(Request), MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return L"<no memory>";
+    Request local = {};
+    local.Item.iSubItem = column;
+    local.Item.cchTextMax = 64;
+    local.Item.pszText = remote->Text;
+    WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
+    SendMessageW(list, LVM_GETITEMTEXTW, item, (LPARAM)&remote->Item);
+    ReadProcessMemory(process, remote, &local, sizeof local, nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    local.Text[63] = 0;
+    return local.Text;
+}
+
+// The bars and lists hold the items of the template, the rebar's band holds
+// its label, and the list view's rows fill both columns.
+TEST(GalleryRun, BarsAndListsHoldTheirItems) {
+    HANDLE process = nullptr;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
+    auto control = [&](int index) { return FindDescendant(window, ControlId(index)); };
+    EXPECT_EQ(4, SendMessageW(control(IndexToolbar), TB_BUTTONCOUNT, 0, 0));
+    EXPECT_EQ(3, SendMessageW(control(IndexStatusBar), SB_GETPARTS, 0, 0));
+    EXPECT_EQ(1, SendMessageW(control(IndexRebar), RB_GETBANDCOUNT, 0, 0));
+    EXPECT_EQ(3, SendMessageW(control(IndexTabs), TCM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(3, SendMessageW(control(IndexHeader), HDM_GETITEMCOUNT, 0, 0));
+    // The band places its label after its caption; a label that were no
+    // band's child would stay at the rebar's left edge.
+    RECT rebar, label;
+    GetWindowRect(control(IndexRebar), &rebar);
+    GetWindowRect(control(IndexBandLabel), &label);
+    EXPECT_GT(label.left, rebar.left);
+    HWND list = control(IndexList);
+    EXPECT_EQ(6, SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(L"4", ListViewText(process, list, 0, 0));
+    EXPECT_EQ(L"Label", ListViewText(process, list, 0, 1));
+    EXPECT_EQ(L"Rebar", ListViewText(process, list, 5, 1));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, WaitForExitCode(process, 30000));
     CloseHandle(process);
@@ -47,7 +99,7 @@ struct Placed {
 std::vector<Placed> PlacedControls(HWND window) {
     std::vector<Placed> controls;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        Placed placed = {GetDlgCtrlID(child) - 1000, {}};
+        Placed placed = {ControlIndex(GetDlgCtrlID(child)), {}};
         GetWindowRect(child, &placed.Rect);
         MapWindowPoints(HWND_DESKTOP, window, (POINT *)&placed.Rect, 2);
         controls.push_back(placed);
@@ -65,11 +117,11 @@ TEST(GalleryRun, DockingTheToolbarElsewhereKeepsTheControlsClearOfTheBars) {
     HANDLE process = nullptr;
     HWND window = nullptr;
     ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
-    HWND button = FindDescendant(window, 1000 + IndexSetDocking);
+    HWND button = FindDescendant(window, ControlId(IndexSetDocking));
     ASSERT_TRUE(button);
     const std::vector<Placed> start = PlacedControls(window);
     auto press = [&] {
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(1000 + IndexSetDocking, BN_CLICKED),
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId(IndexSetDocking), BN_CLICKED),
                      (LPARAM)button);
     };
     auto gapBelowTheTopBars = [](const std::vector<Placed> &controls) {
@@ -106,15 +158,15 @@ TEST(GalleryRun, ClassicLookShowsButtonImagesOnTheFaceAndAColouredProgressBar) {
     HANDLE process = nullptr;
     HWND window = nullptr;
     ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
-    HWND classic = FindDescendant(window, 1000 + IndexClassicLook);
+    HWND classic = FindDescendant(window, ControlId(IndexClassicLook));
     SendMessageW(classic, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(1000 + IndexClassicLook, BN_CLICKED),
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(ControlId(IndexClassicLook), BN_CLICKED),
                  (LPARAM)classic);
     // Inside the classic frame, beside the arrow and the caption, only the
     // face shows. The other process's pixels reach the screen when Wine
     // flushes its window surface.
     RECT place;
-    GetWindowRect(FindDescendant(window, 1000 + IndexImageLeft), &place);
+    GetWindowRect(FindDescendant(window, ControlId(IndexImageLeft)), &place);
     Canvas button(140, 30);
     const RECT inside = {2, 2, 138, 28};
     for (int tries = 0;
@@ -126,7 +178,7 @@ TEST(GalleryRun, ClassicLookShowsButtonImagesOnTheFaceAndAColouredProgressBar) {
     }
     EXPECT_GT(button.Count(GetSysColor(COLOR_BTNFACE), inside), 140 * 30 / 2);
     EXPECT_EQ(0, button.Count(RGB(255, 255, 255), inside));
-    HWND progress = FindDescendant(window, 1000 + IndexProgress);
+    HWND progress = FindDescendant(window, ControlId(IndexProgress));
     EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT),
               (COLORREF)SendMessageW(progress, PBM_GETBARCOLOR, 0, 0));
     PostMessageW(window, WM_CLOSE, 0, 0);
