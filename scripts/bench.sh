@@ -10,15 +10,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
 . "$top/scripts/display.sh"
 # A desktop's window manager would be part of every figure.
-unset DISPLAY
-qn_ensure_display "$build"
-. "$top/scripts/wine-prefix.sh" "$build" 64
-qn_set_window_management off
-finish() {
-  wineserver -k 2>/dev/null || true
-  qn_release_display
-}
-trap finish EXIT
+qn_wine_session "$build" virtual
+trap 'wineserver -k 2>/dev/null || true; qn_release_display' EXIT
 rm -rf "$build/bench/install"
 # Wine reports every look at the root folder's volume label; that is noise here.
 wine "$build/bench/qnbench.exe" "${1:-21}" "${2:-31}" 2> >(grep --line-buffered -v 'FS volume label' >&2)

@@ -1,25 +1,48 @@
 #!/usr/bin/env bash
-# Display helpers: use the user's display, or start one virtual X display for
-# a whole run and stop it afterwards.
+# The display and the Wine prefix of a script's Wine runs, set up in one call:
+#   . scripts/display.sh
+#   qn_wine_session BUILD_DIR virtual|user|as-is [64|32]
+# virtual: a virtual X display of the script's own, whatever DISPLAY says.
+# user:    the user's display when DISPLAY is set, where the desktop's window
+#          manager manages Wine's windows; else a virtual display.
+# as-is:   the display in DISPLAY, with the window management the prefix has;
+#          else a virtual display.
+# On a virtual display Wine's windows are not managed. The prefix (64 unless
+# told) is the build folder's own (wine-prefix.sh). A virtual display is
+# started once per script and stopped when the script ends; a script that
+# sets an EXIT trap of its own calls qn_release_display in it.
+qn_scripts_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 qn_xvfb_pid=""
 qn_virtual_display=0
 
-qn_ensure_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
-  qn_virtual_display=1
+# Starts Xvfb on the first free display number from 90 and waits until it
+# accepts connections: an X server whose SIGUSR1 is ignored sends SIGUSR1 to
+# its parent when ready, and again at every reset (when its last client
+# leaves), which the script then passes over. A number another server took
+# meanwhile makes this one end at once, and the next number is tried.
+qn_start_virtual_display() {
   local n
   for n in $(seq 90 130); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-      qn_xvfb_pid=$!
-      local i
-      for i in $(seq 1 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        sleep 0.1
-      done
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    qn_xvfb_ready=0
+    trap 'qn_xvfb_ready=1' USR1
+    (
+      trap '' USR1
+      exec Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1
+    ) &
+    qn_xvfb_pid=$!
+    for _ in $(seq 1 200); do
+      [ "$qn_xvfb_ready" = 1 ] && break
+      kill -0 "$qn_xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    trap : USR1
+    if [ "$qn_xvfb_ready" = 1 ]; then
       export DISPLAY=":$n"
+      trap qn_release_display EXIT
       return 0
     fi
+    qn_release_display
   done
   echo "No free display number for Xvfb" >&2
   return 1
@@ -30,5 +53,21 @@ qn_release_display() {
     kill "$qn_xvfb_pid" 2>/dev/null || true
     wait "$qn_xvfb_pid" 2>/dev/null || true
     qn_xvfb_pid=""
+  fi
+}
+
+qn_wine_session() { # BUILD_DIR virtual|user|as-is [64|32]
+  if [ "$qn_virtual_display" = 0 ]; then
+    [ "$2" = virtual ] && unset DISPLAY
+    if [ -z "${DISPLAY:-}" ]; then
+      qn_virtual_display=1
+      qn_start_virtual_display
+    fi
+  fi
+  . "$qn_scripts_dir/wine-prefix.sh" "$1" "${3:-64}"
+  if [ "$qn_virtual_display" = 1 ]; then
+    qn_set_window_management off
+  elif [ "$2" = user ]; then
+    qn_set_window_management on
   fi
 }

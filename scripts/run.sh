@@ -22,13 +22,10 @@ for exe in Quenlo.exe Quenlo64.exe; do
     cp -f "$build/tests/bin/quenlo_stub.exe" "$install/Bin/$exe"
   fi
 done
-. "$top/scripts/display.sh"
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: $program runs on a virtual display (stop it with Ctrl+C)." >&2
 fi
-qn_ensure_display "$build"
-trap qn_release_display EXIT
-. "$top/scripts/wine-prefix.sh" "$build" 64
-if [ "$qn_virtual_display" = 1 ]; then qn_set_window_management off; else qn_set_window_management on; fi
+. "$top/scripts/display.sh"
+qn_wine_session "$build" user
 cd "$install"
 wine "$build/$program.exe"

@@ -9,11 +9,7 @@ build="$top/build"
 out="$build/screenshots"
 mkdir -p "$out"
 . "$top/scripts/display.sh"
-unset DISPLAY
-qn_ensure_display "$build"
-trap qn_release_display EXIT
-. "$top/scripts/wine-prefix.sh" "$build" 64
-qn_set_window_management off
+qn_wine_session "$build" virtual
 install="$build/demo-install"
 mkdir -p "$install/Bin"
 cd "$install"

@@ -9,20 +9,21 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
 build="$top/build"
 . "$top/scripts/display.sh"
-unset DISPLAY
-qn_ensure_display "$build"
 # Each prefix's server and its service processes start here, before any
 # test, with no output of their own: started by a test program, they would
 # hold its output open and ctest would wait for them to end.
 for kind in 32 64; do
-  . "$top/scripts/wine-prefix.sh" "$build" $kind
-  qn_set_window_management off
+  qn_wine_session "$build" virtual $kind
   # A server left by an interrupted run would keep its old display.
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
   wineserver -p
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 done
+stop_servers() {
+  for kind in 64 32; do WINEPREFIX="$build/wine/prefix$kind" wineserver -k 2>/dev/null || true; done
+}
+trap 'stop_servers; qn_release_display' EXIT
 # The locales the runs in other languages and code pages name, generated
 # into the build folder (LOCPATH) so that the system's own are not needed.
 mkdir -p "$build/locales"
@@ -30,8 +31,4 @@ for locale in ca_ES es_ES es_MX ru_RU; do
   [ -e "$build/locales/$locale.UTF-8/LC_CTYPE" ] ||
     localedef -i "$locale" -f UTF-8 "$build/locales/$locale.UTF-8" >/dev/null 2>&1 || true
 done
-status=0
-ctest --test-dir "$build" --output-on-failure -j2 "$@" || status=$?
-for kind in 64 32; do WINEPREFIX="$build/wine/prefix$kind" wineserver -k 2>/dev/null || true; done
-qn_release_display
-exit $status
+ctest --test-dir "$build" --output-on-failure -j2 "$@"
