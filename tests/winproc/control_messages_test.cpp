@@ -275,6 +275,22 @@ TEST(MouseRequests, DoubleClickIsASecondClickForWindowsAndButtons) {
 }
 
 // A right click moves the focus only to a list view.
+TEST(ScrollRequests, AScrolledControlTakesTheFocusAndTheWindowLeavesIt) {
+    TemplateBuilder builder(2);
+    builder.Window().Visible = 1;
+    WindowObject &list = builder.Add(KindListBox, 0, L"lstScrolled", L"");
+    list.Style |= WS_VSCROLL;
+    builder.Add(KindTextBox, 1, L"txtFocus", L"");
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    SetFocus(window.Control(1));
+    SendMessageA(window.Handle, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(window.Control(1), GetFocus()) << "the window's own scroll bar";
+    SendMessageA(window.Control(0), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(window.Control(0), GetFocus());
+    ShowWindow(window.Handle, SW_HIDE);
+}
+
 TEST(MouseRequests, RightClickOnAButtonLeavesTheFocus) {
     TemplateBuilder builder(2);
     builder.Window().Visible = 1;
