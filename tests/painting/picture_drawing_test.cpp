@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <set>
+
 #include "runtime/templates/create_from_template.h"
 #include "runtime/painting/picture_drawing.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
 #include "tests/support/canvas.h"
+#include "tests/support/import_hook.h"
 #include "tests/support/template_builder.h"
 #include "tests/support/test_support.h"
 
@@ -86,6 +89,62 @@ TEST_P(OnPicture, PrintedTextAndShapesAppearWhereTheyAreDrawn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DirectAndDoubleBuffered, OnPicture, testing::Values(0, 1));
+
+// What the drawing routines take from the system and give back.
+// The hooks call the system's functions by address: this program's own
+// imports lead back to the hooks.
+int ContextsTaken, ContextsGiven;
+std::set<HGDIOBJ> BrushesMade;
+template <class Function> Function SystemFunction(const char *module, const char *name) {
+    return (Function)GetProcAddress(GetModuleHandleA(module), name);
+}
+HDC WINAPI CountedGetDC(HWND window) {
+    ++ContextsTaken;
+    static const auto real = SystemFunction<decltype(&GetDC)>("user32.dll", "GetDC");
+    return real(window);
+}
+int WINAPI CountedReleaseDC(HWND window, HDC dc) {
+    ++ContextsGiven;
+    static const auto real = SystemFunction<decltype(&ReleaseDC)>("user32.dll", "ReleaseDC");
+    return real(window, dc);
+}
+HBRUSH WINAPI RecordedCreateSolidBrush(COLORREF colour) {
+    static const auto real =
+        SystemFunction<decltype(&CreateSolidBrush)>("gdi32.dll", "CreateSolidBrush");
+    HBRUSH brush = real(colour);
+    BrushesMade.insert(brush);
+    return brush;
+}
+BOOL WINAPI RecordedDeleteObject(HGDIOBJ object) {
+    BrushesMade.erase(object);
+    static const auto real = SystemFunction<decltype(&DeleteObject)>("gdi32.dll", "DeleteObject");
+    return real(object);
+}
+
+TEST(OnPictureShapes, GiveBackTheContextAndTheFillBrushTheyTook) {
+    TemplateBuilder builder(1);
+    Paintable(builder.Add(KindPictureBox, 0, L"picShapes", L""));
+    ShownWindow window(builder);
+    HWND picture = GetDlgItem(window.Handle, ControlId(0));
+    ASSERT_TRUE(picture);
+    ContextsTaken = ContextsGiven = 0;
+    BrushesMade.clear();
+    {
+        ImportHook getDc("user32.dll", "GetDC", (void *)CountedGetDC);
+        ImportHook releaseDc("user32.dll", "ReleaseDC", (void *)CountedReleaseDC);
+        ImportHook brushes("gdi32.dll", "CreateSolidBrush", (void *)RecordedCreateSolidBrush);
+        ImportHook deletes("gdi32.dll", "DeleteObject", (void *)RecordedDeleteObject);
+        ASSERT_TRUE(getDc.Patched && releaseDc.Patched && brushes.Patched && deletes.Patched);
+        for (int32_t fill : {(int32_t)Blue, NoColour}) {
+            EXPECT_EQ(1, DrawShape(picture, 2, 2, 40, 40, 1, fill));
+            EXPECT_EQ(1, DrawShape(picture, 0, 50, 60, 50, 0, fill));
+            EXPECT_EQ(1, DrawEllipse(picture, 50, 2, 90, 40, fill));
+        }
+    }
+    EXPECT_EQ(ContextsTaken, 6);
+    EXPECT_EQ(ContextsGiven, ContextsTaken);
+    EXPECT_TRUE(BrushesMade.empty()) << BrushesMade.size() << " fill brushes kept";
+}
 
 TEST(OnWindow, TextPrintedAtItsPositionWhichLeavesKeyPreviewAlone) {
     TemplateBuilder builder(1);
