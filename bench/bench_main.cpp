@@ -23,8 +23,8 @@ int main(int argc, char **argv) {
     BenchApp.Instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0x8FFF};
     InitCommonControlsEx(&controls);
-    RuntimeInitialize(L"Bench", L"qnbench.exe", L" Benchmarks", KindWindow, 0, &BenchApp, &BenchErrorTrap,
-                      1252);
+    RuntimeInitialize(L"Bench", L"qnbench.exe", L" Benchmarks", KindWindow, 0, &BenchApp,
+                      &BenchErrorTrap, 1252);
 
     std::vector<Figure> figures;
     if (batches) {
