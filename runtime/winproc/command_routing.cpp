@@ -72,8 +72,6 @@ LRESULT OnWindowCommand(WindowObject *object, const WindowMessage &m) {
         WindowObject *control = header ? ObjectFromHandle(header->hwndFrom) : nullptr;
         if (control && control->Kind == KindRebar) RebarNotification(control, header);
     }
-    if ((HWND)m.LParam == object->MdiClient && object->MdiClient)
-        return EventThenDefault(object, m);
     LRESULT result = CallEventProcedure(object, m);
     if (result || !IsWindow(window)) return result;
     return WindowDefaultProcessing(object, m);

@@ -291,6 +291,23 @@ TEST(ScrollRequests, AScrolledControlTakesTheFocusAndTheWindowLeavesIt) {
     ShowWindow(window.Handle, SW_HIDE);
 }
 
+TEST(WindowState, ADpiChangeTakesTheSuggestedRectangleAndIsHeard) {
+    ResetRecorder();
+    TemplateBuilder builder(0);
+    builder.Window().EventProcedure = RecordingEventProcedure;
+    BuiltWindow window(builder);
+    ASSERT_TRUE(IsWindow(window.Handle));
+    RECT suggested = {10, 20, 330, 260}, now;
+    SendMessageA(window.Handle, WM_DPICHANGED, MAKEWPARAM(120, 120), (LPARAM)&suggested);
+    GetWindowRect(window.Handle, &now);
+    EXPECT_TRUE(EqualRect(&suggested, &now));
+    SendMessageA(window.Handle, WM_DPICHANGED, MAKEWPARAM(96, 96), 0);
+    GetWindowRect(window.Handle, &now);
+    EXPECT_TRUE(EqualRect(&suggested, &now)) << "no rectangle, no move";
+    EXPECT_EQ(2, TimesHeard(WM_DPICHANGED, window.Handle));
+    ResetRecorder();
+}
+
 TEST(MouseRequests, RightClickOnAButtonLeavesTheFocus) {
     TemplateBuilder builder(2);
     builder.Window().Visible = 1;

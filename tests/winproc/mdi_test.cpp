@@ -164,6 +164,16 @@ TEST_F(Mdi, TheClientsInputAndBackgroundAreTheFrames) {
     DestroyWindow(frame);
 }
 
+TEST_F(Mdi, TheClientsCommandsReachTheFramesEventProcedure) {
+    HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(frame));
+    HWND client = ObjectFromHandle(frame)->MdiClient;
+    ResetRecorder();
+    SendMessageA(frame, WM_COMMAND, MAKEWPARAM(0, 0), (LPARAM)client);
+    EXPECT_EQ(1, TimesHeard(WM_COMMAND, frame));
+    DestroyWindow(frame);
+}
+
 // Without children, the client hands the focus to the frame's own control.
 TEST_F(Mdi, ClientWithoutChildrenPassesTheFocusToTheFramesControl) {
     Frame = {WindowEntry(KindMdiFrame, L"Frame", 1, 500, 400),
