@@ -1,7 +1,7 @@
 // Texts and paths built in the application's fixed buffers; a result that
 // does not fit is refused whole, never cut into a wrong path.
 #include "app/bounded_text.h"
-#include "runtime/library/strings.h"
+#include "qnruntime.h"
 
 #include <wchar.h>
 

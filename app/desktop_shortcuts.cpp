@@ -2,10 +2,7 @@
 // shell's link object.
 #include "app/desktop_shortcuts.h"
 #include "app/bounded_text.h"
-#include "runtime/library/registry.h"
-#include "runtime/library/strings.h"
-#include "runtime/base/records.h"
-#include "runtime/base/runtime_state.h"
+#include "qnruntime.h"
 
 #include <shlobj.h>
 #include <wchar.h>
@@ -15,7 +12,7 @@ static const wchar_t ShellFoldersKey[] =
 
 // The value that names the desktop of the scope.
 static int ReadDesktopValue(HKEY scope, wchar_t *folder) {
-    if (OsLevel < Os98)
+    if (GetOsVersion(nullptr) < Os98)
         return ReadRegValueW(HKEY_CURRENT_USER, ShellFoldersKey, L"Desktop", folder);
     if (scope == HKEY_LOCAL_MACHINE)
         return ReadRegValueW(HKEY_LOCAL_MACHINE, ShellFoldersKey, L"Common Desktop", folder);

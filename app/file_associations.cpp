@@ -5,8 +5,7 @@
 // be written is put back the way it was found.
 #include "app/file_associations.h"
 #include "app/bounded_text.h"
-#include "runtime/library/registry.h"
-#include "runtime/base/memory.h"
+#include "qnruntime.h"
 
 #include <wchar.h>
 

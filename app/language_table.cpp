@@ -2,9 +2,7 @@
 // into the TextList, and fetched by position.
 #include "app/language_table.h"
 #include "app/bounded_text.h"
-#include "runtime/library/list_boxes.h"
-#include "runtime/base/runtime_state.h"
-#include "runtime/base/text_form.h"
+#include "qnruntime.h"
 
 #include <string.h>
 
@@ -29,7 +27,7 @@ HWND CreateTextList(HWND parent) {
     // A UTF-16 list box holds the texts as the system shows them, whatever
     // the ANSI code page.
     TextList = CreateWindowExW(0, L"LISTBOX", nullptr, WS_CHILD, -10, -10, 0, 0, parent, nullptr,
-                               App->Instance, nullptr);
+                               GetAppRecord()->Instance, nullptr);
     return TextList;
 }
 
@@ -103,11 +101,11 @@ static void AddToTextList(void *list, const char *text) {
 }
 
 int LoadLanguageTable(int resource) {
-    HRSRC found = FindResourceA(App->Instance, MAKEINTRESOURCEA(resource),
+    HRSRC found = FindResourceA(GetAppRecord()->Instance, MAKEINTRESOURCEA(resource),
                                 MAKEINTRESOURCEA(LanguageResourceType));
     if (!found) return 0;
-    const DWORD size = SizeofResource(App->Instance, found);
-    HGLOBAL loaded = LoadResource(App->Instance, found);
+    const DWORD size = SizeofResource(GetAppRecord()->Instance, found);
+    HGLOBAL loaded = LoadResource(GetAppRecord()->Instance, found);
     if (!loaded) return 0;
     const void *bytes = LockResource(loaded);
     if (!bytes) return 0;

@@ -2,7 +2,7 @@
 // and a font in the user's fonts folder, deleted if present.
 #include "app/obsolete_files.h"
 #include "app/bounded_text.h"
-#include "runtime/library/registry.h"
+#include "qnruntime.h"
 
 static void DeleteAnyway(const wchar_t *folder, const wchar_t *name) {
     wchar_t path[TextChars];

@@ -1,7 +1,7 @@
 // The Settings window template: the window, two groups and their controls.
 #pragma once
 
-#include "runtime/base/window_object.h"
+#include "qnruntime.h"
 
 enum { SettingsTemplateEntries = 12 };
 extern const WindowTemplate SettingsWindowTemplate[SettingsTemplateEntries];

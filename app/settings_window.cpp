@@ -5,11 +5,7 @@
 #include "app/installation.h"
 #include "app/language_table.h"
 #include "app/obsolete_files.h"
-#include "runtime/library/sysinfo.h"
-#include "runtime/base/memory.h"
-#include "runtime/base/records.h"
-#include "runtime/base/runtime_state.h"
-#include "runtime/base/text_form.h"
+#include "qnruntime.h"
 
 #include <shlobj.h>
 
@@ -65,10 +61,10 @@ static void ShowText(HWND window, int position, UINT icon, int more = -1) {
     }
     // The title is in the runtime's text form: UTF-16 in the program, 8-bit
     // where a host started the runtime that way.
-    if (UnicodeFlag)
-        CopyBounded(title, (const wchar_t *)App->Title);
+    if (IsUnicode())
+        CopyBounded(title, (const wchar_t *)GetAppRecord()->Title);
     else
-        AnsiToWideBounded((const char *)App->Title, title, TextChars);
+        AnsiToWideBounded((const char *)GetAppRecord()->Title, title, TextChars);
     MessageBoxW(window, text, title, MB_OK | icon);
 }
 

@@ -7,7 +7,7 @@
 
 #include "app/bounded_text.h"
 #include "app/file_associations.h"
-#include "runtime/base/window_object.h"
+#include "qnruntime.h"
 
 // The identifiers of the window's controls, each its template Index's.
 enum SettingsControl {

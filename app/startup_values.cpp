@@ -1,7 +1,7 @@
 // The Settings application's start-up values for the program entry.
 #include "app/settings_template.h"
 #include "app/version.h"
-#include "runtime/startup/startup.h"
+#include "qnruntime.h"
 
 const StartupValues ApplicationStartup = {
     .ClassSuffix = L"Settings",

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "runtime/base/window_object.h"
+#include "qnruntime.h"
 
 // Resources of Gallery.exe.
 enum GalleryResource {

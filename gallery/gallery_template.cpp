@@ -1,7 +1,7 @@
 // The gallery's window template: every kind of control, in four columns
 // between a toolbar and rebar at the top and a status bar at the bottom.
 #include "gallery/gallery.h"
-#include "runtime/base/units.h"
+#include "qnruntime.h"
 
 #include <commctrl.h>
 

@@ -2,13 +2,7 @@
 // look switch, the drawings on the two pictures and the counter thread.
 #include "gallery/gallery.h"
 #include "app/version.h"
-#include "runtime/startup/startup.h"
-#include "runtime/library/sysinfo.h"
-#include "runtime/painting/picture_drawing.h"
-#include "runtime/painting/theme.h"
-#include "runtime/base/messages.h"
-#include "runtime/base/repaint.h"
-#include "runtime/base/runtime_state.h"
+#include "qnruntime.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -140,7 +134,7 @@ static void SetUpGallery(HWND window) {
 static void SwitchClassicLook(HWND window, bool classic) {
     if (classic)
         ReleaseThemeLibrary();
-    else if (OsLevel >= OsXp && HasManifest)
+    else if (GetOsVersion(nullptr) >= OsXp && SendMessageW(window, RTM_HASMANIFEST, 0, 0))
         LoadThemeLibrary();
     RedrawAll(window);
 }

@@ -1,10 +1,7 @@
 // The gallery's property buttons: each changes properties of controls of the
 // window while it runs; and the label that counts the window timer's ticks.
 #include "gallery/gallery.h"
-#include "runtime/library/sysinfo.h"
-#include "runtime/properties/properties.h"
-#include "runtime/properties/readers.h"
-#include "runtime/base/repaint.h"
+#include "qnruntime.h"
 
 #include <stdio.h>
 

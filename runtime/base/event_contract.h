@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "runtime/base/application.h"
 #include "runtime/base/window_object.h"
 
 LRESULT CallEventProcedure(WindowObject *object, HWND window, UINT message, WPARAM wParam,
@@ -42,7 +43,3 @@ inline LRESULT WindowDefaultProcessing(WindowObject *object, const WindowMessage
 inline LRESULT PreviousProcessing(WindowObject *object, const WindowMessage &m) {
     return PreviousProcessing(object, m.Window, m.Code, m.WParam, m.LParam);
 }
-
-// The runtime's default processing for an application that asks for it; -1
-// for a window that is not the runtime's.
-LRESULT DefaultProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

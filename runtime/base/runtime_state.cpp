@@ -4,6 +4,11 @@
 #include "runtime/base/window_object.h"
 
 AppRecord *App;
+
+const AppRecord *GetAppRecord() {
+    return App;
+}
+
 ErrorTrapRecord *ErrorTrap;
 
 int UnicodeFlag;

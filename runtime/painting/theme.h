@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "runtime/painting/visual_styles.h"
+
 struct ThemeFunctions {
     HMODULE Library; // null: classic drawing
     HANDLE(WINAPI *OpenThemeData)(HWND, LPCWSTR);
@@ -12,7 +14,3 @@ struct ThemeFunctions {
     HRESULT(WINAPI *CloseThemeData)(HANDLE);
 };
 extern ThemeFunctions ThemeTable;
-
-// (Re)loads the table; it stays empty without the library or an active style.
-void LoadThemeLibrary();
-void ReleaseThemeLibrary();

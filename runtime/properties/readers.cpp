@@ -272,12 +272,12 @@ template <class Ch> static int GetFontNameT(HWND window, Ch *buffer) {
 template <class Ch> static int GetNameT(HWND window, Ch *buffer) {
     const WindowObject *object = ObjectFromHandle(window);
     if (!object || !buffer) return 0;
-    return CopyStored(object->Name, true, buffer, NameChars);
+    return CopyStored(object->Name, true, buffer, ObjectNameChars);
 }
 
 template <class Ch> static int GetTextT(HWND window, Ch *buffer) {
     if (!ObjectFromHandle(window) || !buffer) return 0;
-    return ApiGetWindowText(window, buffer, TextChars);
+    return ApiGetWindowText(window, buffer, ObjectTextChars);
 }
 
 int GetFontNameA(HWND window, char *buffer) {

@@ -135,7 +135,12 @@ int32_t GetRightToLeft(HWND window);
 // Text readers: the length copied, 0 without an object. The caller's buffer
 // holds the characters below, terminator included (font names: 130 bytes in
 // the ANSI form, 260 characters in the wide one); longer texts are cut.
-enum : int { FontNameAnsiBytes = 130, FontNameWideChars = 260, NameChars = 260, TextChars = 256 };
+enum : int {
+    FontNameAnsiBytes = 130,
+    FontNameWideChars = 260,
+    ObjectNameChars = 260,
+    ObjectTextChars = 256
+};
 int GetFontNameA(HWND window, char *buffer);
 int GetFontNameW(HWND window, wchar_t *buffer);
 int GetFontName(HWND window, void *buffer);

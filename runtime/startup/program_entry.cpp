@@ -1,4 +1,5 @@
-// ProgramEntry: the first code of the process.
+// The application's start-up sequence, and ProgramEntry, the first code of a
+// program built without the C runtime's start-up.
 #include "runtime/startup/startup.h"
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
@@ -8,7 +9,7 @@
 static AppRecord ProgramApp;
 static ErrorTrapRecord ProgramErrorTrap;
 
-extern "C" void WINAPI ProgramEntry() {
+int RunApplication() {
     PreviousExceptionFilter = SetUnhandledExceptionFilter(UnhandledExceptionReport);
     ProgramApp.Instance = GetModuleHandleA(nullptr);
     const StartupValues &start = ApplicationStartup;
@@ -29,5 +30,9 @@ extern "C" void WINAPI ProgramEntry() {
         RunMainWindow(ProgramApp.Instance, nullptr, ProgramApp.CommandLine, SW_SHOWDEFAULT);
 
     SetUnhandledExceptionFilter(PreviousExceptionFilter);
-    ExitProcess((UINT)code);
+    return code;
+}
+
+extern "C" void WINAPI ProgramEntry() {
+    ExitProcess((UINT)RunApplication());
 }

@@ -8,25 +8,16 @@
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
+#include "runtime/startup/application_start.h"
 
-// The values an application hands to the runtime at start-up. The program
-// entry reads them from ApplicationStartup, which the application defines.
-struct StartupValues {
-    const wchar_t *ClassSuffix; // appended to the runtime's window class names
-    const wchar_t *ExeName;
-    const wchar_t *Title; // may be null
-    int MainKind;         // ControlKind of the main window: KindDialog, KindMdiFrame, else window
-    int WideRequest;      // non-zero asks for UTF-16 texts
-    UINT CodePage;        // turns the runtime's UTF-16 literals into 8-bit text
-    uint32_t VersionMajor;
-    uint32_t VersionMinor;
-    uint32_t VersionRevision;
-    const WindowTemplate *MainTemplate;
-};
-extern const StartupValues ApplicationStartup;
+// Starts the application from its ApplicationStartup, runs its main window
+// until it closes and returns the exit code of the main window's message
+// loop, with every runtime resource released.
+int RunApplication();
 
-// The first code of the process; ends in ExitProcess with the exit code of
-// the main window's message loop.
+// The first code of a program linked without the C runtime's start-up
+// (-nostartfiles, entry _ProgramEntry@0); ends in ExitProcess with the code
+// of RunApplication.
 extern "C" void WINAPI ProgramEntry();
 
 // Prepares the runtime once per process, before the first window exists.

@@ -6,13 +6,7 @@
 #include <windows.h>
 
 #include "runtime/base/window_object.h"
-
-// Creates a window from its template. Returns the window handle, 0 when no
-// window was created, -1 when the application refused it; a modal window
-// returns its modal result. The owner may be 0; the dialog procedure is
-// kept as the PreviousProcedure of a dialog.
-INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int modal,
-                           WNDPROC dialogProcedure);
+#include "runtime/templates/create_window.h"
 
 // The window or container that its own creation is showing for the first
 // time. Its layout has just run, or has nothing to place yet, so that

@@ -4,7 +4,7 @@
 # They change the same machine state as the main run. Wine takes the ANSI
 # code page from LC_CTYPE and the user's language from LC_MESSAGES; the
 # locales are generated under the build folder by scripts/test.sh.
-set(locales "LOCPATH=${CMAKE_BINARY_DIR}/locales")
+set(locales "LOCPATH=${BUILD}/locales")
 add_test(NAME app_catalan COMMAND app_tests --gtest_filter=SettingsLanguageRun.*)
 set_tests_properties(app_catalan PROPERTIES ENVIRONMENT
   "${locales};LC_ALL=ca_ES.UTF-8;QN_EXPECTED_LANGUAGE=ca;QN_EXPECTED_CODE_PAGE=1252")

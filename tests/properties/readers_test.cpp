@@ -211,8 +211,8 @@ TEST(TextReaders, CopiedOrConvertedAndCutToTheBuffer) {
 
     std::wstring longName(400, L'n');
     label->Name = longName.c_str();
-    EXPECT_EQ(GetNameW(label->Handle, wideBuffer), NameChars - 1);
-    EXPECT_EQ(GetNameA(label->Handle, ansi), NameChars - 1);
+    EXPECT_EQ(GetNameW(label->Handle, wideBuffer), ObjectNameChars - 1);
+    EXPECT_EQ(GetNameA(label->Handle, ansi), ObjectNameChars - 1);
     label->FontName = nullptr;
     label->Name = nullptr;
 

@@ -1,0 +1,48 @@
+# Installs the runtime from the build, builds the minimal sample and a
+# package application as projects of their own against the installed
+# package, and runs both under Wine to their exit codes.
+#   cmake -DSOURCE=... -DBUILD=... -DDRIVER=... -P run.cmake
+set(prefix ${BUILD}/package/prefix)
+set(toolchain ${prefix}/lib/cmake/QnRuntime/mingw-i686.cmake)
+file(REMOVE_RECURSE ${prefix})
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE output
+                  ERROR_VARIABLE output)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "${ARGN}\nfailed (${code}):\n${output}")
+  endif()
+endfunction()
+
+run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+foreach(file include/qnruntime.h lib/libqn_base.a lib/cmake/QnRuntime/QnRuntimeConfig.cmake)
+  if(NOT EXISTS ${prefix}/${file})
+    message(FATAL_ERROR "The package lacks ${file}")
+  endif()
+endforeach()
+
+foreach(project minimal:${SOURCE}/samples/minimal application:${SOURCE}/tests/package)
+  string(REPLACE ":" ";" project ${project})
+  list(GET project 0 name)
+  list(GET project 1 folder)
+  file(REMOVE_RECURSE ${BUILD}/package/${name})
+  run(${CMAKE_COMMAND} -S ${folder} -B ${BUILD}/package/${name} -G Ninja
+      -DCMAKE_TOOLCHAIN_FILE=${toolchain} -DCMAKE_PREFIX_PATH=${prefix}
+      -DCMAKE_BUILD_TYPE=MinSizeRel)
+  run(${CMAKE_COMMAND} --build ${BUILD}/package/${name})
+endforeach()
+
+function(expect_exit code)
+  execute_process(COMMAND ${SOURCE}/scripts/wine-run ${BUILD} ${ARGN} RESULT_VARIABLE result
+                  OUTPUT_VARIABLE output ERROR_VARIABLE output TIMEOUT 120)
+  if(NOT result STREQUAL "${code}")
+    message(FATAL_ERROR "${ARGN}: exit code ${result}, expected ${code}\n${output}")
+  endif()
+endfunction()
+
+# The sample: About opens its modal box, OK closes it, closing the window
+# ends the program with 0.
+expect_exit(0 ${DRIVER} ${BUILD}/package/minimal/Minimal.exe)
+# The package application ends with 42 when its C++ start-up was whole.
+expect_exit(42 ${BUILD}/package/application/PackageApplication.exe)
+message(STATUS "The package builds the sample and an application, and both run")
