@@ -1,6 +1,7 @@
 # Installs the runtime from the build, builds the minimal sample and a
 # package application as projects of their own against the installed
-# package, and runs both under Wine to their exit codes.
+# package, and the application again with the project added as a
+# subdirectory, and runs them under Wine to their exit codes.
 #   cmake -DSOURCE=... -DBUILD=... -DDRIVER=... -P run.cmake
 set(prefix ${BUILD}/package/prefix)
 set(toolchain ${prefix}/lib/cmake/QnRuntime/mingw-i686.cmake)
@@ -40,9 +41,17 @@ function(expect_exit code)
   endif()
 endfunction()
 
+# The same application with the project added by add_subdirectory.
+file(REMOVE_RECURSE ${BUILD}/package/subdirectory)
+run(${CMAKE_COMMAND} -S ${SOURCE}/tests/package/subdirectory -B ${BUILD}/package/subdirectory
+    -G Ninja -DCMAKE_TOOLCHAIN_FILE=${SOURCE}/cmake/mingw-i686.cmake -DQN_SOURCE=${SOURCE}
+    -DCMAKE_BUILD_TYPE=MinSizeRel)
+run(${CMAKE_COMMAND} --build ${BUILD}/package/subdirectory)
+
 # The sample: About opens its modal box, OK closes it, closing the window
 # ends the program with 0.
 expect_exit(0 ${DRIVER} ${BUILD}/package/minimal/Minimal.exe)
 # The package application ends with 42 when its C++ start-up was whole.
 expect_exit(42 ${BUILD}/package/application/PackageApplication.exe)
+expect_exit(42 ${BUILD}/package/subdirectory/SubdirectoryApplication.exe)
 message(STATUS "The package builds the sample and an application, and both run")
