@@ -75,8 +75,7 @@ constexpr WindowObject StatusBar(const wchar_t *name, int32_t index, const wchar
 }
 
 constexpr WindowObject Window(const wchar_t *name, const wchar_t *caption, int32_t width,
-                              int32_t height, WNDPROC procedure, int32_t children,
-                              int32_t isMain) {
+                              int32_t height, WNDPROC procedure, int32_t children, int32_t isMain) {
     WindowObject e = Entry(KindWindow, name, 0, {0, 0, width, height}, caption,
                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
     e.Style &= ~(DWORD)WS_CHILD;
