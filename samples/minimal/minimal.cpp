@@ -1,7 +1,8 @@
 // A window with a text box and a button that opens a modal About box.
 #include "qnruntime.h"
 
-enum { TextIndex = 1, AboutIndex = 2, OkIndex = 1 };
+// Controls are numbered 0 to n-1 in each window: Tab follows the numbers.
+enum { TextIndex = 0, AboutIndex = 1, OkIndex = 0 };
 
 // The main window ends the program when it closes (IsMainWindow).
 constexpr WindowObject Window(const wchar_t *name, const wchar_t *caption, int width, int height,

@@ -1,11 +1,49 @@
 # Installs the runtime from the build, builds the minimal sample and a
-# package application as projects of their own against the installed
-# package, and the application again with the project added as a
-# subdirectory, and runs them under Wine to their exit codes.
+# package application (with the documentation's examples) as projects of
+# their own against the installed package, and the application again with
+# the project added as a subdirectory, and runs them under Wine to their
+# exit codes. First, every C++ block of docs/*.md must stand word for word
+# in the sample or an example, so that what the pages show compiles.
 #   cmake -DSOURCE=... -DBUILD=... -DDRIVER=... -P run.cmake
 set(prefix ${BUILD}/package/prefix)
 set(toolchain ${prefix}/lib/cmake/QnRuntime/mingw-i686.cmake)
 file(REMOVE_RECURSE ${prefix})
+
+set(examples ${SOURCE}/docs/examples)
+file(GLOB example_files ${examples}/*.cpp)
+list(PREPEND example_files ${SOURCE}/samples/minimal/minimal.cpp)
+set(fence "```")
+file(GLOB pages ${SOURCE}/docs/*.md)
+foreach(page ${pages})
+  file(READ ${page} rest)
+  string(FIND "${rest}" "${fence}cpp\n" start)
+  while(NOT start EQUAL -1)
+    math(EXPR start "${start} + 7")
+    string(SUBSTRING "${rest}" ${start} -1 rest)
+    string(FIND "${rest}" "${fence}" end)
+    if(end EQUAL -1)
+      message(FATAL_ERROR "${page}: a C++ block without its end")
+    endif()
+    string(SUBSTRING "${rest}" 0 ${end} block)
+    string(SUBSTRING "${rest}" ${end} -1 rest)
+    # Whole lines of one file: the block follows a line end there.
+    set(found -1)
+    foreach(file ${example_files})
+      file(READ ${file} text)
+      string(FIND "\n${text}" "\n${block}" found)
+      if(NOT found EQUAL -1)
+        break()
+      endif()
+    endforeach()
+    if(found EQUAL -1)
+      string(FIND "${block}" "\n" line_end)
+      string(SUBSTRING "${block}" 0 ${line_end} first_line)
+      message(FATAL_ERROR "${page}: a C++ block is in no file of docs/examples "
+                          "nor in samples/minimal/minimal.cpp; it begins:\n${first_line}")
+    endif()
+    string(FIND "${rest}" "${fence}cpp\n" start)
+  endwhile()
+endforeach()
 
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE output
@@ -29,7 +67,7 @@ foreach(project minimal:${SOURCE}/samples/minimal application:${SOURCE}/tests/pa
   file(REMOVE_RECURSE ${BUILD}/package/${name})
   run(${CMAKE_COMMAND} -S ${folder} -B ${BUILD}/package/${name} -G Ninja
       -DCMAKE_TOOLCHAIN_FILE=${toolchain} -DCMAKE_PREFIX_PATH=${prefix}
-      -DCMAKE_BUILD_TYPE=MinSizeRel)
+      -DCMAKE_BUILD_TYPE=MinSizeRel -DQN_DOCS_EXAMPLES=${examples})
   run(${CMAKE_COMMAND} --build ${BUILD}/package/${name})
 endforeach()
 

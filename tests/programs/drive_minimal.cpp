@@ -44,12 +44,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 101;
     HWND window = WaitForWindow(child.dwProcessId, L"Minimal");
     if (!window) return 102;
-    PostMessageW(GetDlgItem(window, 1002), BM_CLICK, 0, 0);
+    PostMessageW(GetDlgItem(window, 1001), BM_CLICK, 0, 0);
     HWND about = WaitForWindow(child.dwProcessId, L"About Minimal");
     if (!about) return 103;
     // The main window is disabled while the modal box runs.
     if (IsWindowEnabled(window)) return 104;
-    PostMessageW(GetDlgItem(about, 1001), BM_CLICK, 0, 0);
+    PostMessageW(GetDlgItem(about, 1000), BM_CLICK, 0, 0);
     for (int tries = 0; IsWindow(about) && tries < 200; ++tries)
         Sleep(50);
     if (IsWindow(about) || !IsWindowEnabled(window)) return 105;
