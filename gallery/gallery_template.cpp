@@ -1,6 +1,7 @@
 // The gallery's window template: every kind of control, in four columns
 // between a toolbar and rebar at the top and a status bar at the bottom.
 #include "gallery/gallery.h"
+#include "runtime/base/template_check.h"
 #include "runtime/base/units.h"
 
 #include <commctrl.h>
@@ -413,7 +414,8 @@ constexpr WindowObject UpDown() {
 
 } // namespace
 
-constinit const WindowTemplate GalleryWindowTemplate[] = {
+// Constant data, so that the compiler checks it below.
+constexpr WindowTemplate GalleryWindowTemplate[] = {
     GalleryWindowEntry(GalleryWindowTemplate),
     Toolbar(),
     Rebar(),
@@ -540,3 +542,4 @@ constinit const WindowTemplate GalleryWindowTemplate[] = {
 };
 static_assert(sizeof GalleryWindowTemplate / sizeof GalleryWindowTemplate[0] ==
               GalleryTemplateEntries);
+static_assert(TemplateIsSound(GalleryWindowTemplate));
