@@ -5,14 +5,33 @@
 
 #include <windows.h>
 
+#include "runtime/base/template_check.h"
 #include "runtime/base/window_object.h"
 
 // Creates a window from its template. Returns the window handle, 0 when no
 // window was created, -1 when the application refused it; a modal window
 // returns its modal result. The owner may be 0; the dialog procedure is
-// kept as the PreviousProcedure of a dialog.
+// kept as the PreviousProcedure of a dialog. A template that CheckTemplate
+// refuses, or a dialog whose dialog resource is missing, creates nothing
+// and returns 0; one line through OutputDebugStringW names the entry and
+// the reason.
 INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int modal,
                            WNDPROC dialogProcedure);
+
+// CreateFromTemplate's result, and whether its window came to exist (was
+// bound to its object) at all: a result of 0 with a window that existed is
+// the application's own refusal, from its EventProcedure.
+struct TemplateCreation {
+    INT_PTR Result;
+    bool WindowExisted;
+};
+TemplateCreation CreateWindowFromTemplate(const WindowTemplate *windowTemplate, HWND owner,
+                                          int modal, WNDPROC dialogProcedure);
+
+// The one line that tells the developer why a template was refused:
+// "caller: entry N (Name): reason", through OutputDebugStringW.
+void ReportTemplateProblem(const wchar_t *caller, const WindowObject *entries,
+                           TemplateProblem problem);
 
 // The window or container that its own creation is showing for the first
 // time. Its layout has just run, or has nothing to place yet, so that
