@@ -172,7 +172,8 @@ constexpr WindowObject OkButton() {
 
 } // namespace
 
-constinit const WindowTemplate SettingsWindowTemplate[SettingsTemplateEntries] = {
+// Constant data, so that the compiler checks it below.
+constexpr WindowTemplate SettingsWindowTemplate[SettingsTemplateEntries] = {
     SettingsWindowEntry(SettingsWindowTemplate),
     CheckBox(L"chkShortcut64", L"IDS_ADD_SHORTCUT_64", IdShortcut64, {20, 154, 410, 16}),
     CheckBox(L"chkShortcut", L"IDS_ADD_SHORTCUT", IdShortcut32, {20, 136, 410, 16}),
@@ -188,3 +189,4 @@ constinit const WindowTemplate SettingsWindowTemplate[SettingsTemplateEntries] =
     OptionButton(L"rdo32Bit", L"32-bit", Id32Bit, {8, 17, 62, 15}, 1),
     OkButton(),
 };
+static_assert(TemplateIsSound(SettingsWindowTemplate));

@@ -413,7 +413,8 @@ constexpr WindowObject UpDown() {
 
 } // namespace
 
-constinit const WindowTemplate GalleryWindowTemplate[] = {
+// Constant data, so that the compiler checks it below.
+constexpr WindowTemplate GalleryWindowTemplate[] = {
     GalleryWindowEntry(GalleryWindowTemplate),
     Toolbar(),
     Rebar(),
@@ -540,3 +541,4 @@ constinit const WindowTemplate GalleryWindowTemplate[] = {
 };
 static_assert(sizeof GalleryWindowTemplate / sizeof GalleryWindowTemplate[0] ==
               GalleryTemplateEntries);
+static_assert(TemplateIsSound(GalleryWindowTemplate));

@@ -13,6 +13,8 @@
 #include "runtime/startup/application_start.h"
 // The template record, the kinds and the codes of its fields (docs/templates.md).
 #include "runtime/base/window_object.h"
+// Checking a template, by the compiler or before creation (docs/templates.md).
+#include "runtime/base/template_check.h"
 // Creating windows, and modal windows (docs/windows.md).
 #include "runtime/templates/create_window.h"
 #include "runtime/winproc/modal.h"

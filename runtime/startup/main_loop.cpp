@@ -19,7 +19,16 @@ int WINAPI RunMainWindow(HINSTANCE, HINSTANCE, void *, int) {
     MSG msg = {};
     const WindowTemplate **slot = RegisterTemplate();
     if (slot) *slot = MainWindowTemplate;
-    if (MainWindowTemplate && CreateFromTemplate(MainWindowTemplate, nullptr, 0, nullptr) != 0) {
+    TemplateCreation created = {0, false};
+    if (MainWindowTemplate)
+        created = CreateWindowFromTemplate(MainWindowTemplate, nullptr, 0, nullptr);
+    else
+        OutputDebugStringW(L"RunMainWindow: the application names no main window template\n");
+    // A main window that could not be made ends the program with a code
+    // that says so; one that the application's EventProcedure refused, having
+    // told the user why, ends it as the application chose, with 0.
+    if (created.Result == 0 && !created.WindowExisted) msg.wParam = NoMainWindowExitCode;
+    if (created.Result != 0) {
         App->Accelerators = LoadAcceleratorsAW(App->Instance, AcceleratorResource);
         // A result of 0 is the quit message, a negative one an error.
         while (GetMessageAW(&msg) > 0) {

@@ -25,7 +25,10 @@ void RuntimeInitialize(const wchar_t *classSuffix, const wchar_t *exeName, const
                        int mainKind, int wideRequest, AppRecord *app, ErrorTrapRecord *trap,
                        UINT codePage);
 
-// Runs the application's main window until the quit message; returns its code.
+// Runs the application's main window until the quit message; returns its
+// code, or NoMainWindowExitCode when there is no main window template or its
+// window could not be created (each told in one OutputDebugStringW line).
+constexpr int NoMainWindowExitCode = 3;
 int WINAPI RunMainWindow(HINSTANCE instance, HINSTANCE previous, void *commandLine, int showMode);
 
 // Releases everything the runtime holds; no runtime routine may run after it.

@@ -11,6 +11,7 @@
 #include "runtime/base/messages.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/template_check.h"
 #include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
 #include "runtime/base/window_object.h"
@@ -91,13 +92,50 @@ static void RedrawMdiClient(HWND client) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+void ReportTemplateProblem(const wchar_t *caller, const WindowObject *entries,
+                           TemplateProblem problem) {
+    wchar_t reason[1025];
+    wsprintfW(reason, TemplateRuleText(problem.Rule), (int)problem.Value, (int)problem.Other);
+    // An entry past the template's end may be any data: its Name is not read.
+    const WindowObject *entry =
+        entries && problem.Rule != TemplatePastEnd && problem.Rule != TemplateMissing
+            ? &entries[problem.Entry]
+            : nullptr;
+    wchar_t line[1025];
+    if (entry && entry->Name)
+        wsprintfW(line, L"%s: entry %d (%.64s): %.900s\n", caller, (int)problem.Entry, entry->Name,
+                  reason);
+    else
+        wsprintfW(line, L"%s: entry %d: %.900s\n", caller, (int)problem.Entry, reason);
+    OutputDebugStringW(line);
+}
+
+// Whether the template may make its window; a refusal is told to the
+// developer. The template's length is not known here: the walk stops at the
+// first entry past the tree or that cannot be a control.
+static bool TemplateAccepted(const WindowTemplate *windowTemplate) {
+    const TemplateProblem problem = CheckTemplateEntries(windowTemplate, -1);
+    if (problem.Rule == TemplateFine && windowTemplate->Kind == KindDialog &&
+        !FindResourceW(App->Instance, MAKEINTRESOURCEW(windowTemplate->Id), (LPCWSTR)RT_DIALOG)) {
+        ReportTemplateProblem(L"CreateFromTemplate", windowTemplate,
+                              {0, TemplateDialogResourceMissing, windowTemplate->Id, 0});
+        return false;
+    }
+    if (problem.Rule == TemplateFine) return true;
+    ReportTemplateProblem(L"CreateFromTemplate", windowTemplate, problem);
+    return false;
+}
+
 INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int modal,
                            WNDPROC dialogProcedure) {
-    // Only a window (kinds 1 to 3) can head a template: the procedure would
-    // treat any other object as a control and never free it.
-    if (!windowTemplate || !IsWindowKind(windowTemplate->Kind)) return 0;
+    return CreateWindowFromTemplate(windowTemplate, owner, modal, dialogProcedure).Result;
+}
+
+TemplateCreation CreateWindowFromTemplate(const WindowTemplate *windowTemplate, HWND owner,
+                                          int modal, WNDPROC dialogProcedure) {
+    if (!TemplateAccepted(windowTemplate)) return {0, false};
     WindowObject *object = CopyEntry(windowTemplate);
-    if (!object) return 0;
+    if (!object) return {0, false};
     if (windowTemplate->ChildCount > 0) {
         const WindowObject *start =
             windowTemplate->TemplateStart ? windowTemplate->TemplateStart : windowTemplate;
@@ -105,7 +143,7 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
             // The object's own texts still point into the template.
             ReleaseChildObjects(object);
             FreeBlock(object);
-            return 0;
+            return {0, false};
         }
     } else {
         object->Children = nullptr;
@@ -123,7 +161,7 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
         if (modal && owner && (GetWindowLongAW(owner, GWL_STYLE) & WS_CHILD))
             owner = App->MainWindow;
         window = CreateDialogWindow(object, owner);
-        if (window && modal) return ModalLoop(object, owner);
+        if (window && modal) return {ModalLoop(object, owner), true};
     } else {
         object->Style &= ~WS_VISIBLE;
         StartPosition at;
@@ -147,26 +185,29 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
             if (modal) object->ExStyle &= ~WS_EX_APPWINDOW;
             window = CreateRuntimeWindow(object->ExStyle, WindowClassName, nullptr, object->Style,
                                          at.X, at.Y, at.Width, at.Height, owner, nullptr, nullptr);
-            if (window && modal) return ModalLoop(object, owner);
+            if (window && modal) return {ModalLoop(object, owner), true};
         }
     }
 
     if (!window) {
         // Bound objects are released with their window; unbound ones here.
-        if (PendingObject == object) ReleaseUnboundObject(object);
+        // A window that was bound existed until its EventProcedure refused
+        // or destroyed it.
+        const bool bound = PendingObject != object;
+        if (!bound) ReleaseUnboundObject(object);
         PendingObject = nullptr;
         if (mdiChild && owner) SendMessageAW(owner, WM_SETREDRAW, TRUE, 0);
-        return 0;
+        return {0, bound};
     }
 
     if (CallEventProcedure(object, window, RTM_CREATED, 0, 0) == -1) {
         if (IsWindow(window)) DestroyWindow(window);
         if (mdiChild && owner) RedrawMdiClient(owner);
-        return -1;
+        return {-1, true};
     }
     if (!IsWindow(window)) {
         if (mdiChild && owner) RedrawMdiClient(owner);
-        return 0;
+        return {0, true};
     }
     object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
     if (object->Visible) {
@@ -176,7 +217,7 @@ INT_PTR CreateFromTemplate(const WindowTemplate *windowTemplate, HWND owner, int
         ShownByCreation = outer;
     }
     if (mdiChild && owner) RedrawMdiClient(owner);
-    return (INT_PTR)object->Handle;
+    return {(INT_PTR)object->Handle, true};
 }
 
 // CreateRuntimeWindow: CreateWindowEx in the active form.

@@ -5,8 +5,24 @@
 
 #include <windows.h>
 
+#include "runtime/base/template_check.h"
 #include "runtime/base/window_object.h"
 #include "runtime/templates/create_window.h"
+
+// CreateFromTemplate's result, and whether its window came to exist (was
+// bound to its object) at all: a result of 0 with a window that existed is
+// the application's own refusal, from its EventProcedure.
+struct TemplateCreation {
+    INT_PTR Result;
+    bool WindowExisted;
+};
+TemplateCreation CreateWindowFromTemplate(const WindowTemplate *windowTemplate, HWND owner,
+                                          int modal, WNDPROC dialogProcedure);
+
+// The one line that tells the developer why a template was refused:
+// "caller: entry N (Name): reason", through OutputDebugStringW.
+void ReportTemplateProblem(const wchar_t *caller, const WindowObject *entries,
+                           TemplateProblem problem);
 
 // The window or container that its own creation is showing for the first
 // time. Its layout has just run, or has nothing to place yet, so that

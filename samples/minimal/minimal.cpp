@@ -60,6 +60,10 @@ constexpr WindowTemplate AboutTemplate[] = {
     Control(KindPushButton, L"btnOk", L"OK", OkIndex, {65, 36, 90, 26}, BS_DEFPUSHBUTTON),
 };
 
+// A mistake in a template (a duplicate Index, a child count that does not
+// match the entries) stops the build here.
+static_assert(TemplateIsSound(MainTemplate) && TemplateIsSound(AboutTemplate));
+
 const StartupValues ApplicationStartup = {
     .ClassSuffix = L"Minimal",
     .ExeName = L"Minimal.exe",

@@ -72,14 +72,14 @@ struct NestedWindow {
     TemplateBuilder Builder{3};
     HWND Window = nullptr;
     NestedWindow() {
-        Builder.Add(KindGroupBox, 1, L"grpOuter", L"Outer", 2);
-        Builder.Add(KindGroupBox, 2, L"grpInner", L"Inner", 1);
-        Builder.Add(KindOptionButton, 10, L"rdoDeep", L"Deep");
+        Builder.Add(KindGroupBox, 0, L"grpOuter", L"Outer", 2);
+        Builder.Add(KindGroupBox, 1, L"grpInner", L"Inner", 1);
+        Builder.Add(KindOptionButton, 2, L"rdoDeep", L"Deep");
         Builder.Add(KindLabel, 3, L"lblAfter", L"After");
         WindowObject &holder = Builder.Add(KindImageListHolder, 4, L"imlList", L"");
         holder.PictureWidth = 16;
         holder.ItemHeight = 16;
-        WindowObject &thread = Builder.Add(KindThread, 20, L"thrQuick", L"");
+        WindowObject &thread = Builder.Add(KindThread, 5, L"thrQuick", L"");
         thread.EventProcedure = reinterpret_cast<WNDPROC>(&QuickThread);
         thread.ThreadPriority = 2;
         Window = (HWND)CreateFromTemplate(Builder.Finish(), nullptr, 0, nullptr);
@@ -94,12 +94,12 @@ TEST(ControlHandle, FoundInNestedGroupsFromTheWindowOrAnyOfItsControls) {
     const int threadsBefore = ThreadCount;
     NestedWindow nested;
     ASSERT_NE(nested.Window, nullptr);
-    HWND deep = (HWND)GetControlHandle(nested.Window, ControlId(10));
+    HWND deep = (HWND)GetControlHandle(nested.Window, ControlId(2));
     ASSERT_NE(deep, nullptr);
-    EXPECT_EQ(GetDlgCtrlID(deep), 1010);
-    HWND inner = (HWND)GetControlHandle(nested.Window, ControlId(2));
+    EXPECT_EQ(GetDlgCtrlID(deep), 1002);
+    HWND inner = (HWND)GetControlHandle(nested.Window, ControlId(1));
     EXPECT_EQ(GetParent(deep), inner) << "two levels down";
-    EXPECT_EQ(GetParent(inner), (HWND)GetControlHandle(nested.Window, ControlId(1)));
+    EXPECT_EQ(GetParent(inner), (HWND)GetControlHandle(nested.Window, ControlId(0)));
     EXPECT_EQ((HWND)GetControlHandle(deep, ControlId(3)),
               GetDlgItem(GetParent(inner), ControlId(3)))
         << "a control's handle searches its whole window";
@@ -112,13 +112,13 @@ TEST(ControlHandle, FoundInNestedGroupsFromTheWindowOrAnyOfItsControls) {
 
     ASSERT_EQ(ThreadCount, threadsBefore + 1);
     const ThreadRecord &record = ThreadTable[threadsBefore];
-    EXPECT_EQ(GetControlHandle(nested.Window, ControlId(20)), record.Thread);
-    EXPECT_EQ(GetControlHandle(deep, ControlId(20)), record.Thread);
+    EXPECT_EQ(GetControlHandle(nested.Window, ControlId(5)), record.Thread);
+    EXPECT_EQ(GetControlHandle(deep, ControlId(5)), record.Thread);
 
     ObjectWindows windows;
     HWND foreign = windows.Create(RecorderClass, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100);
-    EXPECT_EQ(GetControlHandle(foreign, ControlId(10)), nullptr);
-    EXPECT_EQ(GetControlHandle(nullptr, ControlId(10)), nullptr);
+    EXPECT_EQ(GetControlHandle(foreign, ControlId(2)), nullptr);
+    EXPECT_EQ(GetControlHandle(nullptr, ControlId(2)), nullptr);
 }
 
 TEST(ControlHandle, NotFoundOnceMovedToAnotherWindow) {

@@ -3,7 +3,10 @@
 // the argument "refuse" the window refuses its creation; with "quit" it ends
 // the loop with PostQuitMessage(42) and stays open; with "thread" its
 // template starts a thread that never returns, and the report tells whether
-// that thread still runs after the runtime's end, and its exit code.
+// that thread still runs after the runtime's end, and its exit code. With
+// "none" there is no main template, with "mistake" two controls share an
+// Index, and with "dialog" the main window is a dialog without its dialog
+// resource: the report adds the line the runtime sent to the debugger.
 #include <windows.h>
 #include <commctrl.h>
 #include <stdio.h>
@@ -16,9 +19,18 @@
 #include "runtime/base/records.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/window_object.h"
+#include "tests/support/import_hook.h"
 #include "tests/support/template_builder.h"
 
 static bool Refuse, Quit;
+static char Said[512];
+
+static void WINAPI CapturedOutputDebugString(const wchar_t *text) {
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, Said, sizeof Said - 1, nullptr, nullptr);
+    auto real = (void(WINAPI *)(const wchar_t *))GetProcAddress(GetModuleHandleA("kernel32.dll"),
+                                                                "OutputDebugStringW");
+    real(text);
+}
 static HANDLE Worker;
 
 static DWORD WINAPI WaitForever(void *) {
@@ -87,7 +99,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     entries[0].EventProcedure = ProbeWindowProc;
     entries[0].TemplateStart = entries;
     MainWindowTemplate = entries;
-    const int code = RunMainWindow(instance, nullptr, app.CommandLine, SW_SHOWDEFAULT);
+    if (strstr(commandLine, "none")) MainWindowTemplate = nullptr;
+    if (strstr(commandLine, "mistake")) entries[3].Index = 1;
+    if (strstr(commandLine, "dialog")) {
+        entries[0].Kind = KindDialog;
+        entries[0].Id = 4321;
+    }
+    int code;
+    {
+        ImportHook hook("kernel32.dll", "OutputDebugStringW", (void *)CapturedOutputDebugString);
+        code = RunMainWindow(instance, nullptr, app.CommandLine, SW_SHOWDEFAULT);
+    }
 
     WNDCLASSEXA info = {};
     info.cbSize = sizeof info;
@@ -113,6 +135,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
                     app.CommandLine != nullptr, LiveBlocks(), FramePenUses, IsWindow(list),
                     ArrowCursor || WaitCursor, trap.Message != nullptr, LeftPointers(app),
                     KeptBlocks(blocks));
+            if (Said[0]) fprintf(report, "said=%s", Said);
             if (Worker) {
                 const bool ended = WaitForSingleObject(Worker, 5000) == WAIT_OBJECT_0;
                 DWORD exitCode = 0;

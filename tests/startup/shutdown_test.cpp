@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "runtime/startup/startup.h"
 #include "tests/support/test_support.h"
 
 namespace {
@@ -44,14 +45,42 @@ TEST(Shutdown, ClosingTheMainWindowReleasesTheRuntime) {
     DWORD code = 1;
     std::string report = RunProbe(L"shutdown_probe.exe", L"", &code);
     EXPECT_EQ(0u, code);
-    EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0 kept=0\n", report);
+    EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 "
+              "left=0 kept=0\n",
+              report);
 }
 
 TEST(Shutdown, RefusedMainWindowStillReleasesTheRuntime) {
     DWORD code = 1;
     std::string report = RunProbe(L"shutdown_probe.exe", L"refuse", &code);
     EXPECT_EQ(0u, code);
-    EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0 kept=0\n", report);
+    EXPECT_EQ("code=0 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 "
+              "left=0 kept=0\n",
+              report);
+}
+
+// A main window that cannot be made ends the program with a code of its own,
+// after one line to the debugger, the runtime released all the same.
+TEST(Shutdown, MainWindowThatCannotBeMadeEndsWithItsCode) {
+    const struct {
+        const wchar_t *Argument;
+        const char *Said;
+    } rows[] = {
+        {L"none", "RunMainWindow: the application names no main window template\n"},
+        {L"mistake", "CreateFromTemplate: entry 3 (btn): Index 1 is used by entry 2\n"},
+        {L"dialog",
+         "CreateFromTemplate: entry 0 (Probe): the program has no dialog resource 4321\n"},
+    };
+    for (const auto &row : rows) {
+        DWORD code = 0;
+        std::string report = RunProbe(L"shutdown_probe.exe", row.Argument, &code);
+        EXPECT_EQ((DWORD)NoMainWindowExitCode, code) << Utf8(row.Argument);
+        EXPECT_EQ("code=3 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 "
+                  "trap=0 left=0 kept=0\nsaid=" +
+                      std::string(row.Said),
+                  report)
+            << Utf8(row.Argument);
+    }
 }
 
 // The quit comes while the main window is still open: the window goes all
@@ -60,7 +89,9 @@ TEST(Shutdown, TheLoopEndsWithTheQuitCode) {
     DWORD code = 0;
     std::string report = RunProbe(L"shutdown_probe.exe", L"quit", &code);
     EXPECT_EQ(42u, code);
-    EXPECT_EQ("code=42 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 left=0 kept=0\n", report);
+    EXPECT_EQ("code=42 classes=0 table=0 work=0 texts=0 blocks=0 pens=0 lists=0 cursors=0 trap=0 "
+              "left=0 kept=0\n",
+              report);
 }
 
 TEST(Shutdown, ThreadsOfTheTemplateAreStoppedWithTheRuntime) {

@@ -73,50 +73,56 @@ RebarItem BandWithBackground() {
 const RebarItem Bands[] = {Band(L"TXTINBAND", L"", RBBS_CHILDEDGE), BandWithBackground()};
 
 // One control of every kind from 4 to 36 and one more check box, 34 in the
-// window; each has Index = its kind, so its identifier is ControlId(kind).
-// Containers hold one control each (Index 40 and up); the rebar holds two,
-// the first in no band.
+// window; each is known by its kind, and the controls inside containers by
+// the numbers 40 and up. The controls are numbered from 0, as the keyboard
+// needs them: Slot gives the Index of each.
+// Containers hold one control each; the rebar holds two, the first in no
+// band.
+constexpr int Slot(int key) {
+    return key <= KindLink ? key - KindLabel : key - 40 + KindLink - KindLabel + 1;
+}
+
 const WindowTemplate *EveryKind(TemplateBuilder &t) {
-    t.Add(KindLabel, KindLabel, L"lblCaption", L"&Caption");
-    WindowObject &edit = t.Add(KindTextBox, KindTextBox, L"txtSecret", L"secret");
+    t.Add(KindLabel, Slot(KindLabel), L"lblCaption", L"&Caption");
+    WindowObject &edit = t.Add(KindTextBox, Slot(KindTextBox), L"txtSecret", L"secret");
     edit.Style |= ES_AUTOHSCROLL;
     edit.MaxLength = 5;
     edit.PasswordChar = '*';
-    t.Add(KindGroupBox, KindGroupBox, L"grpBox", L"Group", 1).Alignment = 1;
-    t.Add(KindLabel, 40, L"lblInGroup", L"In the group");
-    t.Add(KindPushButton, KindPushButton, L"btnPush", L"Push");
-    t.Add(KindCheckBox, KindCheckBox, L"chkBox", L"Check").Style |= BS_AUTOCHECKBOX;
-    WindowObject &check = t.Add(KindCheckBox, 41, L"chkChecked", L"Checked");
+    t.Add(KindGroupBox, Slot(KindGroupBox), L"grpBox", L"Group", 1).Alignment = 1;
+    t.Add(KindLabel, Slot(40), L"lblInGroup", L"In the group");
+    t.Add(KindPushButton, Slot(KindPushButton), L"btnPush", L"Push");
+    t.Add(KindCheckBox, Slot(KindCheckBox), L"chkBox", L"Check").Style |= BS_AUTOCHECKBOX;
+    WindowObject &check = t.Add(KindCheckBox, Slot(41), L"chkChecked", L"Checked");
     check.Style |= BS_AUTOCHECKBOX;
     check.Value = 1;
-    WindowObject &option = t.Add(KindOptionButton, KindOptionButton, L"rdoOption", L"Option");
+    WindowObject &option = t.Add(KindOptionButton, Slot(KindOptionButton), L"rdoOption", L"Option");
     option.Style |= BS_AUTORADIOBUTTON;
     option.Value = 1;
-    t.Add(KindListBox, KindListBox, L"lstList", L"first").Style |= LBS_NOTIFY;
-    t.Add(KindComboBox, KindComboBox, L"cboCombo", L"item").Style |= CBS_DROPDOWN;
-    WindowObject &picture = t.Add(KindPictureBox, KindPictureBox, L"picBox", L"", 1);
+    t.Add(KindListBox, Slot(KindListBox), L"lstList", L"first").Style |= LBS_NOTIFY;
+    t.Add(KindComboBox, Slot(KindComboBox), L"cboCombo", L"item").Style |= CBS_DROPDOWN;
+    WindowObject &picture = t.Add(KindPictureBox, Slot(KindPictureBox), L"picBox", L"", 1);
     picture.Alignment = 2;
     picture.PenStyle = PS_DOT;
-    t.Add(KindCheckBox, 42, L"chkInPicture", L"In the picture");
-    WindowObject &image = t.Add(KindImage, KindImage, L"imgIcon", L"");
+    t.Add(KindCheckBox, Slot(42), L"chkInPicture", L"In the picture");
+    WindowObject &image = t.Add(KindImage, Slot(KindImage), L"imgIcon", L"");
     image.Style |= SS_ICON;
     image.Picture = 100;
     for (ControlKind kind : {KindHScrollBar, KindVScrollBar}) {
-        WindowObject &bar = t.Add(kind, kind, L"scrBar", L"");
+        WindowObject &bar = t.Add(kind, Slot(kind), L"scrBar", L"");
         bar.Style |= kind == KindVScrollBar ? SBS_VERT : SBS_HORZ;
         bar.Min = 0;
         bar.Max = 10;
         bar.ScrollPage = 2;
         bar.Value = 3;
     }
-    WindowObject &rich = t.Add(KindRichTextBox, KindRichTextBox, L"rtfRich", L"rich text");
+    WindowObject &rich = t.Add(KindRichTextBox, Slot(KindRichTextBox), L"rtfRich", L"rich text");
     rich.MaxLength = 100;
     rich.ForeColorSetting = 0x0000FF;
-    WindowObject &tree = t.Add(KindTreeView, KindTreeView, L"tvwTree", L"");
+    WindowObject &tree = t.Add(KindTreeView, Slot(KindTreeView), L"tvwTree", L"");
     tree.Indentation = 25;
     tree.ForeColorSetting = NoColour;
-    t.Add(KindListView, KindListView, L"lvwList", L"").ListViewExStyle = LVS_EX_FULLROWSELECT;
-    WindowObject &toolbar = t.Add(KindToolbar, KindToolbar, L"tbrTools", L"");
+    t.Add(KindListView, Slot(KindListView), L"lvwList", L"").ListViewExStyle = LVS_EX_FULLROWSELECT;
+    WindowObject &toolbar = t.Add(KindToolbar, Slot(KindToolbar), L"tbrTools", L"");
     toolbar.Items = (void *)Buttons;
     toolbar.ItemCount = 3;
     toolbar.ButtonWidth = 16;
@@ -125,57 +131,58 @@ const WindowTemplate *EveryKind(TemplateBuilder &t) {
     toolbar.Picture = 201;
     toolbar.PictureWidth = 16;
     toolbar.Style |= TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE;
-    WindowObject &status = t.Add(KindStatusBar, KindStatusBar, L"sbrStatus", L"simple");
+    WindowObject &status = t.Add(KindStatusBar, Slot(KindStatusBar), L"sbrStatus", L"simple");
     status.Items = (void *)Parts;
     status.ItemCount = 3;
     status.Align = 2;
-    WindowObject &progress = t.Add(KindProgressBar, KindProgressBar, L"prgBar", L"");
+    WindowObject &progress = t.Add(KindProgressBar, Slot(KindProgressBar), L"prgBar", L"");
     progress.Min = 5;
     progress.Max = 100;
     progress.Value = 20;
-    WindowObject &track = t.Add(KindTrackbar, KindTrackbar, L"trkBar", L"");
+    WindowObject &track = t.Add(KindTrackbar, Slot(KindTrackbar), L"trkBar", L"");
     track.Style |= TBS_ENABLESELRANGE;
     track.Max = 50;
     track.TickFrequency = 5;
     track.SelectionStart = 10;
     track.SelectionEnd = 20;
     track.Value = 15;
-    WindowObject &tabs = t.Add(KindTabControl, KindTabControl, L"tabTabs", L"");
+    WindowObject &tabs = t.Add(KindTabControl, Slot(KindTabControl), L"tabTabs", L"");
     tabs.Items = (void *)Tabs;
     tabs.ItemCount = 2;
-    WindowObject &updown = t.Add(KindUpDown, KindUpDown, L"updSpin", L"");
+    WindowObject &updown = t.Add(KindUpDown, Slot(KindUpDown), L"updSpin", L"");
     updown.Min = 1;
     updown.Max = 9;
     updown.Value = 4;
-    t.Add(KindAnimation, KindAnimation, L"aniAnimation", L"");
-    t.Add(KindIpAddress, KindIpAddress, L"ipaAddress", L"");
-    t.Add(KindExtendedComboBox, KindExtendedComboBox, L"cbxExtended", L"").Style |= CBS_DROPDOWN;
-    t.Add(KindMonthCalendar, KindMonthCalendar, L"calMonth", L"");
-    t.Add(KindDateTimePicker, KindDateTimePicker, L"dtpDate", L"");
-    t.Add(KindHotKey, KindHotKey, L"hkyHotKey", L"");
-    t.Add(KindPager, KindPager, L"pgrPager", L"").PagerButtonSize = 14;
-    WindowObject &holder = t.Add(KindImageListHolder, KindImageListHolder, L"imlImages", L"");
+    t.Add(KindAnimation, Slot(KindAnimation), L"aniAnimation", L"");
+    t.Add(KindIpAddress, Slot(KindIpAddress), L"ipaAddress", L"");
+    t.Add(KindExtendedComboBox, Slot(KindExtendedComboBox), L"cbxExtended", L"").Style |=
+        CBS_DROPDOWN;
+    t.Add(KindMonthCalendar, Slot(KindMonthCalendar), L"calMonth", L"");
+    t.Add(KindDateTimePicker, Slot(KindDateTimePicker), L"dtpDate", L"");
+    t.Add(KindHotKey, Slot(KindHotKey), L"hkyHotKey", L"");
+    t.Add(KindPager, Slot(KindPager), L"pgrPager", L"").PagerButtonSize = 14;
+    WindowObject &holder = t.Add(KindImageListHolder, Slot(KindImageListHolder), L"imlImages", L"");
     holder.PictureWidth = 16;
     holder.ItemHeight = 16;
     holder.InitialImages = 3;
     holder.ImageListFlags = ILC_COLOR32;
     holder.BackColorSetting = NoColour;
     holder.Items = (void *)Images;
-    WindowObject &header = t.Add(KindHeader, KindHeader, L"hdrHeader", L"");
+    WindowObject &header = t.Add(KindHeader, Slot(KindHeader), L"hdrHeader", L"");
     header.Picture = (ImageRef)L"IMLIMAGES";
     header.Items = (void *)Columns;
     header.ItemCount = 2;
-    WindowObject &rebar = t.Add(KindRebar, KindRebar, L"rbrRebar", L"", 2);
+    WindowObject &rebar = t.Add(KindRebar, Slot(KindRebar), L"rbrRebar", L"", 2);
     rebar.Style |= RBS_VARHEIGHT | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE;
     rebar.Items = (void *)Bands;
     rebar.ItemCount = 2;
-    t.Add(KindLabel, 44, L"lblNotInABand", L"no band");
-    t.Add(KindTextBox, 43, L"txtInBand", L"in a band");
-    WindowObject &thread = t.Add(KindThread, KindThread, L"thrWorker", L"");
+    t.Add(KindLabel, Slot(44), L"lblNotInABand", L"no band");
+    t.Add(KindTextBox, Slot(43), L"txtInBand", L"in a band");
+    WindowObject &thread = t.Add(KindThread, Slot(KindThread), L"thrWorker", L"");
     thread.EventProcedure = ThreadRoutine(CountingThread);
     thread.ThreadParameter = (void *)7;
     thread.ThreadPriority = 4;
-    t.Add(KindLink, KindLink, L"lnkLink", L"<a>link</a>");
+    t.Add(KindLink, Slot(KindLink), L"lnkLink", L"<a>link</a>");
     return t.Finish();
 }
 
@@ -238,7 +245,7 @@ class EveryKindWindow : public testing::Test {
         DestroyWindow(window);
         delete builder;
     }
-    static HWND Control(int kind) { return (HWND)GetControlHandle(window, ControlId(kind)); }
+    static HWND Control(int kind) { return (HWND)GetControlHandle(window, ControlId(Slot(kind))); }
     static WindowObject *ObjectOf(int kind) { return ObjectFromHandle(Control(kind)); }
 
     static TemplateBuilder *builder;
@@ -254,10 +261,10 @@ TEST_F(EveryKindWindow, EveryControlHasItsClassIdentifierAndObject) {
         HWND control = Control(kind);
         ASSERT_NE(control, nullptr) << kind;
         EXPECT_EQ(ClassOf(control), ExpectedClasses[kind - KindLabel]) << kind;
-        EXPECT_EQ(GetDlgCtrlID(control), ControlId(kind)) << kind;
+        EXPECT_EQ(GetDlgCtrlID(control), ControlId(Slot(kind))) << kind;
         const WindowObject *object = ObjectFromHandle(control);
         ASSERT_NE(object, nullptr) << kind;
-        EXPECT_EQ(object->Id, ControlId(kind));
+        EXPECT_EQ(object->Id, ControlId(Slot(kind)));
         EXPECT_EQ(object->Handle, control);
         EXPECT_EQ(object->ParentHandle, window);
         EXPECT_TRUE(object->Style & WS_CHILD);
@@ -267,7 +274,7 @@ TEST_F(EveryKindWindow, EveryControlHasItsClassIdentifierAndObject) {
         }
     }
     for (int inner : {40, 41, 42, 43})
-        EXPECT_NE(GetControlHandle(window, ControlId(inner)), nullptr) << inner;
+        EXPECT_NE(GetControlHandle(window, ControlId(Slot(inner))), nullptr) << inner;
 }
 
 TEST_F(EveryKindWindow, TextAndButtonKindsGetTheirTextsAndStates) {
@@ -280,7 +287,7 @@ TEST_F(EveryKindWindow, TextAndButtonKindsGetTheirTextsAndStates) {
     EXPECT_EQ(TextOf(Control(KindGroupBox)), L"Group");
     EXPECT_EQ(BS_CENTER, GetWindowLongW(Control(KindGroupBox), GWL_STYLE) & BS_CENTER);
     EXPECT_EQ(SendMessageW(Control(KindCheckBox), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, ControlId(41)), BM_GETCHECK, 0, 0),
+    EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, ControlId(Slot(41))), BM_GETCHECK, 0, 0),
               BST_CHECKED);
     EXPECT_EQ(SendMessageW(Control(KindOptionButton), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(SendMessageW(Control(KindListBox), LB_GETCOUNT, 0, 0), 1);
@@ -366,7 +373,8 @@ TEST_F(EveryKindWindow, StatusBarPartsEndAtTheSumOfTheirWidths) {
 }
 
 TEST_F(EveryKindWindow, ImageListHolderAndHeaderShareTheList) {
-    const HIMAGELIST images = (HIMAGELIST)GetControlHandle(window, ControlId(KindImageListHolder));
+    const HIMAGELIST images =
+        (HIMAGELIST)GetControlHandle(window, ControlId(Slot(KindImageListHolder)));
     ASSERT_NE(images, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(images), 2) << "an icon and a bitmap; one record is empty";
     EXPECT_EQ(ImageList_GetBkColor(images), CLR_NONE);
@@ -394,7 +402,8 @@ TEST_F(EveryKindWindow, RebarBandsHoldTheirChildrenInOrder) {
     band.cbSize = sizeof band;
     band.fMask = RBBIM_CHILD | RBBIM_ID | RBBIM_STYLE | RBBIM_HEADERSIZE;
     ASSERT_TRUE(SendMessageW(rebar, RB_GETBANDINFOW, 0, (LPARAM)&band));
-    EXPECT_EQ(band.hwndChild, (HWND)GetControlHandle(window, ControlId(43))) << "found by its name";
+    EXPECT_EQ(band.hwndChild, (HWND)GetControlHandle(window, ControlId(Slot(43))))
+        << "found by its name";
     EXPECT_EQ(band.wID, 1u);
     EXPECT_EQ(band.cxHeader, 10u);
     wchar_t text[16] = {};
@@ -470,7 +479,7 @@ TEST_F(EveryKindWindow, InnerWindowsPassThroughTheInnerProcedure) {
 }
 
 TEST_F(EveryKindWindow, ThreadEntryStartsItsThread) {
-    HANDLE thread = GetControlHandle(window, ControlId(KindThread));
+    HANDLE thread = GetControlHandle(window, ControlId(Slot(KindThread)));
     ASSERT_NE(thread, nullptr);
     EXPECT_EQ(WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
     EXPECT_GE(ThreadParameterSum, 7);
@@ -479,12 +488,12 @@ TEST_F(EveryKindWindow, ThreadEntryStartsItsThread) {
 TEST(Toolbar, StringsOnlyWhenSomeTextIsMoreThanABlank) {
     const ToolbarItem blanks[] = {Button(1, L"", 0), Button(2, L" ", 0)};
     TemplateBuilder t(1);
-    WindowObject &bar = t.Add(KindToolbar, 1, L"tbrBlank", L"");
+    WindowObject &bar = t.Add(KindToolbar, 0, L"tbrBlank", L"");
     bar.Items = (void *)blanks;
     bar.ItemCount = 2;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
-    HWND toolbar = (HWND)GetControlHandle(window, ControlId(1));
+    HWND toolbar = (HWND)GetControlHandle(window, ControlId(0));
     EXPECT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 2);
     wchar_t text[8];
     EXPECT_EQ(SendMessageW(toolbar, TB_GETSTRINGW, MAKEWPARAM(8, 0), (LPARAM)text), -1);
@@ -493,7 +502,7 @@ TEST(Toolbar, StringsOnlyWhenSomeTextIsMoreThanABlank) {
 
 TEST(Toolbar, OneLongTextAddsEveryTextInOrderWithBlanksForEmptyOnes) {
     TemplateBuilder t(1);
-    WindowObject &bar = t.Add(KindToolbar, 1, L"tbrTools", L"");
+    WindowObject &bar = t.Add(KindToolbar, 0, L"tbrTools", L"");
     bar.Items = (void *)Buttons;
     bar.ItemCount = 3;
     const WindowTemplate *tools = t.Finish();
@@ -501,7 +510,7 @@ TEST(Toolbar, OneLongTextAddsEveryTextInOrderWithBlanksForEmptyOnes) {
     for (int round = 0; round < 2; ++round) {
         HWND window = (HWND)CreateFromTemplate(tools, nullptr, 0, nullptr);
         ASSERT_NE(window, nullptr);
-        HWND toolbar = (HWND)GetControlHandle(window, ControlId(1));
+        HWND toolbar = (HWND)GetControlHandle(window, ControlId(0));
         const wchar_t *expected[] = {L"Open", L" ", L"S"};
         for (int i = 0; i < 3; ++i) {
             wchar_t text[16] = {};
@@ -536,14 +545,14 @@ TEST(Creation, DialogControlsTakeDialogUnitsAndTheDialogsFont) {
     t.Window().Id = 200; // the test resources' dialog, with its own font
     t.Window().Style |= WS_THICKFRAME;
     t.Window().ExStyle |= WS_EX_TOOLWINDOW;
-    WindowObject &button = t.Add(KindPushButton, 3, L"btnDialog", L"OK");
+    WindowObject &button = t.Add(KindPushButton, 0, L"btnDialog", L"OK");
     button.Left = 10;
     button.Top = 10;
     button.Width = 50;
     button.Height = 14;
     HWND dialog = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(dialog, nullptr);
-    HWND control = GetDlgItem(dialog, ControlId(3));
+    HWND control = GetDlgItem(dialog, ControlId(0));
     ASSERT_NE(control, nullptr);
     const WindowObject *object = ObjectFromHandle(control);
     RECT units = {10, 10, 50, 14};
@@ -635,14 +644,14 @@ TEST(Creation, AutomaticOptionButtonWithIndexZeroIsClicked) {
     t.Add(KindGroupBox, 1, L"grpOptions", L"", 2);
     WindowObject &first = t.Add(KindOptionButton, 0, L"rdoFirst", L"First");
     first.Style |= BS_AUTORADIOBUTTON | WS_GROUP;
-    WindowObject &other = t.Add(KindOptionButton, 9, L"rdoOther", L"Other");
+    WindowObject &other = t.Add(KindOptionButton, 2, L"rdoOther", L"Other");
     other.Style |= BS_AUTORADIOBUTTON;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
     HWND clicked = (HWND)GetControlHandle(window, ControlId(0));
     EXPECT_EQ(SendMessageW(clicked, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(ObjectFromHandle(clicked)->Value, 1);
-    EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, ControlId(9)), BM_GETCHECK, 0, 0),
+    EXPECT_EQ(SendMessageW((HWND)GetControlHandle(window, ControlId(2)), BM_GETCHECK, 0, 0),
               BST_UNCHECKED);
     DestroyWindow(window);
 }
@@ -669,7 +678,7 @@ TEST(Threads, TheFortyNinthThreadIsSkippedAndEachGetsItsSettings) {
     ASSERT_GE(free, 2);
     TemplateBuilder t(free + 1);
     for (int i = 0; i <= free; ++i) {
-        WindowObject &thread = t.Add(KindThread, 100 + i, L"thrWorker", L"");
+        WindowObject &thread = t.Add(KindThread, i, L"thrWorker", L"");
         thread.EventProcedure = ThreadRoutine(CountingThread);
         thread.ThreadParameter = (void *)(intptr_t)(1 << (i % 16));
         thread.ThreadPriority = 3;
@@ -680,9 +689,9 @@ TEST(Threads, TheFortyNinthThreadIsSkippedAndEachGetsItsSettings) {
     EXPECT_EQ(ThreadCount, (int)MaxThreads);
     const ThreadRecord &last = ThreadTable[MaxThreads - 1];
     EXPECT_EQ(last.Window, window);
-    EXPECT_EQ(last.Id, ControlId(100 + free - 1));
+    EXPECT_EQ(last.Id, ControlId(free - 1));
     EXPECT_EQ(GetThreadPriority(last.Thread), THREAD_PRIORITY_IDLE);
-    EXPECT_EQ(GetControlHandle(window, ControlId(100 + free)), nullptr) << "the 49th has no thread";
+    EXPECT_EQ(GetControlHandle(window, ControlId(free)), nullptr) << "the 49th has no thread";
     for (int i = guard.Saved; i < (int)MaxThreads; ++i)
         WaitForSingleObject(ThreadTable[i].Thread, 5000);
     EXPECT_EQ(ThreadRuns, free);
@@ -692,18 +701,18 @@ TEST(Threads, TheFortyNinthThreadIsSkippedAndEachGetsItsSettings) {
 TEST(Threads, SuspendedThreadWaitsAndPriorityFollowsTheCode) {
     ThreadTableGuard guard;
     TemplateBuilder t(2);
-    WindowObject &late = t.Add(KindThread, 1, L"thrLate", L"");
+    WindowObject &late = t.Add(KindThread, 0, L"thrLate", L"");
     late.EventProcedure = ThreadRoutine(CountingThread);
     late.StartSuspended = 1;
     late.ThreadPriority = 1;
-    WindowObject &busy = t.Add(KindThread, 2, L"thrBusy", L"");
+    WindowObject &busy = t.Add(KindThread, 1, L"thrBusy", L"");
     busy.EventProcedure = ThreadRoutine(CountingThread);
     busy.ThreadPriority = 0;
     ThreadRuns = 0;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
-    HANDLE lateThread = GetControlHandle(window, ControlId(1));
-    HANDLE busyThread = GetControlHandle(window, ControlId(2));
+    HANDLE lateThread = GetControlHandle(window, ControlId(0));
+    HANDLE busyThread = GetControlHandle(window, ControlId(1));
     ASSERT_NE(lateThread, nullptr);
     ASSERT_NE(busyThread, nullptr);
     EXPECT_EQ(GetThreadPriority(lateThread), THREAD_PRIORITY_ABOVE_NORMAL);
@@ -719,23 +728,23 @@ TEST(Threads, SuspendedThreadWaitsAndPriorityFollowsTheCode) {
 
 TEST(ImageLists, FoundWithoutRegardToCaseInsideNestedContainers) {
     TemplateBuilder t(2);
-    t.Add(KindGroupBox, 1, L"grpOuter", L"Outer", 1);
-    t.Add(KindPictureBox, 2, L"picInner", L"", 1);
-    WindowObject &holder = t.Add(KindImageListHolder, 3, L"imlDeep", L"");
+    t.Add(KindGroupBox, 0, L"grpOuter", L"Outer", 1);
+    t.Add(KindPictureBox, 1, L"picInner", L"", 1);
+    WindowObject &holder = t.Add(KindImageListHolder, 2, L"imlDeep", L"");
     holder.PictureWidth = 16;
     holder.ItemHeight = 16;
-    WindowObject &strip = t.Add(KindImageListHolder, 4, L"imlStrip", L"");
+    WindowObject &strip = t.Add(KindImageListHolder, 3, L"imlStrip", L"");
     strip.PictureWidth = 16;
     strip.ItemHeight = 16;
     strip.Picture = 201;
     HWND window = (HWND)CreateFromTemplate(t.Finish(), nullptr, 0, nullptr);
     ASSERT_NE(window, nullptr);
-    const HIMAGELIST deep = (HIMAGELIST)GetControlHandle(window, ControlId(3));
-    const HIMAGELIST cut = (HIMAGELIST)GetControlHandle(window, ControlId(4));
+    const HIMAGELIST deep = (HIMAGELIST)GetControlHandle(window, ControlId(2));
+    const HIMAGELIST cut = (HIMAGELIST)GetControlHandle(window, ControlId(3));
     EXPECT_EQ(ImageList_GetImageCount(cut), 3) << "cut from bitmap resource 201";
     ASSERT_NE(deep, nullptr);
     EXPECT_EQ(FindImageList(window, L"IMLDEEP"), deep);
-    EXPECT_EQ(FindImageList((HWND)GetControlHandle(window, ControlId(1)), L"imldeep"), deep);
+    EXPECT_EQ(FindImageList((HWND)GetControlHandle(window, ControlId(0)), L"imldeep"), deep);
     EXPECT_EQ(FindImageList(window, L"imlDee"), nullptr);
     EXPECT_EQ(FindImageList(nullptr, L"imlDeep"), nullptr);
     DestroyWindow(window);
