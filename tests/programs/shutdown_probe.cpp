@@ -5,8 +5,9 @@
 // template starts a thread that never returns, and the report tells whether
 // that thread still runs after the runtime's end, and its exit code. With
 // "none" there is no main template, with "mistake" two controls share an
-// Index, and with "dialog" the main window is a dialog without its dialog
-// resource: the report adds the line the runtime sent to the debugger.
+// Index, with "dialog" the main window is a dialog without its dialog
+// resource, and with "notmain" its entry lacks IsMainWindow: the report adds the line the runtime
+// sent to the debugger.
 #include <windows.h>
 #include <commctrl.h>
 #include <stdio.h>
@@ -101,6 +102,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     MainWindowTemplate = entries;
     if (strstr(commandLine, "none")) MainWindowTemplate = nullptr;
     if (strstr(commandLine, "mistake")) entries[3].Index = 1;
+    if (strstr(commandLine, "notmain")) entries[0].IsMainWindow = 0;
     if (strstr(commandLine, "dialog")) {
         entries[0].Kind = KindDialog;
         entries[0].Id = 4321;

@@ -70,6 +70,8 @@ TEST(Shutdown, MainWindowThatCannotBeMadeEndsWithItsCode) {
         {L"mistake", "CreateFromTemplate: entry 3 (btn): Index 1 is used by entry 2\n"},
         {L"dialog",
          "CreateFromTemplate: entry 0 (Probe): the program has no dialog resource 4321\n"},
+        {L"notmain", "RunMainWindow: entry 0 (Probe): the main window's entry does not set "
+                     "IsMainWindow, so closing it would not end the program\n"},
     };
     for (const auto &row : rows) {
         DWORD code = 0;
