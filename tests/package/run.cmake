@@ -54,7 +54,8 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
-foreach(file include/qnruntime.h lib/libqn_base.a lib/cmake/QnRuntime/QnRuntimeConfig.cmake)
+foreach(file include/qnruntime.h lib/libqn_base.a lib/cmake/QnRuntime/QnRuntimeConfig.cmake
+             share/doc/QnRuntime/docs/guide.md share/doc/QnRuntime/samples/minimal/minimal.cpp)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "The package lacks ${file}")
   endif()

@@ -101,6 +101,17 @@ TEST(TemplateWalk, ObjectsAreCopiesWithTheirOwnTexts) {
     EXPECT_EQ(before, LiveBlocks());
 }
 
+// A count that cannot be held builds nothing, and the count does not stay
+// where the children's array goes, for the release to take as one.
+TEST(TemplateWalk, RefusedCountLeavesNoChildren) {
+    std::vector<WindowObject> t = {WindowEntry(KindWindow, L"Refused", 0)};
+    t[0].ChildCount = -2;
+    WindowObject root = t[0];
+    EXPECT_EQ(nullptr, BuildChildObjects(&root, &t[0]));
+    EXPECT_EQ(nullptr, root.Children);
+    ReleaseChildObjects(&root);
+}
+
 TEST(TemplateWalk, MissingStringTableEntryGivesAnEmptyText) {
     WindowObject object{};
     void *text = CopyText(&object, StringTableRef(77), 1);
