@@ -55,6 +55,10 @@ static_assert(Is(With(Sound, 0, [](WindowObject &e) { e.ChildCount = 3; }), 0,
                  TemplateEntriesMissing));
 static_assert(Is(With(Sound, 0, [](WindowObject &e) { e.ChildCount = 1; }), 3,
                  TemplateEntriesLeftOver));
+static_assert(Is(With(Sound, 0, [](WindowObject &e) { e.ChildCount = -1; }), 0,
+                 TemplateChildCountNegative));
+static_assert(Is(With(Sound, 1, [](WindowObject &e) { e.ChildCount = -1; }), 1,
+                 TemplateChildCountNegative));
 static_assert(Is(With(Sound, 2, [](WindowObject &e) { e.Kind = KindWindow; }), 2,
                  TemplateKindNotControl));
 static_assert(Is(With(Sound, 3, [](WindowObject &e) { e.Index = 1; }), 3, TemplateIndexDuplicate));
