@@ -16,9 +16,10 @@
 // - the window has a Name, a TemplateStart that is null or its own address,
 //   and a thread entry an EventProcedure;
 // - the coded fields that creation reads for the entry's kind hold one of
-//   their codes: Align (a DockEdge, on dockable kinds only), ScaleMode,
+//   their codes: Align (a DockEdge, on dockable kinds only),
 //   StartUpPosition, WindowState, ToolTipStyle, PictureType, Alignment,
 //   Value of check and option buttons, PicturePosition of push buttons.
+//   ScaleMode takes any value: 1 is twips and every other value pixels.
 //
 // A field shared with others in a union is read only for the kinds that use
 // it. While the compiler evaluates the check, a union field that the
@@ -49,7 +50,6 @@ enum TemplateRule : int32_t {
     TemplateThreadWithoutProcedure,
     TemplateAlignNotDockable,
     TemplateAlignOutOfRange,
-    TemplateScaleModeOutOfRange,
     TemplateStartUpOutOfRange,
     TemplateWindowStateOutOfRange,
     TemplateToolTipStyleOutOfRange,
@@ -102,7 +102,6 @@ constexpr const wchar_t *TemplateRuleText(TemplateRule rule) {
         return L"Align %d on a kind that does not dock (only picture boxes, toolbars, status "
                L"bars and rebars do)";
     case TemplateAlignOutOfRange: return L"Align %d is not a DockEdge (0 to 4)";
-    case TemplateScaleModeOutOfRange: return L"ScaleMode %d is neither 0 (pixels) nor 1 (twips)";
     case TemplateStartUpOutOfRange: return L"StartUpPosition %d is outside 0 to 3";
     case TemplateWindowStateOutOfRange: return L"WindowState %d is outside -1 to 2";
     case TemplateToolTipStyleOutOfRange: return L"ToolTipStyle %d is outside 0 to 2";
@@ -200,7 +199,6 @@ constexpr TemplateProblem CheckCommonFields(const WindowObject &e, ptrdiff_t at)
     if (e.Align != DockNone && !Docks(e.Kind))
         return Problem(at, TemplateAlignNotDockable, e.Align);
     if (!Within(e.Align, DockNone, DockRight)) return Problem(at, TemplateAlignOutOfRange, e.Align);
-    if (!Within(e.ScaleMode, 0, 1)) return Problem(at, TemplateScaleModeOutOfRange, e.ScaleMode);
     if (ShowsPicture(e.Kind) && !Within(e.PictureType, PictureNone, PictureCursor))
         return Problem(at, TemplatePictureTypeOutOfRange, e.PictureType);
     return Problem(at, TemplateFine);

@@ -148,9 +148,6 @@ TEST(TemplateCheck, CreateFromTemplateRefusesEachMistakeInOneLine) {
          L"CreateFromTemplate: entry 4 (btnGo): a thread entry has no EventProcedure to run"},
         {"Align out of range", [](auto &t) { t[1].Kind = KindPictureBox, t[1].Align = 5; },
          L"CreateFromTemplate: entry 1 (grpOne): Align 5 is not a DockEdge (0 to 4)"},
-        {"ScaleMode", [](auto &t) { t[2].ScaleMode = 2; },
-         L"CreateFromTemplate: entry 2 (chkOne): ScaleMode 2 is neither 0 (pixels) nor 1 "
-         L"(twips)"},
         {"WindowState", [](auto &t) { t[0].WindowState = 3; },
          L"CreateFromTemplate: entry 0 (frmCheck): WindowState 3 is outside -1 to 2"},
         {"PictureType", [](auto &t) { t[4].PictureType = 3; },
