@@ -58,6 +58,7 @@ enum TemplateRule : int32_t {
     TemplateValueOutOfRange,
     TemplatePicturePositionOutOfRange,
     TemplateDialogResourceMissing,
+    TemplateMainEntryNotMain,
     TemplateRuleCount
 };
 
@@ -110,6 +111,9 @@ constexpr const wchar_t *TemplateRuleText(TemplateRule rule) {
     case TemplateValueOutOfRange: return L"Value %d is outside 0 to %d";
     case TemplatePicturePositionOutOfRange: return L"PicturePosition %d is outside 0 to 3";
     case TemplateDialogResourceMissing: return L"the program has no dialog resource %d";
+    case TemplateMainEntryNotMain:
+        return L"the main window's entry does not set IsMainWindow, so closing it would not end "
+               L"the program";
     case TemplateRuleCount: break;
     }
     return L"unknown rule";

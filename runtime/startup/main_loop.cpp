@@ -15,17 +15,6 @@
 // RunMainWindow: the main window's life, from creation to the quit message.
 enum { AcceleratorResource = 104 };
 
-// A main window whose entry does not say so would close without ending the
-// program: it is not made, and the developer is told.
-static void ReportMainEntryNotMain(const WindowTemplate *entry) {
-    wchar_t line[160];
-    wsprintfW(line,
-              L"RunMainWindow: entry 0 (%.40s): the main window's entry does not set "
-              L"IsMainWindow, so closing it would not end the program\n",
-              entry->Name ? entry->Name : L"");
-    OutputDebugStringW(line);
-}
-
 int WINAPI RunMainWindow(HINSTANCE, HINSTANCE, void *, int) {
     MSG msg = {};
     const WindowTemplate **slot = RegisterTemplate();
@@ -34,7 +23,9 @@ int WINAPI RunMainWindow(HINSTANCE, HINSTANCE, void *, int) {
     if (!MainWindowTemplate)
         OutputDebugStringW(L"RunMainWindow: the application names no main window template\n");
     else if (!MainWindowTemplate->IsMainWindow)
-        ReportMainEntryNotMain(MainWindowTemplate);
+        // Closing it would not end the program: it is not made.
+        ReportTemplateProblem(L"RunMainWindow", MainWindowTemplate,
+                              {0, TemplateMainEntryNotMain, 0, 0});
     else
         created = CreateWindowFromTemplate(MainWindowTemplate, nullptr, 0, nullptr);
     // A main window that could not be made ends the program with a code

@@ -114,13 +114,10 @@ void ReportTemplateProblem(const wchar_t *caller, const WindowObject *entries,
 // developer. The template's length is not known here: the walk stops at the
 // first entry past the tree or that cannot be a control.
 static bool TemplateAccepted(const WindowTemplate *windowTemplate) {
-    const TemplateProblem problem = CheckTemplateEntries(windowTemplate, -1);
+    TemplateProblem problem = CheckTemplateEntries(windowTemplate, -1);
     if (problem.Rule == TemplateFine && windowTemplate->Kind == KindDialog &&
-        !FindResourceW(App->Instance, MAKEINTRESOURCEW(windowTemplate->Id), (LPCWSTR)RT_DIALOG)) {
-        ReportTemplateProblem(L"CreateFromTemplate", windowTemplate,
-                              {0, TemplateDialogResourceMissing, windowTemplate->Id, 0});
-        return false;
-    }
+        !FindResourceW(App->Instance, MAKEINTRESOURCEW(windowTemplate->Id), (LPCWSTR)RT_DIALOG))
+        problem = {0, TemplateDialogResourceMissing, windowTemplate->Id, 0};
     if (problem.Rule == TemplateFine) return true;
     ReportTemplateProblem(L"CreateFromTemplate", windowTemplate, problem);
     return false;
