@@ -39,6 +39,24 @@ TEST(GalleryRun, ShowsEveryControlAndEndsWithZeroWhenClosed) {
     CloseHandle(process);
 }
 
+// The template's counter thread counts the seconds into the status bar:
+// "Counter thread: starting" gives way to "Counter thread: 1 s" and on.
+TEST(GalleryRun, CounterThreadCountsIntoTheStatusBar) {
+    HANDLE process = nullptr;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartGallery(&process, &window));
+    HWND status = FindDescendant(window, ControlId(IndexStatusBar));
+    int length = 0;
+    for (int tries = 0; tries < 100 && length != 19; ++tries) {
+        Sleep(50);
+        length = LOWORD(SendMessageW(status, SB_GETTEXTLENGTHW, 1, 0));
+    }
+    EXPECT_EQ(19, length) << "no count of the first seconds appeared";
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, WaitForExitCode(process, 30000));
+    CloseHandle(process);
+}
+
 // The text of a list view's item in a column. The list view belongs to the
 // gallery's process and takes pointers: the item record and its text are
 // read through memory of that process.
