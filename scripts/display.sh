@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # The display and the Wine prefix of a script's Wine runs, set up in one call:
 #   . scripts/display.sh
-#   qn_wine_session BUILD_DIR virtual|user|as-is [64|32]
+#   qn_wine_session BUILD_DIR virtual|user|as-is [KIND]
 # virtual: a virtual X display of the script's own, whatever DISPLAY says.
 # user:    the user's display when DISPLAY is set, where the desktop's window
 #          manager manages Wine's windows; else a virtual display.
 # as-is:   the display in DISPLAY, with the window management the prefix has;
 #          else a virtual display.
-# On a virtual display Wine's windows are not managed. The prefix (64 unless
-# told) is the build folder's own (wine-prefix.sh). A virtual display is
-# started once per script and stopped when the script ends; a script that
-# sets an EXIT trap of its own calls qn_release_display in it.
+# On a virtual display Wine's windows are not managed. The prefix, of the
+# kind told (64 unless told; 32, 32-192 and the others of wine-prefix.sh),
+# is the build folder's own. A virtual display is started once per script
+# and stopped when the script ends; a script that sets an EXIT trap of its
+# own calls qn_release_display in it.
 qn_scripts_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 qn_xvfb_pid=""
 qn_virtual_display=0
@@ -56,7 +57,7 @@ qn_release_display() {
   fi
 }
 
-qn_wine_session() { # BUILD_DIR virtual|user|as-is [64|32]
+qn_wine_session() { # BUILD_DIR virtual|user|as-is [KIND]
   if [ "$qn_virtual_display" = 0 ]; then
     [ "$2" = virtual ] && unset DISPLAY
     if [ -z "${DISPLAY:-}" ]; then

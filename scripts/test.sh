@@ -11,8 +11,11 @@ build="$top/build"
 . "$top/scripts/display.sh"
 # Each prefix's server and its service processes start here, before any
 # test, with no output of their own: started by a test program, they would
-# hold its output open and ctest would wait for them to end.
-for kind in 32 64; do
+# hold its output open and ctest would wait for them to end. The tests of
+# high-DPI behaviour run in the 32-bit prefix on a screen of 192 DPI; the one
+# of 144 DPI serves screenshots.sh only.
+prefix_kinds="32 64 32-192"
+for kind in $prefix_kinds; do
   qn_wine_session "$build" virtual $kind
   # A server left by an interrupted run would keep its old display.
   wineserver -k 2>/dev/null || true
@@ -21,7 +24,7 @@ for kind in 32 64; do
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 done
 stop_servers() {
-  for kind in 64 32; do WINEPREFIX="$build/wine/prefix$kind" wineserver -k 2>/dev/null || true; done
+  for kind in $prefix_kinds; do WINEPREFIX="$build/wine/prefix$kind" wineserver -k 2>/dev/null || true; done
 }
 trap 'stop_servers; qn_release_display' EXIT
 # The locales the runs in other languages and code pages name, generated

@@ -1,16 +1,32 @@
 #!/usr/bin/env bash
 # Wine environment of the project: private prefixes under the build folder,
 # never the user's own ~/.wine. Source it with the build folder and the kind
-# of prefix (64: a 64-bit Windows 10 system, 32: a 32-bit-only one):
-#   . scripts/wine-prefix.sh BUILD_DIR [64|32]
+# of prefix (64: a 64-bit Windows 10 system, 32: a 32-bit-only one; 32-144,
+# 32-192: 32-bit-only ones on a screen of 144 or 192 dots per inch):
+#   . scripts/wine-prefix.sh BUILD_DIR [64|32|32-DPI|64-DPI]
 # It exports the variables every Wine run of the project uses and creates
 # the prefix on first use.
 
 qn_build_dir=$(cd "$1" && pwd)
 qn_kind=${2:-64}
 
+# A kind is the system's word size, and after a dash the screen's dots per
+# inch when they are not Windows' default of 96 (32-192: a 32-bit-only
+# system on a screen of 192 DPI). The system DPI is a setting of the prefix
+# that every program reads at its start, so each DPI has a prefix of its
+# own. The scripts use 32-bit-only ones for it: the programs are 32-bit, and
+# such a prefix installs one set of system files instead of two.
+case "$qn_kind" in
+  64 | 32) qn_dpi="" ;;
+  32-[1-9]*[0-9] | 64-[1-9]*[0-9]) qn_dpi=${qn_kind#*-} ;;
+  *) qn_dpi=bad ;;
+esac
+if [ "${qn_dpi//[0-9]/}" != "" ]; then
+  echo "wine-prefix.sh: unknown kind of prefix '$qn_kind' (64, 32, 32-DPI, 64-DPI)" >&2
+  return 2
+fi
 export WINEPREFIX="$qn_build_dir/wine/prefix$qn_kind"
-if [ "$qn_kind" = 32 ]; then export WINEARCH=win32; else export WINEARCH=win64; fi
+if [ "${qn_kind%%-*}" = 32 ]; then export WINEARCH=win32; else export WINEARCH=win64; fi
 export WINEDEBUG=${WINEDEBUG:--all}
 # The menu builder would write launchers and MIME types into the Linux
 # desktop for every shortcut and association; Mono and Gecko are not needed.
@@ -45,6 +61,15 @@ qn_configure_prefix() {
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
       /t REG_SZ /d no-debugger /f /reg:$view >/dev/null 2>&1 || true
   done
+  # The system DPI: Wine takes it from the user's LogPixels, else from the
+  # machine's font settings of the current hardware profile, where Windows
+  # keeps it; both say the same so that neither can disagree.
+  if [ -n "$qn_dpi" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$qn_dpi" /f \
+      >/dev/null 2>&1
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+      /v LogPixels /t REG_DWORD /d "$qn_dpi" /f >/dev/null 2>&1
+  fi
   wineserver -w
   qn_make_user_folders_plain
   echo "$qn_prefix_revision" >"$WINEPREFIX/.project-prefix-ready"
