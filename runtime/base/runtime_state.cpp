@@ -18,6 +18,7 @@ int HasManifest;
 uint32_t TwipsPerPixelX;
 uint32_t TwipsPerPixelY;
 uint32_t FontScaleDivisor;
+int ScreenDpi;
 HCURSOR ArrowCursor;
 HCURSOR WaitCursor;
 

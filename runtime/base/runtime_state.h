@@ -21,6 +21,7 @@ extern int HasManifest;
 extern uint32_t TwipsPerPixelX;
 extern uint32_t TwipsPerPixelY;
 extern uint32_t FontScaleDivisor;
+extern int ScreenDpi; // the screen's vertical dots per inch at start-up
 extern HCURSOR ArrowCursor;
 extern HCURSOR WaitCursor;
 

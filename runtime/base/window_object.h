@@ -313,6 +313,7 @@ struct WindowObject {
         int32_t Value;      // check and option buttons, range controls
         int32_t TextFormat; // picture boxes
         int32_t WordWrap;   // labels
+        int32_t Dpi;        // windows: run time, dots per inch of their layout
     };
     int32_t Visible; // 240
     int32_t Width;

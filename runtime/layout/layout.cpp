@@ -17,8 +17,9 @@ static void CentreOn(const RECT &area, int halfWidth, int halfHeight, StartPosit
 }
 
 void ComputeStartPosition(WindowObject *object, HWND owner, StartPosition *result) {
-    result->Width = ToPixelsX(object->Width, object->ScaleMode);
-    result->Height = ToPixelsY(object->Height, object->ScaleMode);
+    const int dpi = ObjectDpi(object);
+    result->Width = ToPixelsX(object->Width, object->ScaleMode, dpi);
+    result->Height = ToPixelsY(object->Height, object->ScaleMode, dpi);
     const int halfWidth = result->Width >> 1;
     const int halfHeight = result->Height >> 1;
     const int position = object->StartUpPosition;
@@ -40,22 +41,23 @@ void ComputeStartPosition(WindowObject *object, HWND owner, StartPosition *resul
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
         CentreOn(area, halfWidth, halfHeight, result);
     } else {
-        result->X = ToPixelsX(object->Left, object->ScaleMode);
-        result->Y = ToPixelsY(object->Top, object->ScaleMode);
+        result->X = ToPixelsX(object->Left, object->ScaleMode, dpi);
+        result->Y = ToPixelsY(object->Top, object->ScaleMode, dpi);
     }
 }
 
 // LayoutDockedControls: docked bars and picture boxes fill the edges of
 // their window in Z order, the MDI client takes what is left.
-static void SetToolbarButtonSize(const WindowObject *toolbar) {
-    SendMessageAW(toolbar->Handle, TB_SETBUTTONSIZE, 0,
-                  MAKELONG(toolbar->ButtonWidth, toolbar->ButtonHeight));
+static void SetToolbarButtonSize(const WindowObject *toolbar, int dpi) {
+    SendMessageAW(
+        toolbar->Handle, TB_SETBUTTONSIZE, 0,
+        MAKELONG(ScaleToDpi(toolbar->ButtonWidth, dpi), ScaleToDpi(toolbar->ButtonHeight, dpi)));
 }
 
 // Places one docked child against its edge of the free area and shrinks it.
-static void PlaceDocked(HWND child, const WindowObject *docked, RECT *free) {
-    const int h = ToPixelsY(docked->Height, docked->ScaleMode);
-    const int w = ToPixelsX(docked->Width, docked->ScaleMode);
+static void PlaceDocked(HWND child, const WindowObject *docked, int dpi, RECT *free) {
+    const int h = ToPixelsY(docked->Height, docked->ScaleMode, dpi);
+    const int w = ToPixelsX(docked->Width, docked->ScaleMode, dpi);
     switch (docked->Align) {
     case DockTop:
         MoveWindow(child, 0, free->top, free->right, h, TRUE);
@@ -78,19 +80,20 @@ static void PlaceDocked(HWND child, const WindowObject *docked, RECT *free) {
 
 static void DockingPass(const WindowObject *container, int alignA, int alignB, RECT *free) {
     const HWND skip = container->Kind == KindMdiFrame ? container->MdiClient : nullptr;
+    const int dpi = ObjectDpi(container);
     for (HWND child = GetWindow(container->Handle, GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT)) {
         if (skip && child == skip) continue;
         const WindowObject *docked = ObjectFromHandle(child);
         if (!docked) continue;
         if (docked->Align == DockNone) {
-            if (docked->Kind == KindToolbar) SetToolbarButtonSize(docked);
+            if (docked->Kind == KindToolbar) SetToolbarButtonSize(docked, dpi);
             continue;
         }
         if (!IsDockableKind(docked->Kind) || !docked->Visible) continue;
         if (docked->Align != alignA && docked->Align != alignB) continue;
-        PlaceDocked(child, docked, free);
-        if (docked->Kind == KindToolbar) SetToolbarButtonSize(docked);
+        PlaceDocked(child, docked, dpi, free);
+        if (docked->Kind == KindToolbar) SetToolbarButtonSize(docked, dpi);
     }
 }
 
@@ -179,10 +182,11 @@ SIZE MeasureLabelCaption(WindowObject *object) {
 }
 
 static void StoreRect(WindowObject *object, const RECT &rect) {
-    object->Left = FromPixelsX(rect.left, object->ScaleMode);
-    object->Top = FromPixelsY(rect.top, object->ScaleMode);
-    object->Width = FromPixelsX(rect.right - rect.left, object->ScaleMode);
-    object->Height = FromPixelsY(rect.bottom - rect.top, object->ScaleMode);
+    const int dpi = ObjectDpi(object);
+    object->Left = FromPixelsX(rect.left, object->ScaleMode, dpi);
+    object->Top = FromPixelsY(rect.top, object->ScaleMode, dpi);
+    object->Width = FromPixelsX(rect.right - rect.left, object->ScaleMode, dpi);
+    object->Height = FromPixelsY(rect.bottom - rect.top, object->ScaleMode, dpi);
 }
 
 static void AutoSizeLabel(WindowObject *object, RECT rect, int borderX, int borderY) {
@@ -209,8 +213,9 @@ static void AutoSizePicture(WindowObject *object, const RECT &rect, int borderX,
     if (object->PictureWidth <= 0 || object->PictureHeight <= 0) return;
     const int width = object->PictureWidth + borderX;
     const int height = object->PictureHeight + borderY;
-    object->Width = FromPixelsX(width, object->ScaleMode);
-    object->Height = FromPixelsY(height, object->ScaleMode);
+    const int dpi = ObjectDpi(object);
+    object->Width = FromPixelsX(width, object->ScaleMode, dpi);
+    object->Height = FromPixelsY(height, object->ScaleMode, dpi);
     MoveWindow(object->Handle, rect.left, rect.top, width, height, TRUE);
 }
 
@@ -240,7 +245,7 @@ void FitComboHeight(WindowObject *object, int resize) {
     RECT rect;
     GetWindowRect(combo, &rect);
     const int height = rect.bottom - rect.top;
-    object->Height = FromPixelsY(height, object->ScaleMode);
+    object->Height = FromPixelsY(height, object->ScaleMode, ObjectDpi(object));
     if (!resize) return;
     SetWindowPos(combo, nullptr, 0, 0, rect.right - rect.left,
                  object->VisibleItems * object->ItemHeight + height + 2,
@@ -261,20 +266,31 @@ int WindowRectInParent(HWND window, RECT *rect) {
     return 1;
 }
 
+// While a window is laid out again for new dots per inch its fields are
+// what the system follows, not what it reports.
+static int RecordingHeld;
+
+void HoldGeometryRecording(int hold) {
+    RecordingHeld += hold ? 1 : -1;
+}
+
 void RecordPosition(WindowObject *object) {
     RECT rect;
-    if (!object || WindowRectInParent(object->Handle, &rect) < 0) return;
-    object->Left = FromPixelsX(rect.left, object->ScaleMode);
-    object->Top = FromPixelsY(rect.top, object->ScaleMode);
+    if (RecordingHeld || !object || WindowRectInParent(object->Handle, &rect) < 0) return;
+    const int dpi = ObjectDpi(object);
+    object->Left = FromPixelsX(rect.left, object->ScaleMode, dpi);
+    object->Top = FromPixelsY(rect.top, object->ScaleMode, dpi);
     if (IsMdiChildObject(object)) SendMessageAW(GetParent(object->Handle), RTM_CHILDMOVED, 0, 0);
 }
 
 void RecordSize(WindowObject *object, int sizeType) {
     RECT rect;
-    if (!object || sizeType == SIZE_MINIMIZED || sizeType == SIZE_MAXIMIZED) return;
+    if (RecordingHeld || !object || sizeType == SIZE_MINIMIZED || sizeType == SIZE_MAXIMIZED)
+        return;
     if (!GetWindowRect(object->Handle, &rect)) return;
-    object->Width = FromPixelsX(rect.right - rect.left, object->ScaleMode);
-    object->Height = FromPixelsY(rect.bottom - rect.top, object->ScaleMode);
+    const int dpi = ObjectDpi(object);
+    object->Width = FromPixelsX(rect.right - rect.left, object->ScaleMode, dpi);
+    object->Height = FromPixelsY(rect.bottom - rect.top, object->ScaleMode, dpi);
 }
 
 int CanSetDimension(WindowObject *object, int which) {

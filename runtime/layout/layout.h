@@ -44,3 +44,6 @@ void FitComboHeight(WindowObject *object, int resize);
 int WindowRectInParent(HWND window, RECT *rect);
 void RecordPosition(WindowObject *object);
 void RecordSize(WindowObject *object, int sizeType);
+// Between a call with 1 and one with 0 nothing is recorded: the fields are
+// what the windows are placed from.
+void HoldGeometryRecording(int hold);

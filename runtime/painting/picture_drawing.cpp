@@ -26,14 +26,15 @@ enum : int { LowestPosition = -32768, HighestPosition = 32767 };
 int SetTextX(HWND window, int position) {
     WindowObject *object = DrawingTarget(window);
     if (!object || position < LowestPosition || position > HighestPosition) return 0;
-    *TextXOf(object) = ToPixelsX(position, object->ScaleMode);
+    // Kept in layout pixels, which printing turns into device pixels.
+    *TextXOf(object) = ToPixelsX(position, object->ScaleMode, LayoutDpi);
     return 1;
 }
 
 int SetTextY(HWND window, int position) {
     WindowObject *object = DrawingTarget(window);
     if (!object || position < LowestPosition || position > HighestPosition) return 0;
-    object->TextY = ToPixelsY(position, object->ScaleMode);
+    object->TextY = ToPixelsY(position, object->ScaleMode, LayoutDpi);
     return 1;
 }
 
@@ -83,7 +84,9 @@ template <class Ch> static int PrintTextT(HWND window, const Ch *text) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, object->ForeColor);
     if (object->Font) SelectObject(dc, object->Font);
-    ApiTextOut(dc, *TextXOf(object), object->TextY, text, ApiStringLength(text));
+    const int dpi = ObjectDpi(object);
+    ApiTextOut(dc, ScaleToDpi(*TextXOf(object), dpi), ScaleToDpi(object->TextY, dpi), text,
+               ApiStringLength(text));
     RestoreDC(dc, saved);
     ReleaseDC(window, dc);
     return 1;
@@ -135,7 +138,9 @@ struct PixelBox {
 
 static PixelBox ToPixels(const WindowObject *object, int x1, int y1, int x2, int y2) {
     const int scale = object->ScaleMode;
-    return {ToPixelsX(x1, scale), ToPixelsY(y1, scale), ToPixelsX(x2, scale), ToPixelsY(y2, scale)};
+    const int dpi = ObjectDpi(object);
+    return {ToPixelsX(x1, scale, dpi), ToPixelsY(y1, scale, dpi), ToPixelsX(x2, scale, dpi),
+            ToPixelsY(y2, scale, dpi)};
 }
 
 int DrawShape(HWND window, int x1, int y1, int x2, int y2, int rectangle, int32_t fillColour) {

@@ -3,6 +3,7 @@
 #include "runtime/painting/painting.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
 
 // The picture class's own style for one line of text centred vertically; it
@@ -106,7 +107,9 @@ void PaintPicture(WindowObject *object, HDC dc, int paintBackground, int drawTex
             HGDIOBJ oldFont = object->Font ? SelectObject(target, object->Font) : nullptr;
             if (object->PrintedText) {
                 const int length = TextLengthAW(object->PrintedText);
-                TextOutAW(target, object->TextX, object->TextY, object->PrintedText, length);
+                const int dpi = ObjectDpi(object);
+                TextOutAW(target, ScaleToDpi(object->TextX, dpi), ScaleToDpi(object->TextY, dpi),
+                          object->PrintedText, length);
             } else if (object->TextLength) {
                 DrawTextAW(target, object->TextBuffer, object->TextLength, &client,
                            (UINT)object->TextFormat);

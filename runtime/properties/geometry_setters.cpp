@@ -23,10 +23,10 @@ static int Move(HWND window, int axis, int32_t value) {
     int x = rect.left, y = rect.top;
     if (axis == 0) {
         object->Left = value;
-        x = ToPixelsX(value, object->ScaleMode);
+        x = ToPixelsX(value, object->ScaleMode, ObjectDpi(object));
     } else {
         object->Top = value;
-        y = ToPixelsY(value, object->ScaleMode);
+        y = ToPixelsY(value, object->ScaleMode, ObjectDpi(object));
     }
     SetWindowPos(window, nullptr, x, y, 0, 0, MoveOnly);
     RedrawAll(window);
@@ -42,10 +42,10 @@ static int Size(HWND window, int which, int32_t value) {
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (which == 0) {
         object->Width = value;
-        width = ToPixelsX(value, object->ScaleMode);
+        width = ToPixelsX(value, object->ScaleMode, ObjectDpi(object));
     } else {
         object->Height = value;
-        height = ToPixelsY(value, object->ScaleMode);
+        height = ToPixelsY(value, object->ScaleMode, ObjectDpi(object));
     }
     SetWindowPos(window, nullptr, 0, 0, width, height, SizeOnly);
     LayoutContainerOf(window);

@@ -234,10 +234,11 @@ int GetObjectRect(HWND window, RECT *rect) {
     const int read = WindowRectInParent(window, rect);
     if (read < 1) return 0;
     const int scale = object->ScaleMode;
-    rect->left = FromPixelsX(rect->left, scale);
-    rect->right = FromPixelsX(rect->right, scale);
-    rect->top = FromPixelsY(rect->top, scale);
-    rect->bottom = FromPixelsY(rect->bottom, scale);
+    const int dpi = ObjectDpi(object);
+    rect->left = FromPixelsX(rect->left, scale, dpi);
+    rect->right = FromPixelsX(rect->right, scale, dpi);
+    rect->top = FromPixelsY(rect->top, scale, dpi);
+    rect->bottom = FromPixelsY(rect->bottom, scale, dpi);
     return read;
 }
 

@@ -110,6 +110,7 @@ static void MeasureScreen() {
     HDC screen = GetDC(nullptr);
     DpiValues dpi =
         ComputeDpiValues(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
+    ScreenDpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     TwipsPerPixelX = dpi.TwipsPerPixelX;
     TwipsPerPixelY = dpi.TwipsPerPixelY;

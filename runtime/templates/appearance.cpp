@@ -10,6 +10,7 @@
 #include "runtime/base/repaint.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
 
 #include <commctrl.h>
@@ -27,15 +28,15 @@ int FontHeightForSize(int dotsPerInch, int size, int divisor) {
     return -height;
 }
 
-HFONT CreateFontFromFields(HWND window, const WindowObject *fields, int fixedScale) {
-    HDC dc = window ? GetDC(window) : CreateCompatibleDC(nullptr);
-    if (!dc) return nullptr;
-    const int divisor = fixedScale ? (int)FontScaleDivisor : PointsPerInch;
-    const int height = FontHeightForSize(GetDeviceCaps(dc, LOGPIXELSY), fields->FontSize, divisor);
-    if (window)
-        ReleaseDC(window, dc);
-    else
-        DeleteDC(dc);
+int FontHeightAtDpi(int size, int fixedScale, int dpi) {
+    // A fixed-scale font is as high as on a 96-dpi screen in layout pixels,
+    // which grow with the layout; any other font has its points at dpi.
+    if (fixedScale) return -ScaleToDpi(-FontHeightForSize(LayoutDpi, size, PointsPerInch), dpi);
+    return FontHeightForSize(dpi, size, PointsPerInch);
+}
+
+HFONT CreateFontFromFields(const WindowObject *fields, int fixedScale, int dpi) {
+    const int height = FontHeightAtDpi(fields->FontSize, fixedScale, dpi);
     const int weight = fields->FontBold ? FW_BOLD : FW_NORMAL;
     const DWORD charSet = UnicodeFlag ? DEFAULT_CHARSET : ANSI_CHARSET;
     return CreateFontAW(height, 0, 0, 0, weight, fields->FontItalic, fields->FontUnderline,
@@ -45,7 +46,7 @@ HFONT CreateFontFromFields(HWND window, const WindowObject *fields, int fixedSca
 void RebuildFont(WindowObject *object, int fixedScale) {
     if (!object) return;
     const HFONT previous = object->Font;
-    object->Font = CreateFontFromFields(object->Handle, object, fixedScale);
+    object->Font = CreateFontFromFields(object, fixedScale, ObjectDpi(object));
     SendMessageAW(object->Handle, WM_SETFONT, (WPARAM)object->Font, FALSE);
     // The old font goes only once the window no longer draws with it.
     if (previous) DeleteObject(previous);
@@ -146,7 +147,8 @@ int ChangePenStyle(WindowObject *object, HWND window, int32_t style) {
     if (style < PS_SOLID || style > PS_INSIDEFRAME) return 0;
     object->PenStyle = style;
     if (object->Pen) DeleteObject(object->Pen);
-    object->Pen = CreatePen(style, object->PenWidth, object->ForeColor);
+    object->Pen =
+        CreatePen(style, ScaleToDpi(object->PenWidth, ObjectDpi(object)), object->ForeColor);
     RefreshWindow(window, 0);
     return 1;
 }
@@ -159,13 +161,32 @@ static HANDLE LoadShared(ImageRef number, UINT type) {
     return LoadImageW(App->Instance, MAKEINTRESOURCEW(number), type, 0, 0, SharedWith3dColours);
 }
 
+// An icon for a window laid out at more or fewer dots per inch than 96 is
+// loaded again at its own size grown with the layout, so that the system
+// picks or scales the image that fits. That copy is not shared: the object
+// owns it and releases it with its other images.
+static HANDLE IconForDpi(ImageRef number, HANDLE shared, int dpi) {
+    ICONINFO info;
+    if (dpi == LayoutDpi || !GetIconInfo((HICON)shared, &info)) return shared;
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    const int width = ScaleToDpi((int)info.xHotspot * 2, dpi);
+    const int height = ScaleToDpi((int)info.yHotspot * 2, dpi);
+    HANDLE sized = LoadImageW(App->Instance, MAKEINTRESOURCEW(number), IMAGE_ICON, width, height,
+                              LR_LOADMAP3DCOLORS);
+    return sized ? sized : shared;
+}
+
 ImageRef LoadImageResource(WindowObject *object, ImageRef value, int asPicture) {
     if (!IsResourceNumber(value)) return value;
     HANDLE image = nullptr;
     const bool iconPicture =
         object && object->PictureType != PictureBitmap && object->PictureType != PictureNone;
     if (asPicture && !iconPicture) image = LoadShared(value, IMAGE_BITMAP);
-    if (!image) image = LoadShared(value, IMAGE_ICON);
+    if (!image) {
+        image = LoadShared(value, IMAGE_ICON);
+        if (image) image = IconForDpi(value, image, ObjectDpi(object));
+    }
     if (!image) image = LoadShared(value, IMAGE_CURSOR);
     return image ? (ImageRef)image : value;
 }
@@ -254,7 +275,8 @@ static void ApplyControlFont(const WindowObject *owner, WindowObject *object) {
         if (owner && owner->Kind == KindDialog)
             object->Font = owner->Font;
         else
-            object->Font = CreateFontFromFields(window, object, owner ? owner->FixedFontScale : 0);
+            object->Font =
+                CreateFontFromFields(object, owner ? owner->FixedFontScale : 0, ObjectDpi(object));
     }
     object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
     SendMessageAW(window, WM_SETFONT, (WPARAM)object->Font, TRUE);

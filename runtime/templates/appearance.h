@@ -8,13 +8,16 @@
 #include "runtime/base/window_object.h"
 
 // A font made from an object's font fields (FontSize, FontBold, FontItalic,
-// FontUnderline, FontStrikeOut, FontName): the point size rounded half up,
-// at the resolution of window's context (the screen's without a window), or
-// as on a 96-dpi screen with fixedScale.
-HFONT CreateFontFromFields(HWND window, const WindowObject *fields, int fixedScale);
+// FontUnderline, FontStrikeOut, FontName) for a window laid out at dpi.
+HFONT CreateFontFromFields(const WindowObject *fields, int fixedScale, int dpi);
 
-// The point-size rule alone: the (negative) font height.
+// The point-size rule alone: the (negative) font height, the point size
+// rounded half up.
 int FontHeightForSize(int dotsPerInch, int size, int divisor);
+// The (negative) height of a font of size points at dpi: with fixedScale,
+// its height on a 96-dpi screen as layout pixels, so that it keeps its
+// proportion to the layout; else the points at dpi.
+int FontHeightAtDpi(int size, int fixedScale, int dpi);
 
 // Replaces the object's font with one made from its font fields; the window
 // is not redrawn.

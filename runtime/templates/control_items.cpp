@@ -9,6 +9,7 @@
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
 
 #include <commctrl.h>
@@ -102,6 +103,21 @@ static void SendItemText(HWND window, UINT message, WPARAM wParam, const void *t
     FreeBlock(copy);
 }
 
+void SetStatusBarParts(const WindowObject *object) {
+    const int count = object->ItemCount;
+    if (!object->Items || count < 1) return;
+    const StatusBarItem *parts = (const StatusBarItem *)object->Items;
+    int *rightEdges = (int *)AllocZeroed(count * sizeof(int));
+    if (!rightEdges) return;
+    const int dpi = ObjectDpi(object);
+    for (int i = 0; i < count; ++i)
+        rightEdges[i] = parts[i].Width == -1
+                            ? -1
+                            : ScaleToDpi(parts[i].Width, dpi) + (i ? rightEdges[i - 1] : 0);
+    SendMessageAW(object->Handle, SB_SETPARTS, count, (LPARAM)rightEdges);
+    FreeBlock(rightEdges);
+}
+
 void SetUpStatusBar(HWND window, WindowObject *object) {
     const UINT setText = TextMessageAW(SB_SETTEXTA, SB_SETTEXTW);
     SetWindowLongAW(window, GWL_STYLE, (LONG_PTR)object->Style);
@@ -110,13 +126,8 @@ void SetUpStatusBar(HWND window, WindowObject *object) {
                   (LPARAM)object->TextBuffer);
     const int count = object->ItemCount;
     if (!object->Items || count < 1) return;
+    SetStatusBarParts(object);
     const StatusBarItem *parts = (const StatusBarItem *)object->Items;
-    int *rightEdges = (int *)AllocZeroed(count * sizeof(int));
-    if (!rightEdges) return;
-    for (int i = 0; i < count; ++i)
-        rightEdges[i] = parts[i].Width == -1 ? -1 : parts[i].Width + (i ? rightEdges[i - 1] : 0);
-    SendMessageAW(window, SB_SETPARTS, count, (LPARAM)rightEdges);
-    FreeBlock(rightEdges);
     for (int i = 0; i < count; ++i)
         SendItemText(window, setText, i | parts[i].DrawType, parts[i].Text);
 }
@@ -140,15 +151,58 @@ static void AddBitmap(HIMAGELIST images, HBITMAP bitmap) {
         ImageList_AddMasked(images, bitmap, CLR_NONE);
 }
 
+// A list of icons alone has its images at the size that fits its window's
+// dots per inch; bitmaps keep their own pixels.
+static bool HoldsIconsOnly(const WindowObject *object) {
+    const ImageListItem *records = (const ImageListItem *)object->Items;
+    if (object->Picture || !records) return false;
+    for (int i = 0; i < object->InitialImages; ++i)
+        if (records[i].Resource && !records[i].ImageType) return false;
+    return true;
+}
+
+static SIZE ImageListSize(const WindowObject *object) {
+    if (!HoldsIconsOnly(object)) return {object->PictureWidth, object->ItemHeight};
+    const int dpi = ObjectDpi(object);
+    return {ScaleToDpi(object->PictureWidth, dpi), ScaleToDpi(object->ItemHeight, dpi)};
+}
+
 // The images are copied into the list and released at once, so they are
 // loaded unshared: a shared icon must never be destroyed.
-void SetUpImageListHolder(WindowObject *object) {
-    const int width = object->PictureWidth;
-    const int height = object->ItemHeight;
-    const int initial = object->InitialImages;
+static void AddRecordImages(HIMAGELIST images, const WindowObject *object, SIZE size) {
     const ImageListItem *records = (const ImageListItem *)object->Items;
+    for (int i = 0; images && records && i < object->InitialImages; ++i) {
+        if (!records[i].Resource) continue;
+        const UINT type = records[i].ImageType ? IMAGE_ICON : IMAGE_BITMAP;
+        HANDLE image = LoadImageW(App->Instance, MAKEINTRESOURCEW(records[i].Resource), type,
+                                  size.cx, size.cy, 0);
+        if (!image) continue;
+        if (type == IMAGE_ICON) {
+            ImageList_AddIcon(images, (HICON)image);
+            DestroyIcon((HICON)image);
+        } else {
+            AddBitmap(images, (HBITMAP)image);
+            DeleteObject(image);
+        }
+    }
+}
+
+void RescaleImageList(WindowObject *object) {
+    if (!object || !object->ImageList || !HoldsIconsOnly(object)) return;
+    const SIZE size = ImageListSize(object);
+    int width = 0, height = 0;
+    ImageList_GetIconSize(object->ImageList, &width, &height);
+    if (width == size.cx && height == size.cy) return;
+    // The list keeps its handle, which the controls showing it hold.
+    ImageList_SetIconSize(object->ImageList, size.cx, size.cy);
+    AddRecordImages(object->ImageList, object, size);
+}
+
+void SetUpImageListHolder(WindowObject *object) {
+    const SIZE size = ImageListSize(object);
+    const int initial = object->InitialImages;
     HIMAGELIST images =
-        ImageList_Create(width, height, (UINT)object->ImageListFlags | ILC_MASK, initial, 0);
+        ImageList_Create(size.cx, size.cy, (UINT)object->ImageListFlags | ILC_MASK, initial, 0);
     object->ImageList = images;
     if (object->Picture) {
         HBITMAP strip = nullptr;
@@ -160,20 +214,7 @@ void SetUpImageListHolder(WindowObject *object) {
         object->Picture = 0;
         return;
     }
-    for (int i = 0; images && records && i < initial; ++i) {
-        if (!records[i].Resource) continue;
-        const UINT type = records[i].ImageType ? IMAGE_ICON : IMAGE_BITMAP;
-        HANDLE image = LoadImageW(App->Instance, MAKEINTRESOURCEW(records[i].Resource), type, width,
-                                  height, 0);
-        if (!image) continue;
-        if (type == IMAGE_ICON) {
-            ImageList_AddIcon(images, (HICON)image);
-            DestroyIcon((HICON)image);
-        } else {
-            AddBitmap(images, (HBITMAP)image);
-            DeleteObject(image);
-        }
-    }
+    AddRecordImages(images, object, size);
 }
 
 static int HeaderAlignment(int alignment) {
@@ -193,10 +234,11 @@ void SetUpHeader(HWND window, WindowObject *object) {
         object->Picture = (ImageRef)images;
     }
     const HeaderItem *columns = (const HeaderItem *)object->Items;
+    const int dpi = ObjectDpi(object);
     for (int i = 0; columns && i < object->ItemCount; ++i) {
         HDITEMW column = {};
         column.mask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT | HDI_ORDER;
-        column.cxy = columns[i].Width;
+        column.cxy = ScaleToDpi(columns[i].Width, dpi);
         column.fmt = HDF_STRING | HeaderAlignment(columns[i].Alignment) |
                      (object->ReadingOrder ? HDF_RTLREADING : 0);
         column.iOrder = i;

@@ -13,6 +13,11 @@ void SetUpStatusBar(HWND window, WindowObject *object);
 void SetUpTabs(HWND window, WindowObject *object);
 void SetUpImageListHolder(WindowObject *object);
 void SetUpHeader(HWND window, WindowObject *object);
+// The status bar's parts, their widths at its window's dots per inch.
+void SetStatusBarParts(const WindowObject *object);
+// A holder's list of icons made again at the size that fits its window's
+// dots per inch; lists holding bitmaps stay as they are.
+void RescaleImageList(WindowObject *object);
 
 // An owned copy of count item records of size bytes, replacing the
 // template's array in Items so that the template stays untouched.

@@ -81,20 +81,21 @@ struct PixelRect {
     int X, Y, Width, Height;
 };
 
-static PixelRect ControlRect(WindowObject *object, HWND ownerWindow, bool dialogOwner) {
+static PixelRect ControlRect(WindowObject *object, HWND ownerWindow, bool dialogOwner, int dpi) {
+    const int scale = object->ScaleMode;
     if (dialogOwner) {
-        // Dialog units, mapped with the dialog's font and kept as pixels.
+        // Dialog units, mapped with the dialog's font and kept in the
+        // object's own units.
         RECT units = {object->Left, object->Top, object->Width, object->Height};
         MapDialogRect(ownerWindow, &units);
-        object->Left = units.left;
-        object->Top = units.top;
-        object->Width = units.right;
-        object->Height = units.bottom;
+        object->Left = FromPixelsX(units.left, scale, dpi);
+        object->Top = FromPixelsY(units.top, scale, dpi);
+        object->Width = FromPixelsX(units.right, scale, dpi);
+        object->Height = FromPixelsY(units.bottom, scale, dpi);
         return {units.left, units.top, units.right, units.bottom};
     }
-    const int scale = object->ScaleMode;
-    return {ToPixelsX(object->Left, scale), ToPixelsY(object->Top, scale),
-            ToPixelsX(object->Width, scale), ToPixelsY(object->Height, scale)};
+    return {ToPixelsX(object->Left, scale, dpi), ToPixelsY(object->Top, scale, dpi),
+            ToPixelsX(object->Width, scale, dpi), ToPixelsY(object->Height, scale, dpi)};
 }
 
 static HWND CreateControlWindow(HWND parent, WindowObject *object, const PixelRect &rect) {
@@ -208,7 +209,9 @@ static void SetUpKind(HWND window, WindowObject *object, const PixelRect &rect) 
         SendMessageAW(window, EM_LIMITTEXT, object->MaxLength, 0);
         SendMessageAW(window, WM_SETTEXT, 0, (LPARAM)object->TextBuffer);
         break;
-    case KindTreeView: SendMessageAW(window, TVM_SETINDENT, object->Indentation, 0); break;
+    case KindTreeView:
+        SendMessageAW(window, TVM_SETINDENT, ScaleToDpi(object->Indentation, ObjectDpi(object)), 0);
+        break;
     case KindListView:
         SendMessageAW(window, LVM_SETEXTENDEDLISTVIEWSTYLE, object->ListViewExStyle,
                       object->ListViewExStyle);
@@ -226,7 +229,8 @@ static void SetUpKind(HWND window, WindowObject *object, const PixelRect &rect) 
     case KindPager:
         SendMessageAW(window, PGM_SETBORDER, 0, 0);
         SendMessageAW(window, PGM_SETPOS, 0, 0);
-        SendMessageAW(window, PGM_SETBUTTONSIZE, 0, object->PagerButtonSize);
+        SendMessageAW(window, PGM_SETBUTTONSIZE, 0,
+                      ScaleToDpi(object->PagerButtonSize, ObjectDpi(object)));
         break;
     case KindImageListHolder: SetUpImageListHolder(object); break;
     case KindHeader: SetUpHeader(window, object); break;
@@ -295,11 +299,11 @@ static void FinishControl(HWND window, HWND ownerWindow, WindowObject *object) {
     }
 }
 
-static void CreateControl(HWND parentWindow, HWND ownerWindow, bool dialogOwner,
+static void CreateControl(HWND parentWindow, HWND ownerWindow, bool dialogOwner, int dpi,
                           WindowObject *object) {
     if (!ClassOfKind(object->Kind)) return;
     object->Style |= WS_CHILD;
-    const PixelRect rect = ControlRect(object, ownerWindow, dialogOwner);
+    const PixelRect rect = ControlRect(object, ownerWindow, dialogOwner, dpi);
     object->ParentHandle = ownerWindow;
     object->Id = ControlId(object->Index);
     if (object->Kind == KindThread) {
@@ -326,8 +330,9 @@ void CreateControls(HWND parentWindow, HWND ownerWindow, WindowObject *container
     if (!container || !container->Children) return;
     const WindowObject *owner = ObjectFromHandle(ownerWindow);
     const bool dialogOwner = owner && owner->Kind == KindDialog;
+    const int dpi = owner ? ObjectDpi(owner) : WindowDpi(ownerWindow);
     for (WindowObject **child = container->Children; *child; ++child)
-        CreateControl(parentWindow, ownerWindow, dialogOwner, *child);
+        CreateControl(parentWindow, ownerWindow, dialogOwner, dpi, *child);
 }
 
 // Thread entries of templates: a thread started in place of a window and

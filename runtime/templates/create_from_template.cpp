@@ -14,6 +14,7 @@
 #include "runtime/base/template_check.h"
 #include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
 
 #include <stdint.h>
@@ -146,6 +147,9 @@ TemplateCreation CreateWindowFromTemplate(const WindowTemplate *windowTemplate, 
         object->Children = nullptr;
     }
     object->InitialFont = nullptr;
+    // A window is laid out for its owner's screen; one without an owner for
+    // the system's until it exists and its own monitor is known.
+    object->Dpi = owner ? WindowDpi(owner) : SystemWindowDpi(nullptr);
     object->FontName = CopyText(object, windowTemplate->FontName, 0);
     object->TextBuffer = CopyText(object, windowTemplate->TextBuffer, 1);
 

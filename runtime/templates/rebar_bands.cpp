@@ -8,6 +8,7 @@
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/text_copies.h"
 #include "runtime/base/text_form.h"
+#include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
 
 #include <commctrl.h>
@@ -44,7 +45,7 @@ static void LoadBandBackground(RebarItem *band, REBARBANDINFOW *info) {
     info->hbmBack = (HBITMAP)band->Background;
 }
 
-static void InsertBand(HWND rebar, int index, RebarItem *band) {
+static void InsertBand(HWND rebar, int index, RebarItem *band, int dpi) {
     REBARBANDINFOW info = {};
     info.cbSize = BandInfoBytes;
     info.fMask = BandMask;
@@ -58,20 +59,19 @@ static void InsertBand(HWND rebar, int index, RebarItem *band) {
     }
     info.fStyle = (UINT)band->BandStyle & ~LateBandStyle;
     info.wID = index + 1;
-    info.cxHeader = band->HeaderSize;
-    info.cx = band->BandWidth;
-    info.cxMinChild = band->MinChildWidth;
-    info.cyMinChild = band->MinChildHeight;
+    info.cxHeader = ScaleToDpi(band->HeaderSize, dpi);
+    info.cx = ScaleToDpi(band->BandWidth, dpi);
+    info.cxMinChild = ScaleToDpi(band->MinChildWidth, dpi);
+    info.cyMinChild = ScaleToDpi(band->MinChildHeight, dpi);
     HWND placeholder = nullptr;
-    int childHeight = band->MinChildHeight;
+    int childHeight = (int)info.cyMinChild;
     if (child) {
         RECT rect;
         GetWindowRect(child, &rect);
         childHeight = rect.bottom - rect.top;
     } else {
-        placeholder =
-            CreateRuntimeWindow(0, L"STATIC", nullptr, WS_CHILD | SS_NOTIFY, 0, 0, band->BandWidth,
-                                band->MinChildHeight, rebar, nullptr, nullptr);
+        placeholder = CreateRuntimeWindow(0, L"STATIC", nullptr, WS_CHILD | SS_NOTIFY, 0, 0,
+                                          (int)info.cx, childHeight, rebar, nullptr, nullptr);
         child = placeholder;
     }
     info.hwndChild = child;
@@ -95,6 +95,33 @@ void InsertRebarBands(WindowObject *object) {
     if (!object || !object->Handle || !object->Items || object->ItemCount <= 0) return;
     RebarItem *bands = (RebarItem *)OwnItemRecords(object, object->ItemCount, sizeof(RebarItem));
     if (!bands) return;
+    const int dpi = ObjectDpi(object);
     for (int i = 0; i < object->ItemCount; ++i)
-        InsertBand(object->Handle, i, &bands[i]);
+        InsertBand(object->Handle, i, &bands[i], dpi);
+}
+
+void RescaleRebarBands(WindowObject *object) {
+    if (!object || !object->Handle || !object->Items || object->ItemCount <= 0) return;
+    const RebarItem *bands = (const RebarItem *)object->Items;
+    const int dpi = ObjectDpi(object);
+    for (int i = 0; i < object->ItemCount; ++i) {
+        REBARBANDINFOW info = {};
+        info.cbSize = BandInfoBytes;
+        info.fMask = RBBIM_CHILD;
+        SendMessageW(object->Handle, RB_GETBANDINFOW, i, (LPARAM)&info);
+        info.fMask = RBBIM_HEADERSIZE | RBBIM_SIZE | RBBIM_CHILDSIZE;
+        info.cxHeader = ScaleToDpi(bands[i].HeaderSize, dpi);
+        info.cx = ScaleToDpi(bands[i].BandWidth, dpi);
+        info.cxMinChild = ScaleToDpi(bands[i].MinChildWidth, dpi);
+        info.cyMinChild = ScaleToDpi(bands[i].MinChildHeight, dpi);
+        info.cyChild = info.cyMinChild;
+        if (info.hwndChild) {
+            RECT rect;
+            GetWindowRect(info.hwndChild, &rect);
+            info.cyChild = rect.bottom - rect.top;
+        }
+        info.cyMaxChild = info.cyChild;
+        info.cyIntegral = 1;
+        SendMessageW(object->Handle, RB_SETBANDINFOW, i, (LPARAM)&info);
+    }
 }

@@ -7,3 +7,6 @@
 #include "runtime/base/window_object.h"
 
 void InsertRebarBands(WindowObject *object);
+// Sizes the bands again from their item records for the rebar's dots per
+// inch, around children that were sized already.
+void RescaleRebarBands(WindowObject *object);

@@ -74,8 +74,21 @@ static void RegisterToolTips(WindowObject *window, HWND parent) {
     }
 }
 
+// A window that the system put on a monitor of other dots per inch than it
+// was made for takes that monitor's size before anything inside it exists.
+static void FitToOwnMonitor(WindowObject *object, HWND window) {
+    const int dpi = SystemWindowDpi(window);
+    if (dpi == object->Dpi || (object->Style & WS_CHILD) || object->MdiChild) return;
+    object->Dpi = dpi;
+    SetWindowPos(window, nullptr, 0, 0, ToPixelsX(object->Width, object->ScaleMode, dpi),
+                 ToPixelsY(object->Height, object->ScaleMode, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void SetUpWindow(WindowObject *object) {
     HWND window = object->Handle;
+    FitToOwnMonitor(object, window);
+    const int dpi = object->Dpi;
     if (object->Kind != KindMdiFrame) AcquireFramePens();
 
     object->MouseIcon = LoadImageResource(object, object->MouseIcon, 0);
@@ -103,7 +116,7 @@ void SetUpWindow(WindowObject *object) {
     ChangeForeColor(object, window, object->ForeColorSetting);
 
     object->InitialFont = (HFONT)SendMessageAW(window, WM_GETFONT, 0, 0);
-    HFONT font = CreateFontFromFields(window, object, object->FixedFontScale);
+    HFONT font = CreateFontFromFields(object, object->FixedFontScale, dpi);
     if (object->Font) DeleteObject(object->Font);
     object->Font = font;
     SendMessageAW(window, WM_SETFONT, (WPARAM)font, FALSE);
@@ -111,8 +124,8 @@ void SetUpWindow(WindowObject *object) {
 
     RECT rect;
     if (WindowRectInParent(window, &rect) == 1) {
-        object->Left = FromPixelsX(rect.left, object->ScaleMode);
-        object->Top = FromPixelsY(rect.top, object->ScaleMode);
+        object->Left = FromPixelsX(rect.left, object->ScaleMode, dpi);
+        object->Top = FromPixelsY(rect.top, object->ScaleMode, dpi);
     }
     if (object->MdiChild) SendMessageAW(GetParent(window), RTM_CHILDMOVED, 0, 0);
 
@@ -126,10 +139,10 @@ void SetUpWindow(WindowObject *object) {
     SetWindowTextAW(window, object->TextBuffer);
 
     if (WindowRectInParent(window, &rect) == 1) {
-        object->Left = FromPixelsX(rect.left, object->ScaleMode);
-        object->Top = FromPixelsY(rect.top, object->ScaleMode);
-        object->Width = FromPixelsX(rect.right - rect.left, object->ScaleMode);
-        object->Height = FromPixelsY(rect.bottom - rect.top, object->ScaleMode);
+        object->Left = FromPixelsX(rect.left, object->ScaleMode, dpi);
+        object->Top = FromPixelsY(rect.top, object->ScaleMode, dpi);
+        object->Width = FromPixelsX(rect.right - rect.left, object->ScaleMode, dpi);
+        object->Height = FromPixelsY(rect.bottom - rect.top, object->ScaleMode, dpi);
     }
 
     if (object->CloseDisabled)

@@ -34,7 +34,7 @@ static void RebarNotification(WindowObject *rebar, const NMHDR *header) {
     }
     case RBN_HEIGHTCHANGE: {
         const int height = (int)SendMessageAW(rebar->Handle, RB_GETBARHEIGHT, 0, 0);
-        rebar->Height = FromPixelsY(height, rebar->ScaleMode);
+        rebar->Height = FromPixelsY(height, rebar->ScaleMode, ObjectDpi(rebar));
         LayoutDockedControls(ObjectFromHandle(GetParent(rebar->Handle)));
         break;
     }

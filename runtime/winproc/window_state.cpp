@@ -1,6 +1,7 @@
 // Window state: activation and monitor changes.
 #include "runtime/winproc/window_state.h"
 #include "runtime/winproc/keyboard.h"
+#include "runtime/templates/rescale.h"
 #include "runtime/layout/layout.h"
 #include "runtime/painting/theme.h"
 #include "runtime/base/event_contract.h"
@@ -43,9 +44,14 @@ LRESULT OnMdiActivate(WindowObject *object, const WindowMessage &m) {
     return WindowDefaultProcessing(object, m);
 }
 
+// A window moved to a monitor of other dots per inch: the suggested
+// rectangle, then everything inside laid out again, and only then the
+// application's event procedure.
 LRESULT OnDpiChanged(WindowObject *object, const WindowMessage &m) {
     const RECT *suggested = (const RECT *)m.LParam;
-    if (suggested)
+    if (IsWindowKind(object->Kind))
+        RescaleWindow(object, LOWORD(m.WParam), suggested);
+    else if (suggested)
         SetWindowPos(m.Window, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);

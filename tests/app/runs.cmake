@@ -26,3 +26,8 @@ set_tests_properties(app_catalan app_spanish app_cyrillic PROPERTIES
   RESOURCE_LOCK "settings-machine-state;display;quenlo-windows")
 set_property(TEST app APPEND PROPERTY RESOURCE_LOCK "settings-machine-state;quenlo-windows")
 set_property(TEST app_32bit_system APPEND PROPERTY RESOURCE_LOCK display)
+# The Settings window on a screen of 192 dpi (200 %): a 32-bit-only prefix
+# of its own, whose system DPI is set in its registry (wine-prefix.sh).
+add_test(NAME app_high_dpi COMMAND app_tests --gtest_filter=SettingsWindowFromTemplate.*)
+set_tests_properties(app_high_dpi PROPERTIES
+  ENVIRONMENT "QN_WINE_PREFIX=32-192;QN_EXPECTED_DPI=192" RESOURCE_LOCK display)

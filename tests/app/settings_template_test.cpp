@@ -1,16 +1,20 @@
 // The window and controls created from the Settings window template.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/settings.h"
 #include "runtime/library/sysinfo.h"
+#include "runtime/properties/readers.h"
+#include "runtime/templates/appearance.h"
 #include "runtime/templates/create_from_template.h"
 #include "runtime/painting/frame_pens.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/object_table.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/base/units.h"
 #include "runtime/base/window_object.h"
 
 namespace {
@@ -156,11 +160,50 @@ TEST_F(SettingsWindowFromTemplate, WindowIsCentredWithItsTemplateSize) {
     RECT frame, work;
     GetWindowRect(Window, &frame);
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(456, frame.right - frame.left);
-    EXPECT_EQ(248, frame.bottom - frame.top);
+    const int dpi = WindowDpi(Window);
+    EXPECT_EQ(ScaleToDpi(456, dpi), frame.right - frame.left);
+    EXPECT_EQ(ScaleToDpi(248, dpi), frame.bottom - frame.top);
     EXPECT_NEAR((work.left + work.right) / 2, (frame.left + frame.right) / 2, 1);
     EXPECT_NEAR((work.top + work.bottom) / 2, (frame.top + frame.bottom) / 2, 1);
     EXPECT_TRUE(IsWindowVisible(Window));
+}
+
+// On a screen of any scale every control lies whole inside the client area,
+// as large as the template says grown by the scale, with its font grown to
+// match, and the property readers answer the template's own values.
+TEST_F(SettingsWindowFromTemplate, WholeAndInProportionAtTheScreensDpi) {
+    ASSERT_TRUE(IsWindow(Window));
+    const int dpi = WindowDpi(Window);
+    if (const char *expected = getenv("QN_EXPECTED_DPI")) {
+        ASSERT_EQ(atoi(expected), dpi) << "the run's screen";
+    }
+    RECT client;
+    GetClientRect(Window, &client);
+    for (int i = 1; i < SettingsTemplateEntries; ++i) {
+        const WindowObject &x = SettingsWindowTemplate[i];
+        SCOPED_TRACE(testing::Message() << "entry " << i << " at " << dpi << " dpi");
+        HWND control = (HWND)GetControlHandle(Window, ControlId(x.Index));
+        ASSERT_NE(nullptr, control);
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(HWND_DESKTOP, Window, (POINT *)&r, 2);
+        EXPECT_GE(r.left, 0);
+        EXPECT_GE(r.top, 0);
+        EXPECT_LE(r.right, client.right);
+        EXPECT_LE(r.bottom, client.bottom);
+        EXPECT_NEAR(r.bottom - r.top, ScaleToDpi(x.Height, dpi), 1);
+        EXPECT_NEAR(r.right - r.left, ScaleToDpi(x.Width, dpi), 1);
+        EXPECT_EQ(x.Left, GetLeft(control));
+        EXPECT_EQ(x.Top, GetTop(control));
+        EXPECT_EQ(x.Width, GetWidth(control));
+        EXPECT_EQ(x.Height, GetHeight(control));
+        LOGFONTA font = {};
+        GetObjectA((HFONT)SendMessageA(control, WM_GETFONT, 0, 0), sizeof font, &font);
+        // The window's fonts have a fixed scale: their 96-dpi height grown.
+        EXPECT_EQ(FontHeightForSize(96, x.FontSize, 72) * dpi / 96, font.lfHeight);
+    }
+    EXPECT_EQ(456, GetWidth(Window));
+    EXPECT_EQ(248, GetHeight(Window));
 }
 
 TEST_F(SettingsWindowFromTemplate, DestroyingReleasesEverything) {

@@ -17,14 +17,21 @@
 
 namespace {
 
-TEST(Units, WithoutTwipsFactorsAWindowRecordsItsSizeInPixels) {
-    TwipsFactors none(0, 0);
+TEST(Units, AWindowRecordsItsSizeInLayoutPixelsOfItsOwnDpi) {
     ObjectWindows windows;
-    WindowObject *frame = windows.Make(RecorderClass, KindWindow, WS_POPUP, 0, 0, 120, 80);
+    WindowObject *frame = windows.Make(RecorderClass, KindWindow, WS_POPUP, 0, 0, 120, 81);
+    WindowObject *label = windows.Make(L"STATIC", KindLabel, 0, 9, 30, 40, 12, frame->Handle);
+    label->ParentHandle = frame->Handle;
+    frame->Dpi = 144;
+    RecordSize(frame, SIZE_RESTORED);
+    EXPECT_EQ(frame->Width, 80);
+    EXPECT_EQ(frame->Height, 54);
+    RecordPosition(label);
+    EXPECT_EQ(label->Left, 6) << "a control is laid out for its window's dpi";
+    EXPECT_EQ(label->Top, 20);
     frame->ScaleMode = 1;
     RecordSize(frame, SIZE_RESTORED);
-    EXPECT_EQ(frame->Width, 120);
-    EXPECT_EQ(frame->Height, 80);
+    EXPECT_EQ(frame->Width, 1200) << "120 pixels at 144 dpi are 1200 twips";
 }
 
 TEST(Units, RectangleOfAControlIsRelativeToItsParentsClientArea) {
@@ -43,7 +50,6 @@ TEST(Units, RectangleOfAControlIsRelativeToItsParentsClientArea) {
     HWND foreign = windows.Create(L"STATIC", 0, 0, 0, 10, 10);
     EXPECT_EQ(WindowRectInParent(foreign, &rect), -1);
 
-    TwipsFactors at96(15, 15);
     label->ScaleMode = 1;
     RecordPosition(label);
     RecordSize(label, SIZE_RESTORED);
@@ -94,7 +100,6 @@ TEST(StartPosition, CentresOnTheWorkAreaOrTheOwner) {
     ComputeStartPosition(&window, nullptr, &at);
     EXPECT_EQ(at.Y, (int)CW_USEDEFAULT);
 
-    TwipsFactors at96(15, 15);
     window.StartUpPosition = StartAtLeftTop;
     window.ScaleMode = 1;
     ComputeStartPosition(&window, nullptr, &at);

@@ -78,7 +78,7 @@ TEST(GeometrySetters, PositionAndSizeInEachScaleAndDockedEdgesRefused) {
     EXPECT_EQ(rect.bottom - rect.top, 60);
     EXPECT_EQ(GetWidth(picture), 120);
 
-    const int twipsX = FromPixelsX(1, ScaleTwips), twipsY = FromPixelsY(1, ScaleTwips);
+    const int twipsX = FromPixelsX(1, ScaleTwips, 96), twipsY = FromPixelsY(1, ScaleTwips, 96);
     ASSERT_EQ(SetLeft(label, 60 * twipsX), 1);
     ASSERT_EQ(SetHeight(label, 25 * twipsY), 1);
     rect = RectInParent(label);

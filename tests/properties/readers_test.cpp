@@ -175,8 +175,8 @@ TEST(ComputedReaders, DefaultStateRectangleAndLayout) {
     button->ScaleMode = ScaleTwips;
     RECT rect;
     ASSERT_EQ(GetObjectRect(button->Handle, &rect), 1);
-    EXPECT_EQ(rect.left, FromPixelsX(30, ScaleTwips));
-    EXPECT_EQ(rect.bottom, FromPixelsY(60, ScaleTwips));
+    EXPECT_EQ(rect.left, 30 * 15);
+    EXPECT_EQ(rect.bottom, 60 * 15);
 
     EXPECT_EQ(GetRightToLeft(button->Handle), 0);
     HWND mirrored = windows.Create(L"STATIC", 0, 0, 0, 10, 10);

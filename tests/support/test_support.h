@@ -65,19 +65,6 @@ class TextFormScope {
     int Saved;
 };
 
-// Sets the twips-per-pixel factors for one test and restores them.
-struct TwipsFactors {
-    uint32_t SavedX = TwipsPerPixelX, SavedY = TwipsPerPixelY;
-    TwipsFactors(uint32_t x, uint32_t y) {
-        TwipsPerPixelX = x;
-        TwipsPerPixelY = y;
-    }
-    ~TwipsFactors() {
-        TwipsPerPixelX = SavedX;
-        TwipsPerPixelY = SavedY;
-    }
-};
-
 // A Latin-1 text in the character type Ch (8-bit texts keep their bytes).
 template <class Ch> std::basic_string<Ch> TextOf(const std::string &latin1) {
     std::basic_string<Ch> text;

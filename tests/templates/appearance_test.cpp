@@ -21,11 +21,14 @@ TEST(FontHeight, PointSizesRoundHalfUpAtTheScreenResolution) {
     EXPECT_EQ(FontHeightForSize(96, 7, 72), -9) << "9.33 rounds down";
 }
 
-TEST(FontHeight, FixedScaleGivesTheSameHeightAtEveryResolution) {
-    for (int dpi : {96, 120, 144, 192}) {
-        const DpiValues values = ComputeDpiValues(dpi, dpi);
-        EXPECT_EQ(FontHeightForSize(dpi, 9, (int)values.FontScaleDivisor), -12) << dpi;
-    }
+TEST(FontHeight, FixedScaleKeepsItsProportionToTheLayout) {
+    // 9 points are 12 layout pixels on a 96-dpi screen, grown with the layout.
+    EXPECT_EQ(FontHeightAtDpi(9, 1, 96), -12);
+    EXPECT_EQ(FontHeightAtDpi(9, 1, 144), -18);
+    EXPECT_EQ(FontHeightAtDpi(9, 1, 192), -24);
+    EXPECT_EQ(FontHeightAtDpi(8, 1, 144), -16) << "11 layout pixels at 1.5";
+    EXPECT_EQ(FontHeightAtDpi(8, 0, 96), -11);
+    EXPECT_EQ(FontHeightAtDpi(9, 0, 120), -15) << "without fixed scale: the points at dpi";
 }
 
 int CALLBACK KeepFirstTrueTypeFace(const LOGFONTA *font, const TEXTMETRICA *, DWORD type,
@@ -56,11 +59,11 @@ TEST(Fonts, CreatedWithTheFaceWeightAndStylesAsked) {
     fields.FontItalic = 1;
     fields.FontStrikeOut = 1;
     fields.FontName = const_cast<char *>(wanted.c_str());
-    HFONT font = CreateFontFromFields(window, &fields, 0);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    HFONT font = CreateFontFromFields(&fields, 0, dpi);
     ASSERT_NE(font, nullptr);
     LOGFONTA asked;
     ASSERT_EQ(GetObjectA(font, sizeof asked, &asked), (int)sizeof asked);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
     EXPECT_EQ(asked.lfHeight, FontHeightForSize(dpi, 9, 72));
     EXPECT_EQ(asked.lfCharSet, ANSI_CHARSET);
     HGDIOBJ previous = SelectObject(dc, font);
@@ -81,10 +84,10 @@ TEST(Fonts, CreatedWithTheFaceWeightAndStylesAsked) {
     screenFields.FontSize = 12;
     screenFields.FontUnderline = 1;
     screenFields.FontName = const_cast<char *>(wanted.c_str());
-    HFONT screenFont = CreateFontFromFields(nullptr, &screenFields, 1);
+    HFONT screenFont = CreateFontFromFields(&screenFields, 1, 192);
     ASSERT_EQ(GetObjectA(screenFont, sizeof asked, &asked), (int)sizeof asked);
     DeleteObject(screenFont);
-    EXPECT_EQ(asked.lfHeight, FontHeightForSize(dpi, 12, (int)FontScaleDivisor));
+    EXPECT_EQ(asked.lfHeight, -32) << "12 points are 16 layout pixels, 32 at 192 dpi";
     EXPECT_EQ(asked.lfWeight, FW_NORMAL);
     EXPECT_TRUE(asked.lfUnderline);
 }
