@@ -32,18 +32,20 @@ static void PlaceFromFields(WindowObject *object, int dpi) {
     SetWindowPos(object->Handle, nullptr, x, y, width, height, flags);
 }
 
-static void ResendHeaderWidths(const WindowObject *header, int dpi) {
-    const HeaderItem *columns = (const HeaderItem *)header->Items;
-    for (int i = 0; columns && i < header->ItemCount; ++i) {
+// Column widths as the user left them, grown or shrunk with the scale.
+static void RescaleHeaderWidths(const WindowObject *header, int from, int to) {
+    const int count = (int)SendMessageW(header->Handle, HDM_GETITEMCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
         HDITEMW column = {};
         column.mask = HDI_WIDTH;
-        column.cxy = ScaleToDpi(columns[i].Width, dpi);
+        if (!SendMessageW(header->Handle, HDM_GETITEMW, i, (LPARAM)&column)) continue;
+        column.cxy = MulDiv(column.cxy, to, from);
         SendMessageW(header->Handle, HDM_SETITEMW, i, (LPARAM)&column);
     }
 }
 
 // What a kind holds in pixels of its own, sent again at dpi.
-static void ResendKindSizes(WindowObject *object, int dpi) {
+static void ResendKindSizes(WindowObject *object, int from, int dpi) {
     const HWND window = object->Handle;
     switch (object->Kind) {
     case KindTreeView:
@@ -57,14 +59,14 @@ static void ResendKindSizes(WindowObject *object, int dpi) {
         SetStatusBarParts(object);
         break;
     case KindToolbar: SendMessageAW(window, TB_AUTOSIZE, 0, 0); break;
-    case KindHeader: ResendHeaderWidths(object, dpi); break;
+    case KindHeader: RescaleHeaderWidths(object, from, dpi); break;
     case KindImageListHolder: RescaleImageList(object); break;
     case KindPictureBox: ChangePenStyle(object, window, object->PenStyle); break;
     default: break;
     }
 }
 
-static void RescaleControls(WindowObject *window, WindowObject *container, int dpi) {
+static void RescaleControls(WindowObject *window, WindowObject *container, int from, int dpi) {
     const bool dialogOwner = window->Kind == KindDialog;
     for (WindowObject **child = container->Children; child && *child; ++child) {
         WindowObject *control = *child;
@@ -76,8 +78,8 @@ static void RescaleControls(WindowObject *window, WindowObject *container, int d
             RebuildFont(control, window->FixedFontScale);
         }
         PlaceFromFields(control, dpi);
-        ResendKindSizes(control, dpi);
-        if (control->Children) RescaleControls(window, control, dpi);
+        ResendKindSizes(control, from, dpi);
+        if (control->Children) RescaleControls(window, control, from, dpi);
         if (control->Kind == KindRebar) RescaleRebarBands(control);
         if (control->Kind == KindComboBox || control->Kind == KindExtendedComboBox)
             FitComboHeight(control, 1);
@@ -99,11 +101,13 @@ static void RescaleMdiChildren(WindowObject *frame, int dpi) {
 void RescaleWindow(WindowObject *window, int dpi, const RECT *suggested) {
     if (!window || !window->Handle || dpi <= 0) return;
     const HWND handle = window->Handle;
+    const int from = ObjectDpi(window);
+    if (from == dpi && !suggested) return;
     HoldGeometryRecording(1);
     window->Dpi = dpi;
     if (window->Font) RebuildFont(window, window->FixedFontScale);
     if (window->Pen) ChangePenStyle(window, handle, window->PenStyle);
-    RescaleControls(window, window, dpi);
+    RescaleControls(window, window, from, dpi);
     if (suggested)
         SetWindowPos(handle, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
