@@ -132,6 +132,15 @@ void SetUpStatusBar(HWND window, WindowObject *object) {
         SendItemText(window, setText, i | parts[i].DrawType, parts[i].Text);
 }
 
+void SendScaledSizes(const WindowObject *object) {
+    const int dpi = ObjectDpi(object);
+    if (object->Kind == KindTreeView)
+        SendMessageAW(object->Handle, TVM_SETINDENT, ScaleToDpi(object->Indentation, dpi), 0);
+    else if (object->Kind == KindPager)
+        SendMessageAW(object->Handle, PGM_SETBUTTONSIZE, 0,
+                      ScaleToDpi(object->PagerButtonSize, dpi));
+}
+
 void SetUpTabs(HWND window, WindowObject *object) {
     const TabItem *tabs = (const TabItem *)object->Items;
     for (int i = 0; tabs && i < object->ItemCount; ++i) {

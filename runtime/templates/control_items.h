@@ -13,6 +13,9 @@ void SetUpStatusBar(HWND window, WindowObject *object);
 void SetUpTabs(HWND window, WindowObject *object);
 void SetUpImageListHolder(WindowObject *object);
 void SetUpHeader(HWND window, WindowObject *object);
+// A tree view's indent or a pager's button size at its window's dots per
+// inch.
+void SendScaledSizes(const WindowObject *object);
 // The status bar's parts, their widths at its window's dots per inch.
 void SetStatusBarParts(const WindowObject *object);
 // A holder's list of icons made again at the size that fits its window's

@@ -209,9 +209,7 @@ static void SetUpKind(HWND window, WindowObject *object, const PixelRect &rect) 
         SendMessageAW(window, EM_LIMITTEXT, object->MaxLength, 0);
         SendMessageAW(window, WM_SETTEXT, 0, (LPARAM)object->TextBuffer);
         break;
-    case KindTreeView:
-        SendMessageAW(window, TVM_SETINDENT, ScaleToDpi(object->Indentation, ObjectDpi(object)), 0);
-        break;
+    case KindTreeView: SendScaledSizes(object); break;
     case KindListView:
         SendMessageAW(window, LVM_SETEXTENDEDLISTVIEWSTYLE, object->ListViewExStyle,
                       object->ListViewExStyle);
@@ -229,8 +227,7 @@ static void SetUpKind(HWND window, WindowObject *object, const PixelRect &rect) 
     case KindPager:
         SendMessageAW(window, PGM_SETBORDER, 0, 0);
         SendMessageAW(window, PGM_SETPOS, 0, 0);
-        SendMessageAW(window, PGM_SETBUTTONSIZE, 0,
-                      ScaleToDpi(object->PagerButtonSize, ObjectDpi(object)));
+        SendScaledSizes(object);
         break;
     case KindImageListHolder: SetUpImageListHolder(object); break;
     case KindHeader: SetUpHeader(window, object); break;

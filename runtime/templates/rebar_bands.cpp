@@ -45,6 +45,14 @@ static void LoadBandBackground(RebarItem *band, REBARBANDINFOW *info) {
     info->hbmBack = (HBITMAP)band->Background;
 }
 
+// The band's sizes from its record, at the rebar's dots per inch.
+static void ScaleBandSizes(const RebarItem *band, int dpi, REBARBANDINFOW *info) {
+    info->cxHeader = ScaleToDpi(band->HeaderSize, dpi);
+    info->cx = ScaleToDpi(band->BandWidth, dpi);
+    info->cxMinChild = ScaleToDpi(band->MinChildWidth, dpi);
+    info->cyMinChild = ScaleToDpi(band->MinChildHeight, dpi);
+}
+
 static void InsertBand(HWND rebar, int index, RebarItem *band, int dpi) {
     REBARBANDINFOW info = {};
     info.cbSize = BandInfoBytes;
@@ -59,10 +67,7 @@ static void InsertBand(HWND rebar, int index, RebarItem *band, int dpi) {
     }
     info.fStyle = (UINT)band->BandStyle & ~LateBandStyle;
     info.wID = index + 1;
-    info.cxHeader = ScaleToDpi(band->HeaderSize, dpi);
-    info.cx = ScaleToDpi(band->BandWidth, dpi);
-    info.cxMinChild = ScaleToDpi(band->MinChildWidth, dpi);
-    info.cyMinChild = ScaleToDpi(band->MinChildHeight, dpi);
+    ScaleBandSizes(band, dpi, &info);
     HWND placeholder = nullptr;
     int childHeight = (int)info.cyMinChild;
     if (child) {
@@ -110,10 +115,7 @@ void RescaleRebarBands(WindowObject *object) {
         info.fMask = RBBIM_CHILD;
         SendMessageW(object->Handle, RB_GETBANDINFOW, i, (LPARAM)&info);
         info.fMask = RBBIM_HEADERSIZE | RBBIM_SIZE | RBBIM_CHILDSIZE;
-        info.cxHeader = ScaleToDpi(bands[i].HeaderSize, dpi);
-        info.cx = ScaleToDpi(bands[i].BandWidth, dpi);
-        info.cxMinChild = ScaleToDpi(bands[i].MinChildWidth, dpi);
-        info.cyMinChild = ScaleToDpi(bands[i].MinChildHeight, dpi);
+        ScaleBandSizes(&bands[i], dpi, &info);
         info.cyChild = info.cyMinChild;
         if (info.hwndChild) {
             RECT rect;

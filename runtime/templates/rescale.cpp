@@ -17,9 +17,9 @@ enum : UINT { PlaceQuietly = SWP_NOZORDER | SWP_NOACTIVATE };
 
 static void PlaceFromFields(WindowObject *object, int dpi) {
     const int scale = object->ScaleMode;
-    int x = ToPixelsX(object->Left, scale, dpi), y = ToPixelsY(object->Top, scale, dpi);
-    int width = ToPixelsX(object->Width, scale, dpi);
-    int height = ToPixelsY(object->Height, scale, dpi);
+    const int x = ToPixelsX(object->Left, scale, dpi), y = ToPixelsY(object->Top, scale, dpi);
+    const int width = ToPixelsX(object->Width, scale, dpi);
+    const int height = ToPixelsY(object->Height, scale, dpi);
     UINT flags = PlaceQuietly;
     // The docking layout gives a docked bar its place afterwards.
     if (IsDockableKind(object->Kind) && object->Align != DockNone) flags |= SWP_NOMOVE | SWP_NOSIZE;
@@ -27,8 +27,6 @@ static void PlaceFromFields(WindowObject *object, int dpi) {
     if (object->Kind == KindStatusBar || object->Kind == KindToolbar || object->Kind == KindRebar)
         flags |= SWP_NOSIZE;
     if ((flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE)) return;
-    if (width < 0) width = 0;
-    if (height < 0) height = 0;
     SetWindowPos(object->Handle, nullptr, x, y, width, height, flags);
 }
 
@@ -49,11 +47,7 @@ static void ResendKindSizes(WindowObject *object, int from, int dpi) {
     const HWND window = object->Handle;
     switch (object->Kind) {
     case KindTreeView:
-        SendMessageAW(window, TVM_SETINDENT, ScaleToDpi(object->Indentation, dpi), 0);
-        break;
-    case KindPager:
-        SendMessageAW(window, PGM_SETBUTTONSIZE, 0, ScaleToDpi(object->PagerButtonSize, dpi));
-        break;
+    case KindPager: SendScaledSizes(object); break;
     case KindStatusBar:
         SendMessageAW(window, WM_SIZE, 0, 0);
         SetStatusBarParts(object);
