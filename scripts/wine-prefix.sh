@@ -37,6 +37,31 @@ export HOME="$qn_build_dir/wine/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 mkdir -p "$HOME"
 
+# Where 32-bit programs run on QEMU's user-mode emulator (install-deps.sh
+# sets that up on a kernel that cannot run them), every Wine process
+# preloads a library that gives faults back the trap numbers the emulator
+# leaves out, by which Wine tells an access violation from an illegal
+# instruction (emulator/fault_trap.c). The dynamic loader's $LIB names the
+# 32-bit copy in 32-bit processes and an empty one in the 64-bit ones.
+if grep -qx enabled /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null; then
+  qn_trap_dir="$qn_build_dir/emulator"
+  qn_trap_source="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/emulator/fault_trap.c"
+  if [ ! "$qn_trap_dir/lib/i386-linux-gnu/qn_fault_trap.so" -nt "$qn_trap_source" ]; then
+    mkdir -p "$qn_trap_dir/lib/i386-linux-gnu" "$qn_trap_dir/lib/x86_64-linux-gnu"
+    # Built beside and renamed, so that a process started meanwhile finds
+    # either no library or a whole one.
+    gcc -m32 -O2 -fPIC -shared -nostdlib -fno-stack-protector -o "$qn_trap_dir/.trap32.$$" \
+      "$qn_trap_source"
+    gcc -x c -shared -nostdlib -o "$qn_trap_dir/.trap64.$$" /dev/null
+    mv -f "$qn_trap_dir/.trap64.$$" "$qn_trap_dir/lib/x86_64-linux-gnu/qn_fault_trap.so"
+    mv -f "$qn_trap_dir/.trap32.$$" "$qn_trap_dir/lib/i386-linux-gnu/qn_fault_trap.so"
+  fi
+  case " ${LD_PRELOAD:-} " in
+    *qn_fault_trap.so*) ;;
+    *) export LD_PRELOAD="$qn_trap_dir/\$LIB/qn_fault_trap.so${LD_PRELOAD:+ $LD_PRELOAD}" ;;
+  esac
+fi
+
 qn_make_user_folders_plain() {
   local users="$WINEPREFIX/drive_c/users"
   local d

@@ -83,17 +83,20 @@ static void RescaleControls(WindowObject *window, WindowObject *container, int f
     }
 }
 
+static void Rescale(WindowObject *window, int dpi, const RECT *suggested, bool fromFields);
+
 static void RescaleMdiChildren(WindowObject *frame, int dpi) {
     if (!frame->MdiClient) return;
     for (HWND child = GetWindow(frame->MdiClient, GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT)) {
         WindowObject *object = ObjectFromHandle(child);
-        if (object && IsWindowKind(object->Kind)) RescaleWindow(object, dpi, nullptr);
+        if (object && IsWindowKind(object->Kind)) Rescale(object, dpi, nullptr, true);
     }
 }
 
-void RescaleWindow(WindowObject *window, int dpi, const RECT *suggested) {
-    if (!window || !window->Handle || dpi <= 0) return;
+// A child of an MDI frame is placed from its fields; a window the system
+// gave no rectangle stays where it is.
+static void Rescale(WindowObject *window, int dpi, const RECT *suggested, bool fromFields) {
     const HWND handle = window->Handle;
     const int from = ObjectDpi(window);
     if (from == dpi && !suggested) return;
@@ -106,11 +109,16 @@ void RescaleWindow(WindowObject *window, int dpi, const RECT *suggested) {
         SetWindowPos(handle, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      PlaceQuietly);
-    else
+    else if (fromFields)
         PlaceFromFields(window, dpi);
     if (window->Kind == KindMdiFrame) RescaleMdiChildren(window, dpi);
     LayoutDockedControls(window);
     HoldGeometryRecording(0);
     RedrawWindow(handle, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+void RescaleWindow(WindowObject *window, int dpi, const RECT *suggested) {
+    if (!window || !window->Handle || dpi <= 0) return;
+    Rescale(window, dpi, suggested, false);
 }

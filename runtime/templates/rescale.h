@@ -6,7 +6,7 @@
 
 #include "runtime/base/window_object.h"
 
-// Takes the suggested rectangle (none keeps the window's own fields) and
+// Takes the suggested rectangle (with none the window stays where it is) and
 // then makes positions, sizes, fonts, pens, item sizes, icon lists and the
 // docked layout again at dpi. The fields keep their values: a property
 // read after it answers what it answered before.
