@@ -16,7 +16,8 @@ qn_scripts_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 qn_xvfb_pid=""
 qn_virtual_display=0
 
-# Starts Xvfb on the first free display number from 90 and waits until it
+# Starts Xvfb, of QN_SCREEN_SIZE pixels (1280x1024 unless set), on the
+# first free display number from 90 and waits until it
 # accepts connections: an X server whose SIGUSR1 is ignored sends SIGUSR1 to
 # its parent when ready, and again at every reset (when its last client
 # leaves), which the script then passes over. A number another server took
@@ -29,7 +30,7 @@ qn_start_virtual_display() {
     trap 'qn_xvfb_ready=1' USR1
     (
       trap '' USR1
-      exec Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1
+      exec Xvfb ":$n" -screen 0 "${QN_SCREEN_SIZE:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1
     ) &
     qn_xvfb_pid=$!
     for _ in $(seq 1 200); do

@@ -10,6 +10,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
 out="$build/screenshots"
 mkdir -p "$out"
+# A screen of 192 DPI has pixels enough for the gallery at that scale.
+export QN_SCREEN_SIZE=${QN_SCREEN_SIZE:-3840x2160}
 . "$top/scripts/display.sh"
 install="$build/demo-install"
 mkdir -p "$install/Bin"

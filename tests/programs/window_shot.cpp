@@ -109,10 +109,16 @@ int main(int argc, char **argv) {
     }
     int result = 1;
     if (search.Found) {
-        Sleep(700); // let it paint
+        // Let it paint: once its thread is idle, what a slow machine has
+        // left unpainted is painted now, and what the program draws after
+        // its paint messages has time to follow.
+        WaitForInputIdle(process.hProcess, 10000);
+        RedrawWindow(search.Found, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(700);
         const char *clicks = getenv("QN_SHOT_CLICKS");
         if (clicks && *clicks) {
             PressButtons(search.Found, clicks);
+            RedrawWindow(search.Found, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             Sleep(2500);
         }
         RECT area;
