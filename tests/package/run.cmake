@@ -74,7 +74,7 @@ endforeach()
 
 function(expect_exit code)
   execute_process(COMMAND ${SOURCE}/scripts/wine-run ${BUILD} ${ARGN} RESULT_VARIABLE result
-                  OUTPUT_VARIABLE output ERROR_VARIABLE output TIMEOUT 120)
+                  OUTPUT_VARIABLE output ERROR_VARIABLE output TIMEOUT 240)
   if(NOT result STREQUAL "${code}")
     message(FATAL_ERROR "${ARGN}: exit code ${result}, expected ${code}\n${output}")
   endif()
