@@ -43,9 +43,12 @@ INT_PTR ModalLoop(WindowObject *object, HWND owner) {
     EndBusy();
     if (IsWindow(window)) {
         object->Style = (DWORD)GetWindowLongAW(window, GWL_STYLE);
+        // The owner is disabled before the window shows, so that nothing,
+        // a click of the user's among them, reaches it once the window is
+        // seen.
+        if (owner) EnableWindow(owner, FALSE);
         if (object->Visible) ChangeWindowState(object, window, object->WindowState);
         SetFocus(object->ActiveControl);
-        if (owner) EnableWindow(owner, FALSE);
     }
     ModalRun run = {window, 0, 0, InnermostRun};
     InnermostRun = &run;

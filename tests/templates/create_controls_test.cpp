@@ -588,8 +588,9 @@ TEST(Creation, ModalDialogRunsUntilItEndsAndGivesItsResult) {
     EXPECT_EQ(used, ObjectTableUsed) << "the dialog is gone";
 }
 
-BOOL MainEnabledDuringRun = TRUE;
-LRESULT CALLBACK NotesTheMainWindowThenEnds(HWND window, UINT message, WPARAM, LPARAM) {
+BOOL MainEnabledDuringRun = TRUE, MainEnabledWhenShown = TRUE;
+LRESULT CALLBACK NotesTheMainWindowThenEnds(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_SHOWWINDOW && wParam) MainEnabledWhenShown = IsWindowEnabled(App->MainWindow);
     if (message == RTM_CREATED) PostMessageW(window, WM_APP, 0, 0);
     if (message == WM_APP) {
         MainEnabledDuringRun = IsWindowEnabled(App->MainWindow);
@@ -599,7 +600,7 @@ LRESULT CALLBACK NotesTheMainWindowThenEnds(HWND window, UINT message, WPARAM, L
 }
 
 // Owned by a control, a modal dialog is owned by the main window, which it
-// disables for its run.
+// disables for its run, from before it shows.
 TEST(Creation, ModalDialogOwnedByAControlDisablesTheMainWindow) {
     TemplateBuilder host(1);
     host.Add(KindPictureBox, 0, L"picHost", L"");
@@ -610,8 +611,10 @@ TEST(Creation, ModalDialogOwnedByAControlDisablesTheMainWindow) {
     TemplateBuilder t(0);
     t.Window().Kind = KindDialog;
     t.Window().Id = 200;
+    t.Window().Visible = 1;
     t.Window().EventProcedure = NotesTheMainWindowThenEnds;
     EXPECT_EQ(7, CreateFromTemplate(t.Finish(), GetDlgItem(main, ControlId(0)), 1, nullptr));
+    EXPECT_FALSE(MainEnabledWhenShown);
     EXPECT_FALSE(MainEnabledDuringRun);
     EXPECT_TRUE(IsWindowEnabled(main)) << "and enables again after it";
     App->MainWindow = saved;
