@@ -94,6 +94,31 @@ TEST_F(Mdi, FrameGetsItsClientAndChildrenOpenInside) {
     EXPECT_EQ(0, FramePenUses);
 }
 
+int WidthOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r.right - r.left;
+}
+
+// A frame moved to a screen of twice the DPI takes its open children along.
+TEST_F(Mdi, ChildrenFollowTheFrameToAnotherDpi) {
+    HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
+    ASSERT_TRUE(IsWindow(frame));
+    HWND child = (HWND)OpenWindowA("child", frame, 0, nullptr);
+    ASSERT_TRUE(IsWindow(child));
+    HWND check = GetDlgItem(child, ControlId(0));
+    const int childWidth = WidthOf(child), checkWidth = WidthOf(check);
+    RECT suggested;
+    GetWindowRect(frame, &suggested);
+    suggested.right += suggested.right - suggested.left;
+    suggested.bottom += suggested.bottom - suggested.top;
+    SendMessageW(frame, WM_DPICHANGED, MAKEWPARAM(192, 192), (LPARAM)&suggested);
+    EXPECT_EQ(2 * childWidth, WidthOf(child));
+    EXPECT_EQ(2 * checkWidth, WidthOf(check));
+    DestroyWindow(frame);
+    EXPECT_EQ(UsedBefore, ObjectTableUsed);
+}
+
 TEST_F(Mdi, ChildsMenuShowsWhileItIsOpenAndTheFramesWhenItCloses) {
     HWND frame = (HWND)CreateFromTemplate(Frame.data(), nullptr, 0, nullptr);
     ASSERT_TRUE(IsWindow(frame));
