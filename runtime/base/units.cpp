@@ -58,8 +58,7 @@ int ScaleFromDpi(int devicePixels, int dpi) {
 
 // The per-monitor routines exist only on newer systems and are looked up
 // once: GetDpiForWindow from Windows 10 (1607), GetDpiForMonitor from
-// Windows 8.1.
-// The monitor routines too are looked up, as the oldest systems lack them.
+// Windows 8.1, MonitorFromWindow, which the oldest systems lack, with it.
 typedef UINT(WINAPI *DpiForWindowRoutine)(HWND);
 typedef HRESULT(WINAPI *DpiForMonitorRoutine)(HMONITOR, int, UINT *, UINT *);
 typedef HMONITOR(WINAPI *MonitorOfWindowRoutine)(HWND, DWORD);
